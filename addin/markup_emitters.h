@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillmere {
+
+// The four generated-id counters of one document. Each counts from 1 in every document.
+struct IdCounters {
+  std::int32_t GroupCounter = 0;      // "btnGr00N" button groups
+  std::int32_t ButtonCounter = 0;     // "sep00N" spacers and custom buttons, one shared sequence
+  std::int32_t SeparatorCounter = 0;  // "msep00Nd" menu separators
+  std::int32_t MenuCounter = 0;       // "BR3234N" menus, written as id and as tag
+  friend bool operator==(const IdCounters&, const IdCounters&) = default;
+};
+
+// Appends RibbonX elements to one markup buffer, one element (or tag) per call, in document
+// order with nothing between them. Attribute values are written verbatim: callers pass text
+// that is valid inside a double-quoted attribute. An optional attribute is written only when its
+// value is non-empty (blanks count as a value).
+class MarkupEmitters {
+ public:
+  // Starts a new document: counters back to 0. The buffer is emptied separately.
+  void ResetCounters() { counters_ = {}; }
+  void ClearBuffer() { markupBuffer_.clear(); }
+  void Append(std::string_view literal) { markupBuffer_.append(literal); }
+
+  const std::string& MarkupBuffer() const { return markupBuffer_; }
+  const IdCounters& Counters() const { return counters_; }
+  void SetCounters(const IdCounters& counters) { counters_ = counters; }
+  std::int32_t MenuPass() const { return menuPass_; }
+  void SetMenuPass(std::int32_t pass) { menuPass_ = pass; }
+
+  // A built-in control (or, with an empty idMso, a custom button) in a menu.
+  void AddMenuItem(std::string_view idMso, std::string_view label, std::string_view imageMso,
+                   std::string_view screentip, std::string_view onAction);
+  // As AddMenuItem, but a built-in control is written as a gallery.
+  void AddGalleryItem(std::string_view idMso, std::string_view label, std::string_view imageMso,
+                      std::string_view screentip, std::string_view onAction);
+  // An icon-only control of a toolbar row. Note screentip comes before imageMso here.
+  void AddToolButton(std::string_view idMso, std::string_view screentip, std::string_view imageMso,
+                     std::string_view onAction);
+  void AddComboBox(std::string_view idMso);
+  void OpenButtonGroup();
+  void CloseButtonGroup();
+  // A disabled custom button whose blank label makes a gap; the label is always written.
+  void AddSpacer(std::string_view label);
+  void AddMenuSeparator();
+  void OpenMenu(std::string_view label, std::string_view imageMso, std::string_view screentip);
+  // Closes a menu; in pass 1 a spacer flag also writes a one-blank spacer after it.
+  void CloseMenu(bool spacer);
+
+ private:
+  void AddControl(std::string_view element, std::string_view idMso, std::string_view label,
+                  std::string_view imageMso, std::string_view screentip, std::string_view onAction);
+  void AppendControlStart(std::string_view element, std::string_view idMso);
+  void AppendAttribute(std::string_view name, std::string_view value);
+  void AppendNumber(std::int32_t value);
+
+  std::string markupBuffer_;
+  IdCounters counters_;
+  std::int32_t menuPass_ = 0;
+};
+
+}  // namespace quillmere

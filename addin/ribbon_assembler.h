@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "addin/host_application.h"
+#include "addin/markup_emitters.h"
+#include "common/settings_store.h"
+
+namespace quillmere {
+
+// The RibbonX namespace of the Office 2007 customUI schema.
+inline constexpr std::string_view kCustomUiNamespace = "http://schemas.microsoft.com/office/2006/01/customui";
+
+// Turns the stored settings and the host into the Classic tab's customUI document.
+// One assembler serves one add-in object; it keeps its buffer between calls so that later
+// documents are built without growing it again.
+class RibbonAssembler {
+ public:
+  // The whole document, or empty text when the host is not PowerPoint or the Classic tab is
+  // switched off. The text stays valid until the next call. Throws AssemblyError, and then
+  // returns no text; a missing host (nullptr) is such a failure.
+  std::string_view GetRibbonXML(const HostApplication* host, const SettingsStore& settings);
+
+  // The emitters and their state, for the builders' tests.
+  MarkupEmitters& Emitters() { return emitters_; }
+
+ private:
+  std::int32_t ReadWholeNumber(const SettingsStore& settings, std::string_view key, int defaultValue);
+  double ReadDouble(const SettingsStore& settings, std::string_view key);
+  void AppendTabs(const SettingsStore& settings);
+
+  MarkupEmitters emitters_;
+  std::int32_t SettingValue = 0;  // the whole-number setting just read, for the test that follows
+};
+
+}  // namespace quillmere

@@ -1,0 +1,82 @@
+// ribbon-xml: prints the Classic tab's customUI document exactly as the add-in hands it to
+// PowerPoint, for settings given on the command line or read from the user's store.
+
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "addin/assembly_error.h"
+#include "addin/host_application.h"
+#include "addin/ribbon_assembler.h"
+#include "common/file_settings_store.h"
+#include "common/memory_settings_store.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: ribbon-xml [--host NAME] [KEY=VALUE ...]\n"
+    "       ribbon-xml [--host NAME] --store\n"
+    "Prints the customUI document for a store holding exactly the given values\n"
+    "(or, with --store, the user's own settings). NAME defaults to\n"
+    "\"Microsoft Office PowerPoint\".\n";
+
+class NamedHost final : public quillmere::HostApplication {
+ public:
+  explicit NamedHost(std::string name) : name_(std::move(name)) {}
+  std::string Name() const override { return name_; }
+
+ private:
+  std::string name_;
+};
+
+int Usage(std::string_view problem) {
+  std::cerr << "ribbon-xml: " << problem << '\n' << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string hostName = "Microsoft Office PowerPoint";
+  bool useStore = false;
+  quillmere::MemorySettingsStore given;
+  bool anyGiven = false;
+
+  for (int i = 1; i < argc; ++i) {
+    std::string_view argument = argv[i];
+    if (argument == "--host") {
+      if (++i == argc) return Usage("--host needs a name");
+      hostName = argv[i];
+    } else if (argument == "--store") {
+      useStore = true;
+    } else if (argument == "--help" || argument == "-h") {
+      std::cout << kUsage;
+      return 0;
+    } else if (auto equals = argument.find('='); equals != std::string_view::npos && equals > 0) {
+      given.Write(argument.substr(0, equals), argument.substr(equals + 1));
+      anyGiven = true;
+    } else {
+      return Usage("unexpected argument \"" + std::string(argument) + "\"");
+    }
+  }
+  if (useStore && anyGiven) return Usage("--store takes no KEY=VALUE arguments");
+
+  try {
+    NamedHost host(hostName);
+    quillmere::RibbonAssembler assembler;
+    std::string_view document;
+    if (useStore) {
+      auto store = quillmere::FileSettingsStore::ForCurrentUser();
+      document = assembler.GetRibbonXML(&host, store);
+    } else {
+      document = assembler.GetRibbonXML(&host, given);
+    }
+    std::fwrite(document.data(), 1, document.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+  } catch (const quillmere::AssemblyError& error) {
+    std::cerr << "ribbon-xml: " << error.what() << '\n';
+    return 1;
+  }
+}

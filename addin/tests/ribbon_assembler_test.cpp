@@ -1,0 +1,407 @@
+#include "addin/ribbon_assembler.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "addin/assembly_error.h"
+#include "addin/tests/parsed_ribbon.h"
+#include "common/memory_settings_store.h"
+
+namespace quillmere {
+namespace {
+
+using testing_support::ParsedRibbon;
+using Settings = std::map<std::string, std::string>;
+
+constexpr std::string_view kRoot = R"(<customUI xmlns="http://schemas.microsoft.com/office/2006/01/customui" >)";
+constexpr std::string_view kClose = "</box></group ></tab></tabs></ribbon></customUI>";
+
+class FakeHost final : public HostApplication {
+ public:
+  explicit FakeHost(std::optional<std::string> name) : name_(std::move(name)) {}
+  std::string Name() const override {
+    if (!name_) throw HostError("Name is not a member of this object", 0x80020006L);
+    return *name_;
+  }
+
+ private:
+  std::optional<std::string> name_;
+};
+
+MemorySettingsStore StoreOf(const Settings& settings) {
+  MemorySettingsStore store;
+  for (const auto& [key, value] : settings) store.Write(key, value);
+  return store;
+}
+
+std::string Assemble(const Settings& settings, std::string hostName = "Microsoft Office PowerPoint") {
+  FakeHost host(std::move(hostName));
+  RibbonAssembler assembler;
+  return std::string(assembler.GetRibbonXML(&host, StoreOf(settings)));
+}
+
+// The setting variants users can produce, and some they should not but might.
+const std::vector<Settings> kVariants = {
+    {},
+    {{"All", "0"}},
+    {{"Left", "0"}},
+    {{"Left", "0"}, {"All", "0"}},
+    {{"Hide built-in Tabs", "1"}, {"Home", "1"}, {"Review", "1"}, {"Format", "1"}},
+    {{"Hide built-in Tabs", "1"}, {"Home", "1"}, {"Insert", "1"}, {"Design", "1"}, {"Animations", "1"},
+     {"Slide Show", "1"}, {"Review", "1"}, {"View", "1"}, {"Developer", "1"}, {"Format", "1"}},
+    {{"Classic", "2"}, {"Left", "5"}, {"All", "-1"}, {"Hide built-in Tabs", "1"}, {"Home", "9"}},
+};
+
+TEST(RibbonDocumentTest, DefaultDocumentHasTheDocumentedFrame) {
+  const std::string document = Assemble({});
+  EXPECT_TRUE(document.starts_with(std::string(kRoot) +
+                                   R"(<ribbon><tabs><tab id="Menus" label="Classic" insertBeforeMso="TabHome">)"
+                                   R"(<group id="ToolsPanel" label="Tools panel"><box id="boxNew1" boxStyle="horizontal">)"
+                                   R"(<menu id="BR32341" label="All" tag = "BR32341"><menu id="BR32342" label="File" tag = "BR32342">)"
+                                   R"(<control idMso="FileNew" label="New"/>)"));
+  EXPECT_TRUE(document.ends_with(R"(<control idMso="ShapeEffectsMenu" showLabel="false"/></buttonGroup>)" +
+                                 std::string(kClose)));
+  // The "All" copy closes, then the wide spacer, then the bar's File menu.
+  EXPECT_NE(document.find(R"(<button id="Alld242242" label="About Quillmere" onAction="ShowAbout0"/></menu></menu>)"
+                          R"(<button id="sep001" label="  " enabled="false"/><menu id="BR323419" label="File" tag = "BR323419">)"),
+            std::string::npos);
+  // No line breaks or indentation anywhere.
+  EXPECT_EQ(document.find_first_of("\r\n\t"), std::string::npos);
+  EXPECT_EQ(document.find("> <"), std::string::npos);
+}
+
+TEST(RibbonDocumentTest, EveryVariantIsWellFormedWithUniqueIdsAndRepeatable) {
+  for (const Settings& settings : kVariants) {
+    SCOPED_TRACE(testing::PrintToString(settings));
+    FakeHost host("Microsoft Office PowerPoint");
+    MemorySettingsStore store = StoreOf(settings);
+    RibbonAssembler assembler;
+    const std::string first(assembler.GetRibbonXML(&host, store));
+    const std::string second(assembler.GetRibbonXML(&host, store));
+    EXPECT_EQ(first, second);
+
+    ParsedRibbon ribbon(first);
+    ASSERT_TRUE(ribbon.WellFormed());
+    std::vector<std::string> ids = ribbon.Select("//@id");
+    std::set<std::string> unique(ids.begin(), ids.end());
+    EXPECT_EQ(unique.size(), ids.size());
+    // Every menu's tag repeats its id.
+    EXPECT_EQ(ribbon.Select("//r:menu/@id"), ribbon.Select("//r:menu/@tag"));
+  }
+}
+
+TEST(RibbonDocumentTest, ManyCallsOnOneAssemblerGiveIdenticalText) {
+  FakeHost host("Microsoft Office PowerPoint");
+  RibbonAssembler assembler;
+  std::vector<std::string> documents;
+  for (const Settings& settings : kVariants) documents.emplace_back(assembler.GetRibbonXML(&host, StoreOf(settings)));
+  for (std::size_t i = 0; i < kVariants.size(); ++i) {
+    EXPECT_EQ(assembler.GetRibbonXML(&host, StoreOf(kVariants[i])), documents[i]);
+  }
+}
+
+struct HostCase {
+  std::string name;
+  bool documentExpected;
+  friend void PrintTo(const HostCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HostTestTest : public testing::TestWithParam<HostCase> {};
+
+TEST_P(HostTestTest, OnlyAHostNamedPowerPointGetsADocument) {
+  EXPECT_EQ(!Assemble({}, GetParam().name).empty(), GetParam().documentExpected) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HostTestTest,
+                         testing::Values(HostCase{"Microsoft Office PowerPoint", true}, HostCase{"PowerPoint", true},
+                                         HostCase{"xPowerPointx", true}, HostCase{"Microsoft Office Word", false},
+                                         HostCase{"powerpoint", false}, HostCase{"POWERPOINT", false},
+                                         HostCase{"Power Point", false}, HostCase{"", false}));
+
+TEST(RibbonDocumentTest, ClassicSwitchIsNonZeroNotExactlyOne) {
+  EXPECT_EQ(Assemble({{"Classic", "0"}}), "");
+  EXPECT_EQ(Assemble({{"Classic", " 0.4 "}}), "");
+  EXPECT_EQ(Assemble({{"Classic", "2"}}), Assemble({}));
+  EXPECT_EQ(Assemble({{"Classic", "-1"}}), Assemble({}));
+}
+
+TEST(RibbonDocumentTest, EmptyResultLeavesTheBufferAndReadsNothingAfterTheSwitch) {
+  FakeHost host("Microsoft Office PowerPoint");
+  RibbonAssembler assembler;
+  const std::string full(assembler.GetRibbonXML(&host, StoreOf({})));
+  MemorySettingsStore off = StoreOf({{"Classic", "0"}, {"Left", "junk"}});
+  EXPECT_EQ(assembler.GetRibbonXML(&host, off), "");
+  EXPECT_EQ(assembler.Emitters().MarkupBuffer(), full);
+  EXPECT_EQ(off.ReadCount("Left"), 0);
+  EXPECT_EQ(off.ReadCount("Hide built-in Tabs"), 0);
+}
+
+struct TabsCase {
+  std::string name;
+  Settings settings;
+  std::string expectedTabs;  // what stands between <customUI ...> and the Classic tab
+  friend void PrintTo(const TabsCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HiddenTabsTest : public testing::TestWithParam<TabsCase> {};
+
+TEST_P(HiddenTabsTest, WritesTheRibbonOpeningForTheStoredTabs) {
+  const std::string document = Assemble(GetParam().settings);
+  ASSERT_TRUE(document.starts_with(kRoot));
+  const auto classicTab = document.find(R"(<tab id="Menus")");
+  EXPECT_EQ(document.substr(kRoot.size(), classicTab - kRoot.size()), GetParam().expectedTabs);
+}
+
+const Settings kAllNineTabs = {{"Home", "1"},   {"Insert", "1"},     {"Design", "1"},
+                               {"Animations", "1"}, {"Slide Show", "1"}, {"Review", "1"},
+                               {"View", "1"},   {"Developer", "1"},  {"Format", "1"}};
+
+Settings With(Settings base, const Settings& more) {
+  for (const auto& [key, value] : more) base[key] = value;
+  return base;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, HiddenTabsTest,
+    testing::Values(
+        TabsCase{"HidingOffIgnoresTabKeys", kAllNineTabs, "<ribbon><tabs>"},
+        TabsCase{"HidingTwoIsNotOn", With(kAllNineTabs, {{"Hide built-in Tabs", "2"}}), "<ribbon><tabs>"},
+        TabsCase{"AllNineStartFromScratch", With(kAllNineTabs, {{"Hide built-in Tabs", "1"}}),
+                 R"(<ribbon startFromScratch="true"><tabs>)"},
+        TabsCase{"SumOfNineStartsFromScratch", {{"Hide built-in Tabs", "1"}, {"Home", "9"}},
+                 R"(<ribbon startFromScratch="true"><tabs>)"},
+        TabsCase{"SumRoundsAfterEachStep",  // 0.5 -> 0, then 8.5 -> 8, ... rounding ties to even
+                 {{"Hide built-in Tabs", "1"}, {"Home", "0.5"}, {"Insert", "8.5"}, {"Design", "1"}},
+                 R"(<ribbon startFromScratch="true"><tabs>)"},
+        TabsCase{"EightOfNineListedInTableOrder", With(With(kAllNineTabs, {{"Hide built-in Tabs", "1"}}), {{"Home", "0"}}),
+                 R"(<ribbon><tabs><tab idMso="TabInsert" visible="false"/><tab idMso="TabDesign" visible="false"/>)"
+                 R"(<tab idMso="TabAnimations" visible="false"/><tab idMso="TabSlideShow" visible="false"/>)"
+                 R"(<tab idMso="TabReview" visible="false"/><tab idMso="TabView" visible="false"/>)"
+                 R"(<tab idMso="TabDeveloper" visible="false"/><tab idMso="TabSlideMasterHome" visible="false"/>)"},
+        TabsCase{"FormatHidesTheSlideMasterTab", {{"Hide built-in Tabs", "1"}, {"Format", "1"}},
+                 R"(<ribbon><tabs><tab idMso="TabSlideMasterHome" visible="false"/>)"},
+        TabsCase{"OnlyExactlyOneHides",
+                 {{"Hide built-in Tabs", "1.0"}, {"Home", "2"}, {"View", " 1.0 "}, {"Review", "0.9999"}},
+                 R"(<ribbon><tabs><tab idMso="TabView" visible="false"/>)"},
+        TabsCase{"NothingHiddenWhenNoTabKeyIsOne", {{"Hide built-in Tabs", "1"}}, "<ribbon><tabs>"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(RibbonDocumentTest, LeftDecidesWhereTheClassicTabStands) {
+  EXPECT_NE(Assemble({{"Left", "1"}}).find(R"(<tab id="Menus" label="Classic" insertBeforeMso="TabHome">)"),
+            std::string::npos);
+  for (std::string left : {"0", "2", "-1"}) {
+    const std::string document = Assemble({{"Left", left}});
+    EXPECT_NE(document.find(R"(<tabs><tab id="Menus" label="Classic"><group)"), std::string::npos) << left;
+    EXPECT_EQ(document.find("insertBeforeMso"), std::string::npos) << left;
+  }
+}
+
+TEST(RibbonDocumentTest, WithoutAllTheBarStartsTheRow) {
+  const std::string document = Assemble({{"All", "0"}});
+  EXPECT_NE(document.find(R"(<box id="boxNew1" boxStyle="horizontal"><menu id="BR32341" label="File" tag = "BR32341">)"
+                          R"(<control idMso="FileNew" label="New"/><control idMso="FileOpen" label="Open"/>)"
+                          R"(<control idMso="FileClose" label="Close"/><menuSeparator id="msep001d"/>)"),
+            std::string::npos);
+  EXPECT_NE(document.find(R"(<control idMso="FileExit" label="Exit PowerPoint"/></menu><button id="sep001" label=" " enabled="false"/>)"
+                          R"(<menu id="BR32342" label="Edit" tag = "BR32342"><control idMso="Undo"/><control idMso="RedoOrRepeat"/>)"
+                          R"(<menuSeparator id="msep007d"/>)"),
+            std::string::npos);
+  EXPECT_NE(document.find(R"(<menuSeparator id="msep0034d"/><button id="d24224025" label="Uninstall Quillmere" )"
+                          R"(screentip="You can uninstall using this option." onAction="Uninstall0"/><menuSeparator id="msep0035d"/>)"
+                          R"(<button id="d242242" label="About Quillmere" onAction="ShowAbout0"/></menu></box>)"),
+            std::string::npos);
+  EXPECT_EQ(document.find(R"(label="All")"), std::string::npos);
+  EXPECT_EQ(document.find(R"(id="All)"), std::string::npos);
+}
+
+// Where each kind of generated id runs, with and without the "All" copy.
+struct IdRangeCase {
+  std::string name;
+  Settings settings;
+  std::string xpath;
+  std::string prefix;
+  std::string suffix;
+  int first;
+  int last;
+  friend void PrintTo(const IdRangeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class IdRangeTest : public testing::TestWithParam<IdRangeCase> {};
+
+TEST_P(IdRangeTest, IdsRunWithoutGapsOverTheirRange) {
+  ParsedRibbon ribbon(Assemble(GetParam().settings));
+  ASSERT_TRUE(ribbon.WellFormed());
+  std::vector<std::string> expected;
+  for (int n = GetParam().first; n <= GetParam().last; ++n) {
+    expected.push_back(GetParam().prefix + std::to_string(n) + GetParam().suffix);
+  }
+  EXPECT_EQ(ribbon.Select(GetParam().xpath), expected);
+}
+
+const std::string kRow1 = "//r:box[@id='boxNew1']";
+const std::string kRow2 = "//r:box[@id='boxNew2']";
+const std::string kRow3 = "//r:box[@id='boxNew3']";
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, IdRangeTest,
+    testing::Values(
+        IdRangeCase{"AllOnMenus", {}, kRow1 + "//r:menu/@id", "BR3234", "", 1, 35},
+        IdRangeCase{"AllOnCopyMenus", {}, kRow1 + "/r:menu[@label='All']//r:menu/@id", "BR3234", "", 2, 18},
+        IdRangeCase{"AllOnSeparatorsInCopy", {}, kRow1 + "/r:menu[@label='All']//r:menuSeparator/@id", "msep00", "d", 1, 35},
+        IdRangeCase{"AllOnSeparators", {}, kRow1 + "//r:menuSeparator/@id", "msep00", "d", 1, 70},
+        IdRangeCase{"AllOnSpacersOfRow1", {}, kRow1 + "/r:button/@id", "sep00", "", 1, 9},
+        IdRangeCase{"AllOnStandardMenus", {}, kRow2 + "//r:menu/@id", "BR3234", "", 36, 37},
+        IdRangeCase{"AllOnStandardSpacers", {}, kRow2 + "/r:button/@id", "sep00", "", 10, 17},
+        IdRangeCase{"AllOnFormattingSpacers", {}, kRow3 + "/r:button/@id", "sep00", "", 18, 20},
+        IdRangeCase{"AllOnStandardGroups", {}, kRow2 + "/r:buttonGroup/@id", "btnGr00", "", 1, 10},
+        IdRangeCase{"AllOnFormattingGroups", {}, kRow3 + "/r:buttonGroup/@id", "btnGr00", "", 11, 16},
+        IdRangeCase{"AllOffMenus", {{"All", "0"}}, kRow1 + "//r:menu/@id", "BR3234", "", 1, 17},
+        IdRangeCase{"AllOffSeparators", {{"All", "0"}}, kRow1 + "//r:menuSeparator/@id", "msep00", "d", 1, 35},
+        IdRangeCase{"AllOffSpacers", {{"All", "0"}}, kRow1 + "/r:button/@id", "sep00", "", 1, 8},
+        IdRangeCase{"AllOffStandardMenus", {{"All", "0"}}, kRow2 + "//r:menu/@id", "BR3234", "", 18, 19},
+        IdRangeCase{"AllOffStandardSpacers", {{"All", "0"}}, kRow2 + "/r:button/@id", "sep00", "", 9, 16}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(RibbonDocumentTest, EachPassWritesTheWholeCatalogue) {
+  ParsedRibbon ribbon(Assemble({}));
+  ASSERT_TRUE(ribbon.WellFormed());
+  const std::string copy = kRow1 + "/r:menu[@label='All']";
+  const std::string bar = kRow1 + "/r:menu[not(@label='All')]";
+  for (const std::string& pass : {copy + "/r:menu", bar}) {
+    SCOPED_TRACE(pass);
+    EXPECT_EQ(ribbon.Count(pass), 9u);
+    EXPECT_EQ(ribbon.Count(pass + "/r:menu"), 8u);  // submenus
+    EXPECT_EQ(ribbon.Count(pass + "//r:control"), 163u);
+    EXPECT_EQ(ribbon.Count(pass + "//r:gallery"), 3u);
+    EXPECT_EQ(ribbon.Count(pass + "//r:button[@onAction]"), 2u);
+    EXPECT_EQ(ribbon.Count(pass + "//r:menuSeparator"), 35u);
+  }
+  EXPECT_EQ(ribbon.Select(copy + "/r:menu/@label"), ribbon.Select(bar + "/@label"));
+  EXPECT_EQ(ribbon.Select(copy + "//r:button/@id"), (std::vector<std::string>{"Alld24224025", "Alld242242"}));
+  EXPECT_EQ(ribbon.Select(bar + "//r:button/@id"), (std::vector<std::string>{"d24224025", "d242242"}));
+  // Spacers between the bar's menus, one blank each, none after Help; two blanks after "All".
+  EXPECT_EQ(ribbon.Select(kRow1 + "/*"),
+            (std::vector<std::string>{"menu", "button", "menu", "button", "menu", "button", "menu", "button", "menu",
+                                      "button", "menu", "button", "menu", "button", "menu", "button", "menu",
+                                      "button", "menu"}));
+  EXPECT_EQ(ribbon.Select(kRow1 + "/r:button/@label"),
+            (std::vector<std::string>{"  ", " ", " ", " ", " ", " ", " ", " ", " "}));
+}
+
+TEST(RibbonDocumentTest, ToolbarRowsAreTheSameWhateverTheSettings) {
+  auto rows = [](const std::string& document) {
+    ParsedRibbon ribbon(document);
+    return std::pair{ribbon.Select(kRow2 + "//@*[not(name()='id' or name()='tag')]"),
+                     ribbon.Select(kRow3 + "//@*[not(name()='id' or name()='tag')]")};
+  };
+  const auto reference = rows(Assemble({}));
+  EXPECT_FALSE(reference.first.empty());
+  EXPECT_FALSE(reference.second.empty());
+  for (const Settings& settings : kVariants) EXPECT_EQ(rows(Assemble(settings)), reference);
+}
+
+struct FailureCase {
+  std::string name;
+  Settings settings;
+  std::string key;
+  std::string storedText;
+  friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class BadSettingTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(BadSettingTest, FailsNamingTheKeyAndItsText) {
+  FakeHost host("Microsoft Office PowerPoint");
+  RibbonAssembler assembler;
+  try {
+    auto document = assembler.GetRibbonXML(&host, StoreOf(GetParam().settings));
+    FAIL() << "expected a failure, got " << document.size() << " characters";
+  } catch (const AssemblyError& error) {
+    EXPECT_EQ(error.GetReason(), AssemblyError::Reason::NotANumber);
+    EXPECT_EQ(error.Key(), GetParam().key);
+    EXPECT_EQ(error.StoredText(), GetParam().storedText);
+    EXPECT_NE(std::string(error.what()).find(GetParam().key), std::string::npos);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, BadSettingTest,
+    testing::Values(FailureCase{"Classic", {{"Classic", "yes"}}, "Classic", "yes"},
+                    FailureCase{"ClassicEmpty", {{"Classic", ""}}, "Classic", ""},
+                    FailureCase{"ClassicTooLarge", {{"Classic", "4294967296"}}, "Classic", "4294967296"},
+                    FailureCase{"Hide", {{"Hide built-in Tabs", "on"}}, "Hide built-in Tabs", "on"},
+                    FailureCase{"TabWhileHiding", {{"Hide built-in Tabs", "1"}, {"Review", "x"}}, "Review", "x"},
+                    FailureCase{"Left", {{"Left", "1 1"}}, "Left", "1 1"},
+                    FailureCase{"All", {{"All", "true"}}, "All", "true"},
+                    FailureCase{"AllAfterGoodOthers", {{"Left", "0"}, {"All", "1x"}}, "All", "1x"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(RibbonDocumentTest, TabKeysAreNotReadWhileHidingIsOff) {
+  MemorySettingsStore store = StoreOf({{"Home", "junk"}, {"Format", "junk"}});
+  FakeHost host("Microsoft Office PowerPoint");
+  RibbonAssembler assembler;
+  EXPECT_FALSE(assembler.GetRibbonXML(&host, store).empty());
+  EXPECT_EQ(store.ReadCount("Home"), 0);
+  EXPECT_EQ(store.ReadCount("Format"), 0);
+}
+
+TEST(RibbonDocumentTest, HugeTabValuesFailAsAnOverflowNamingTheKey) {
+  FakeHost host("Microsoft Office PowerPoint");
+  RibbonAssembler assembler;
+  try {
+    assembler.GetRibbonXML(&host, StoreOf({{"Hide built-in Tabs", "1"}, {"Insert", "1e300"}}));
+    FAIL();
+  } catch (const AssemblyError& error) {
+    EXPECT_EQ(error.GetReason(), AssemblyError::Reason::Overflow);
+    EXPECT_EQ(error.Key(), "Insert");
+  }
+}
+
+TEST(RibbonDocumentTest, MissingOrFailingHostFailsCleanly) {
+  RibbonAssembler assembler;
+  MemorySettingsStore store;
+  try {
+    assembler.GetRibbonXML(nullptr, store);
+    FAIL();
+  } catch (const AssemblyError& error) {
+    EXPECT_EQ(error.GetReason(), AssemblyError::Reason::NoHost);
+  }
+  FakeHost nameless(std::nullopt);
+  try {
+    assembler.GetRibbonXML(&nameless, store);
+    FAIL();
+  } catch (const AssemblyError& error) {
+    EXPECT_EQ(error.GetReason(), AssemblyError::Reason::HostFailed);
+    EXPECT_EQ(error.HostStatus(), 0x80020006L);
+  }
+}
+
+class FailingStore final : public SettingsStore {
+ public:
+  std::optional<std::string> Read(std::string_view key) const override {
+    if (key == "Left") throw SettingsStoreError("access denied");
+    return std::nullopt;
+  }
+  void Write(std::string_view, std::string_view) override {}
+};
+
+TEST(RibbonDocumentTest, UnreadableStoreFailsNamingTheKey) {
+  FakeHost host("Microsoft Office PowerPoint");
+  RibbonAssembler assembler;
+  try {
+    assembler.GetRibbonXML(&host, FailingStore());
+    FAIL();
+  } catch (const AssemblyError& error) {
+    EXPECT_EQ(error.GetReason(), AssemblyError::Reason::StoreFailed);
+    EXPECT_EQ(error.Key(), "Left");
+  }
+}
+
+}  // namespace
+}  // namespace quillmere

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace quillmere {
+
+// Stored settings are text. These turn a stored text into a number the way a user or an
+// administrator would expect: optional surrounding blanks, optional sign, decimal digits with
+// an optional fraction and exponent ("1", " +1 ", "1.0", "1e0"). Anything else, empty text
+// included, is not a number.
+
+// A whole number; a fraction is rounded to the nearest whole number, a tie to the even one.
+// Nothing when the text is not a number or the rounded value lies outside the type's range.
+std::optional<std::int32_t> ToInt32(std::string_view text);
+std::optional<std::int16_t> ToInt16(std::string_view text);
+
+// A double; nothing when the text is not a number or its magnitude is beyond a double.
+std::optional<double> ToDouble(std::string_view text);
+
+}  // namespace quillmere

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quillmere {
+
+// Every value of the product lives under this application and section.
+inline constexpr std::string_view kSettingsApplication = "Varnholt";
+inline constexpr std::string_view kSettingsSection = "Quillmere";
+
+// The thirteen keys, in the order of the control panel's check boxes (box index = position).
+inline constexpr std::array<std::string_view, 13> kBoxKeys = {
+    "Classic", "Left",   "All",        "Home",      "Insert",             "Design", "Animations",
+    "View",    "Review", "Slide Show", "Developer", "Hide built-in Tabs", "Format",
+};
+
+// The store could not carry out a read or write (an absent key is not an error).
+class SettingsStoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Per-user named text values of one application and section.
+// Key names compare without regard to letter case.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+
+  // The stored text, or nothing when the key, the section or the application is absent.
+  // Throws SettingsStoreError when a value exists but cannot be read.
+  virtual std::optional<std::string> Read(std::string_view key) const = 0;
+
+  // Stores the text whole, creating section and application as needed.
+  // Throws SettingsStoreError when the value cannot be written.
+  virtual void Write(std::string_view key, std::string_view value) = 0;
+};
+
+// The stored text of the key, or the default's decimal text when the key is absent.
+std::string GetSetting(const SettingsStore& store, std::string_view key, int defaultValue);
+
+void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value);
+
+// ASCII case-insensitive comparison, as the store compares key names.
+bool KeysEqual(std::string_view a, std::string_view b);
+bool KeyLess(std::string_view a, std::string_view b);
+
+}  // namespace quillmere

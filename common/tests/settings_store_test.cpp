@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "common/file_settings_store.h"
+#include "common/memory_settings_store.h"
+
+namespace quillmere {
+namespace {
+
+// Both stores must behave alike; each test runs against each.
+class SettingsStoreTest : public testing::TestWithParam<std::string> {
+ protected:
+  void SetUp() override {
+    if (GetParam() == "memory") {
+      store_ = std::make_unique<MemorySettingsStore>();
+    } else {
+      directory_ = std::filesystem::temp_directory_path() /
+                   ("quillmere-store-" + std::to_string(::getpid()) + "-" +
+                    testing::UnitTest::GetInstance()->current_test_info()->name());
+      std::filesystem::remove_all(directory_);
+      store_ = std::make_unique<FileSettingsStore>(directory_ / "Varnholt" / "Quillmere.conf");
+    }
+  }
+  void TearDown() override {
+    if (!directory_.empty()) std::filesystem::remove_all(directory_);
+  }
+
+  std::unique_ptr<SettingsStore> store_;
+  std::filesystem::path directory_;
+};
+
+TEST_P(SettingsStoreTest, AbsentKeyGivesTheDefaultAsText) {
+  EXPECT_EQ(store_->Read("Classic"), std::nullopt);
+  EXPECT_EQ(GetSetting(*store_, "Classic", 1), "1");
+  EXPECT_EQ(GetSetting(*store_, "Home", 0), "0");
+}
+
+TEST_P(SettingsStoreTest, WrittenTextIsReadBackWholeUnderAnyLetterCase) {
+  SaveSetting(*store_, "Hide built-in Tabs", "1");
+  EXPECT_EQ(GetSetting(*store_, "HIDE BUILT-IN TABS", 0), "1");
+  SaveSetting(*store_, "hide built-in tabs", " 0 ");
+  EXPECT_EQ(GetSetting(*store_, "Hide built-in Tabs", 0), " 0 ");
+}
+
+TEST_P(SettingsStoreTest, KeepsOddCharactersInKeysAndValues) {
+  const std::string key = "a=b\\c";
+  const std::string value = "line\none\r=\\ … ";
+  SaveSetting(*store_, key, value);
+  SaveSetting(*store_, "Left", "");
+  EXPECT_EQ(store_->Read(key), value);
+  EXPECT_EQ(store_->Read("Left"), "");
+  EXPECT_EQ(store_->Read("a"), std::nullopt);
+}
+
+TEST_P(SettingsStoreTest, WritingOneKeyLeavesTheOthers) {
+  for (std::string_view key : kBoxKeys) SaveSetting(*store_, key, "0");
+  SaveSetting(*store_, "Format", "1");
+  for (std::string_view key : kBoxKeys) EXPECT_EQ(store_->Read(key), key == "Format" ? "1" : "0") << key;
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, SettingsStoreTest, testing::Values("memory", "file"));
+
+TEST(FileSettingsStoreTest, ForCurrentUserFollowsXdgConfigHome) {
+  ::setenv("XDG_CONFIG_HOME", "/tmp/quillmere-xdg", 1);
+  EXPECT_EQ(FileSettingsStore::ForCurrentUser().File(),
+            std::filesystem::path("/tmp/quillmere-xdg/Varnholt/Quillmere.conf"));
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::setenv("HOME", "/home/someone", 1);
+  EXPECT_EQ(FileSettingsStore::ForCurrentUser().File(),
+            std::filesystem::path("/home/someone/.config/Varnholt/Quillmere.conf"));
+}
+
+TEST(FileSettingsStoreTest, UnreadableFileIsAStoreErrorNotAnAbsentKey) {
+  auto directory = std::filesystem::temp_directory_path() / "quillmere-store-unreadable";
+  std::filesystem::create_directories(directory / "Quillmere.conf");  // a folder where the file should be
+  FileSettingsStore store(directory / "Quillmere.conf");
+  EXPECT_THROW(store.Read("Classic"), SettingsStoreError);
+  EXPECT_THROW(store.Write("Classic", "1"), SettingsStoreError);
+  std::filesystem::remove_all(directory);
+}
+
+}  // namespace
+}  // namespace quillmere

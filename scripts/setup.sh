@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a job needs, only those not yet installed.
+# usage: scripts/setup.sh GROUP...   (groups: native windows gates)
+set -euo pipefail
+
+declare -A groups=(
+  [native]="cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev libxml2-utils"
+  [windows]="g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64 wine64 libwine-dev xvfb xauth xdotool imagemagick msitools"
+  [gates]="clang clang-tidy clang-format cppcheck gcovr libclang-rt-14-dev"
+)
+
+wanted=()
+for group in "$@"; do
+  [[ -n "${groups[$group]:-}" ]] || { echo "setup.sh: unknown group '$group'" >&2; exit 2; }
+  for package in ${groups[$group]}; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || wanted+=("$package")
+  done
+done
+[[ ${#wanted[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${wanted[*]}"
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${wanted[@]}" >/dev/null
