@@ -7,3 +7,8 @@ scripts/setup.sh native
 cmake --preset native
 cmake --build --preset native
 ctest --preset native
+
+# The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
