@@ -1,0 +1,78 @@
+#include "common/window_helpers_win.h"
+
+#include <shellapi.h>
+
+#include "common/program_files.h"
+#include "common/window_metrics.h"
+
+namespace quillmere {
+
+HMODULE CodeModule() noexcept {
+  HMODULE module = nullptr;
+  // Any address inside this module names it; the reference count is left alone.
+  ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&CodeModule), &module);
+  return module;
+}
+
+std::wstring ModuleFilePath(HMODULE module) {
+  // Long paths do not fit MAX_PATH; grow until the name is not cut off.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    if (path.size() >= 32768) return {};
+    path.resize(path.size() * 2);
+  }
+}
+
+std::wstring ProgramFolder() { return ParentFolder(ModuleFilePath(CodeModule())); }
+
+void ShellOpen(HWND owner, const std::wstring& target) noexcept {
+  try {
+    const std::wstring folder = ProgramFolder();
+    ::ShellExecuteW(owner, nullptr, target.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
+                    SW_SHOWNORMAL);
+  } catch (...) {
+    // Opening is a courtesy: nothing is reported, whatever went wrong.
+  }
+}
+
+void CenterOnScreen(HWND window) noexcept {
+  RECT frame{};
+  if (!::GetWindowRect(window, &frame)) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+  const RECT& screen = monitor.rcMonitor;
+  const PixelPoint origin =
+      CenteredOrigin({screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top},
+                     frame.right - frame.left, frame.bottom - frame.top);
+  ::SetWindowPos(window, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FileExists(const std::wstring& path) noexcept {
+  // No "insert a disk" boxes for a path on an empty drive.
+  const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  const bool found = !path.empty() && ::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+                     (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  ::SetErrorMode(oldMode);
+  return found;
+}
+
+UniqueHKey CreateRegistryKey(const std::wstring& subKey, HKEY root) noexcept {
+  UniqueHKey key;
+  DWORD disposition = 0;
+  if (::RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                        key.put(), &disposition) != ERROR_SUCCESS) {
+    key.release();  // the slot may hold garbage after a failure; it is not ours to close
+  }
+  return key;
+}
+
+}  // namespace quillmere

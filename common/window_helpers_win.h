@@ -1,0 +1,38 @@
+#pragma once
+
+// Small Win32 helpers both deliverables share. All take wide text, so a program folder with
+// any characters works, and none of them reports failure by message or exception unless
+// stated.
+
+#include <windows.h>
+
+#include <string>
+
+#include "common/unique_handle_win.h"
+
+namespace quillmere {
+
+// The module that holds this code: the add-in library inside PowerPoint, the program itself in
+// the control panel. Never the process's executable unless that is where the code lives.
+HMODULE CodeModule() noexcept;
+
+// The full path of a module's file; empty when it cannot be read.
+std::wstring ModuleFilePath(HMODULE module);
+
+// The folder of CodeModule()'s file, without a trailing separator.
+std::wstring ProgramFolder();
+
+// Starts the default action for a web address, document or program name, with the program
+// folder as working directory. Whether anything started is not reported.
+void ShellOpen(HWND owner, const std::wstring& target) noexcept;
+
+// Moves the window so it stands in the middle of the screen it is on; its size stays.
+void CenterOnScreen(HWND window) noexcept;
+
+// True for an existing file (not a folder); every error reads as "no file".
+bool FileExists(const std::wstring& path) noexcept;
+
+// Creates the key or opens it when it exists, with full access. Empty on failure.
+UniqueHKey CreateRegistryKey(const std::wstring& subKey, HKEY root) noexcept;
+
+}  // namespace quillmere

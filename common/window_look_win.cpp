@@ -1,0 +1,118 @@
+#include "common/window_look_win.h"
+
+#include <cwchar>
+
+#include "common/product_info.h"
+#include "common/window_helpers_win.h"
+
+namespace quillmere {
+
+int WindowDpi(HWND window) noexcept {
+  // GetDpiForWindow exists from Windows 10 on; older systems have one DPI for every screen.
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow && window) {
+    if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+  }
+  HDC screen = ::GetDC(nullptr);
+  if (!screen) return kDefaultDpi;
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi) noexcept {
+  LOGFONTW font{};
+  font.lfHeight = FontHeightForPoints(spec.points, dpi);
+  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfUnderline = spec.underline ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  std::wcsncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
+  return UniqueFont(::CreateFontIndirectW(&font));
+}
+
+COLORREF ToColorRef(OleColor color) noexcept {
+  if (IsSystemColor(color)) return ::GetSysColor(SystemColorIndex(color));
+  return static_cast<COLORREF>(color & 0x00FFFFFFu);
+}
+
+UniqueCursor LoadCursorFile(const std::wstring& path) noexcept {
+  return UniqueCursor(static_cast<HCURSOR>(::LoadImageW(nullptr, path.c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE)));
+}
+
+UniqueIcon LoadProductIcon(HMODULE module, WPARAM which) noexcept {
+  const bool big = which == ICON_BIG;
+  const int width = ::GetSystemMetrics(big ? SM_CXICON : SM_CXSMICON);
+  const int height = ::GetSystemMetrics(big ? SM_CYICON : SM_CYSMICON);
+  return UniqueIcon(static_cast<HICON>(
+      ::LoadImageW(module, MAKEINTRESOURCEW(kProductIconId), IMAGE_ICON, width, height, 0)));
+}
+
+ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexcept {
+  const auto is = [&](const wchar_t* name) { return ::lstrcmpiW(className.c_str(), name) == 0; };
+  if (is(L"Button")) {
+    switch (style & BS_TYPEMASK) {
+      case BS_CHECKBOX:
+      case BS_AUTOCHECKBOX:
+      case BS_3STATE:
+      case BS_AUTO3STATE:
+        return ControlKind::CheckBox;
+      case BS_RADIOBUTTON:
+      case BS_AUTORADIOBUTTON:
+        return ControlKind::OptionButton;
+      case BS_GROUPBOX:
+        return ControlKind::Frame;
+      default:
+        return ControlKind::PushButton;
+    }
+  }
+  if (is(L"Static")) {
+    switch (style & SS_TYPEMASK) {
+      case SS_ICON:
+      case SS_BITMAP:
+      case SS_ENHMETAFILE:
+        return ControlKind::Picture;
+      case SS_BLACKRECT:
+      case SS_GRAYRECT:
+      case SS_WHITERECT:
+      case SS_BLACKFRAME:
+      case SS_GRAYFRAME:
+      case SS_WHITEFRAME:
+      case SS_ETCHEDHORZ:
+      case SS_ETCHEDVERT:
+      case SS_ETCHEDFRAME:
+        return ControlKind::Line;
+      default:
+        return ControlKind::Label;
+    }
+  }
+  if (is(L"SysTabControl32")) return ControlKind::TabControl;
+  if (is(L"ListBox") || is(L"ComboBox") || is(L"SysListView32") || is(L"SysTreeView32")) return ControlKind::List;
+  if (is(L"Edit")) return ControlKind::Edit;
+  return ControlKind::Other;
+}
+
+BOOL CALLBACK WindowSkin::AddControl(HWND child, LPARAM context) {
+  wchar_t className[64] = {};
+  ::GetClassNameW(child, className, 64);
+  auto* controls = reinterpret_cast<std::vector<Control>*>(context);
+  controls->push_back({child, ClassifyControl(className, ::GetWindowLongPtrW(child, GWL_STYLE)), {}});
+  return TRUE;
+}
+
+WindowSkin::WindowSkin(HWND window) {
+  ::EnumChildWindows(window, &WindowSkin::AddControl, reinterpret_cast<LPARAM>(&controls_));
+}
+
+OleColor WindowSkin::ControlBackColor(HWND control, OleColor designed) const {
+  for (const Control& entry : controls_) {
+    if (entry.window == control) return entry.back.value_or(designed);
+  }
+  return designed;
+}
+
+bool ApplySkin(WindowSkin& skin) { return ApplySkinRules(skin, FileExists(SkinFilePath(ProgramFolder()))); }
+
+}  // namespace quillmere
