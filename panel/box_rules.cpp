@@ -1,0 +1,72 @@
+#include "panel/box_rules.h"
+
+namespace quillmere {
+
+bool IsTabBox(int index) { return (index >= kHomeBox && index <= 10) || index == kFormatBox; }
+
+void BoxRules::Set(int index, bool checked) {
+  if (checked_.at(index) == checked) return;
+  checked_[index] = checked;
+  if (listener_) listener_(index, checked);
+  RunRule(index);
+}
+
+bool BoxRules::NoneChecked(int first, int last) const {
+  for (int i = first; i <= last; ++i) {
+    if (checked_[i]) return false;
+  }
+  return true;
+}
+
+bool BoxRules::NoTabBoxChecked() const {
+  for (int i = 0; i < kBoxCount; ++i) {
+    if (IsTabBox(i) && checked_[i]) return false;
+  }
+  return true;
+}
+
+void BoxRules::RunRule(int index) {
+  const bool checked = checked_[index];
+  if (index == kClassicBox) {
+    if (checked) {
+      // Turning the tab on with nothing chosen gives the usual layout.
+      if (NoneChecked(1, kBoxCount - 1)) {
+        Set(kLeftBox, true);
+        Set(kAllBox, true);
+      }
+    } else {
+      for (int i = 1; i < kBoxCount; ++i) Set(i, false);
+    }
+  } else if (index == kLeftBox) {
+    // The Classic tab cannot stand left of a Home tab that is hidden.
+    if (checked) {
+      Set(kHomeBox, false);
+      Set(kClassicBox, true);
+    }
+  } else if (index == kAllBox) {
+    if (checked) Set(kClassicBox, true);
+  } else if (index == kHomeBox) {
+    if (checked) {
+      Set(kLeftBox, false);
+      Set(kClassicBox, true);
+    }
+  } else if (index == kHideTabsBox) {
+    if (checked) {
+      if (NoTabBoxChecked()) {
+        for (int i = 0; i < kBoxCount; ++i) {
+          if (IsTabBox(i)) Set(i, true);
+        }
+        Set(kLeftBox, false);
+      }
+    } else {
+      for (int i = 0; i < kBoxCount; ++i) {
+        if (IsTabBox(i)) Set(i, false);
+      }
+    }
+  } else if (checked) {  // any other tab box
+    Set(kHideTabsBox, true);
+    Set(kClassicBox, true);
+  }
+}
+
+}  // namespace quillmere

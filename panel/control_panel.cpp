@@ -1,0 +1,111 @@
+#include "panel/control_panel.h"
+
+#include <exception>
+
+#include "common/settings_store.h"
+#include "panel/error_message.h"
+#include "panel/stored_box_state.h"
+#include "quillmere_version.h"
+
+namespace quillmere {
+namespace {
+
+constexpr std::string_view kProductName = "Quillmere";
+constexpr std::string_view kInitializeHandler = "Form_Initialize";
+constexpr std::string_view kLoadHandler = "Form_Load";
+constexpr std::string_view kButtonHandler = "PushButton22_Click";
+
+}  // namespace
+
+std::string VersionLabelText() {
+  return "Version:   " + std::to_string(QUILLMERE_VERSION_MAJOR) + "." +
+         std::to_string(QUILLMERE_VERSION_MINOR);
+}
+
+ControlPanel::ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer)
+    : store_(store), window_(window), installer_(installer) {
+  boxes_.SetListener([this](int index, bool checked) { window_.ShowBox(index, checked); });
+}
+
+template <typename Step>
+void ControlPanel::RunStep(std::string_view handler, int step, Step&& body) {
+  std::string description;
+  try {
+    body();
+    return;
+  } catch (const std::exception& failure) {
+    description = failure.what();
+  } catch (...) {
+    description = "Unexpected failure";
+  }
+  try {
+    window_.ShowError(kErrorTitle, ErrorMessageText(description, handler, step));
+  } catch (...) {
+    // Nothing is left to tell the user with; the next step still runs.
+  }
+}
+
+void ControlPanel::RestoreBox(int index) {
+  const auto stored = GetSetting(store_, kBoxKeys.at(index), StoredBoxDefault(index));
+  boxes_.Set(index, BoxStateFromStored(index, stored));
+}
+
+void ControlPanel::SaveBox(int index) {
+  SaveSetting(store_, kBoxKeys.at(index), boxes_.IsChecked(index) ? "1" : "0");
+}
+
+void ControlPanel::Initialize() {
+  const auto handler = kInitializeHandler;
+  RunStep(handler, 100, [&] { window_.ApplySkin(); });
+  RunStep(handler, 102, [&] {
+    window_.SetTitle(kProductName);
+    window_.SetProductIcon();
+  });
+  RunStep(handler, 104, [&] {
+    window_.SetVersionLabel(VersionLabelText());
+    window_.SetTitleLabel(kProductName);
+  });
+  // Restoring goes through the box rules, so boxes restored earlier may be changed by later ones.
+  RunStep(handler, 106, [&] { RestoreBox(kClassicBox); });
+  RunStep(handler, 108, [&] { RestoreBox(kLeftBox); });
+  RunStep(handler, 110, [&] { RestoreBox(kAllBox); });
+  // "Hide built-in tabs" is never read back; it follows from the tab boxes.
+  for (int index = kHomeBox; index < kBoxCount; ++index) {
+    if (index == kHideTabsBox) continue;
+    RunStep(handler, 116, [&] { RestoreBox(index); });
+  }
+}
+
+void ControlPanel::Load() {
+  const auto handler = kLoadHandler;
+  RunStep(handler, 100, [&] { window_.SetTitle(kProductName); });
+  RunStep(handler, 102, [&] { window_.CenterOnScreen(); });
+  bool handFound = false;
+  RunStep(handler, 104, [&] { handFound = window_.HandCursorFileExists(); });
+  if (handFound) RunStep(handler, 106, [&] { window_.LoadHandCursor(); });
+}
+
+void ControlPanel::ClickBox(int index) { boxes_.Toggle(index); }
+
+void ControlPanel::Ok() {
+  const auto handler = kButtonHandler;
+  RunStep(handler, 104, [&] { SaveBox(kClassicBox); });
+  RunStep(handler, 106, [&] { SaveBox(kLeftBox); });
+  RunStep(handler, 108, [&] { SaveBox(kAllBox); });
+  for (int index = kHomeBox; index < kBoxCount; ++index) {
+    RunStep(handler, 112, [&] { SaveBox(index); });
+  }
+  if (boxes_.IsChecked(kClassicBox)) {
+    RunStep(handler, 116, [&] { installer_.Install(); });
+  } else {
+    RunStep(handler, 118, [&] { installer_.Uninstall(); });
+  }
+  RunStep(handler, 120, [&] { window_.StartPowerPoint(); });
+  RunStep(handler, 122, [&] { window_.Close(); });
+}
+
+void ControlPanel::Cancel() {
+  RunStep(kButtonHandler, 124, [&] { window_.Close(); });
+}
+
+}  // namespace quillmere

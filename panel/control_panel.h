@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "panel/box_rules.h"
+
+namespace quillmere {
+
+class SettingsStore;
+
+// What the settings window does for the set-up and OK sequences. The window implements it over
+// Win32; tests implement it in memory.
+class PanelWindow {
+ public:
+  virtual ~PanelWindow() = default;
+
+  virtual void ApplySkin() = 0;
+  virtual void SetTitle(std::string_view title) = 0;
+  virtual void SetProductIcon() = 0;
+  virtual void SetTitleLabel(std::string_view text) = 0;
+  virtual void SetVersionLabel(std::string_view text) = 0;
+  virtual void CenterOnScreen() = 0;
+  virtual bool HandCursorFileExists() = 0;
+  virtual void LoadHandCursor() = 0;
+  virtual void ShowBox(int index, bool checked) = 0;
+  virtual void ShowError(std::string_view title, std::string_view message) = 0;
+  virtual void StartPowerPoint() = 0;
+  virtual void Close() = 0;
+};
+
+// Registers or unregisters the add-in. Both report nothing: a failure leaves things as they were.
+class AddInInstaller {
+ public:
+  virtual ~AddInInstaller() = default;
+  virtual void Install() = 0;
+  virtual void Uninstall() = 0;
+};
+
+// The settings window's logic: restores the boxes from the store, applies the box rules to
+// clicks, and on OK saves, installs or uninstalls the add-in and starts PowerPoint. Every
+// numbered step that fails is reported through the window and the next step runs.
+class ControlPanel {
+ public:
+  ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer);
+  ControlPanel(const ControlPanel&) = delete;
+  ControlPanel& operator=(const ControlPanel&) = delete;
+
+  void Initialize();
+  void Load();
+  void ClickBox(int index);
+  void Ok();
+  void Cancel();
+
+  const BoxRules& Boxes() const { return boxes_; }
+
+ private:
+  template <typename Step>
+  void RunStep(std::string_view handler, int step, Step&& body);
+  void RestoreBox(int index);
+  void SaveBox(int index);
+
+  SettingsStore& store_;
+  PanelWindow& window_;
+  AddInInstaller& installer_;
+  BoxRules boxes_;
+};
+
+// "Version:   7.0": the label text shows major and minor version only.
+std::string VersionLabelText();
+
+}  // namespace quillmere

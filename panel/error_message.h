@@ -1,0 +1,23 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quillmere {
+
+// Where users send the screenshot the error message asks for.
+inline constexpr std::string_view kSupportEmail = "support@varnholt.example";
+
+inline constexpr std::string_view kErrorTitle = "Application Error";
+
+// A step of a window handler failed; what() is the description the error message shows.
+class StepFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The text of the message box shown when step `step` of the handler `handler` failed.
+std::string ErrorMessageText(std::string_view description, std::string_view handler, int step);
+
+}  // namespace quillmere

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace quillmere {
+
+// The state box `index` takes from its stored text.
+//
+// Boxes are only ever clear or checked, and the box rules test "none of these is checked" by
+// that. The store may hold other whole numbers ("2", or "-1" from a hand edit), so the box shows
+// what the add-in makes of the value: "Classic" counts as on when it is non-zero, every other key
+// only when it is exactly 1. OK then writes the value back as "0" or "1" with the same meaning.
+//
+// Throws StepFailure when the text is not a number or lies beyond a 16-bit whole number.
+bool BoxStateFromStored(int index, std::string_view text);
+
+// The default a box takes when its key was never stored.
+int StoredBoxDefault(int index);
+
+}  // namespace quillmere

@@ -1,0 +1,320 @@
+#include "panel/control_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ostream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/memory_settings_store.h"
+#include "panel/error_message.h"
+
+namespace quillmere {
+namespace {
+
+// A store that logs every read and write and fails for the keys it is told to.
+class RecordingStore : public SettingsStore {
+ public:
+  std::optional<std::string> Read(std::string_view key) const override {
+    log.push_back("read " + std::string(key));
+    return values.Read(key);
+  }
+  void Write(std::string_view key, std::string_view value) override {
+    log.push_back("write " + std::string(key) + "=" + std::string(value));
+    if (failingWrites.count(std::string(key))) throw SettingsStoreError("Access denied");
+    values.Write(key, value);
+  }
+
+  MemorySettingsStore values;
+  std::set<std::string> failingWrites;
+  mutable std::vector<std::string> log;
+};
+
+class FakeWindow : public PanelWindow {
+ public:
+  void ApplySkin() override { Do("skin"); }
+  void SetTitle(std::string_view title) override { Do("title " + std::string(title)); }
+  void SetProductIcon() override { Do("icon"); }
+  void SetTitleLabel(std::string_view text) override { Do("lblTitle " + std::string(text)); }
+  void SetVersionLabel(std::string_view text) override { Do("lblVersion " + std::string(text)); }
+  void CenterOnScreen() override { Do("centre"); }
+  bool HandCursorFileExists() override {
+    Do("hand?");
+    return handFileExists;
+  }
+  void LoadHandCursor() override { Do("hand"); }
+  void ShowBox(int index, bool checked) override { shown[index] = checked; }
+  void ShowError(std::string_view title, std::string_view message) override {
+    errors.push_back(std::string(title) + "|" + std::string(message));
+  }
+  void StartPowerPoint() override { Do("POWERPNT"); }
+  void Close() override { Do("close"); }
+
+  // Throws for the named action, as a failing platform call would.
+  void Do(const std::string& action) {
+    log.push_back(action);
+    if (action == failing) throw std::runtime_error(action + " failed");
+  }
+
+  std::string failing;
+  bool handFileExists = false;
+  BoxStates shown{};
+  std::vector<std::string> log;
+  std::vector<std::string> errors;
+};
+
+class FakeInstaller : public AddInInstaller {
+ public:
+  explicit FakeInstaller(std::vector<std::string>& log) : log_(log) {}
+  void Install() override {
+    log_.push_back("install");
+    if (fail) throw std::runtime_error("no registration");
+  }
+  void Uninstall() override { log_.push_back("uninstall"); }
+  bool fail = false;
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+class ControlPanelTest : public testing::Test {
+ protected:
+  ControlPanelTest() : installer(window.log), panel(store, window, installer) {}
+
+  void Store(std::map<std::string, std::string> values) {
+    for (const auto& [key, value] : values) store.values.Write(key, value);
+  }
+  std::vector<int> CheckedBoxes() const {
+    std::vector<int> checked;
+    for (int i = 0; i < kBoxCount; ++i) {
+      if (panel.Boxes().IsChecked(i)) checked.push_back(i);
+    }
+    return checked;
+  }
+
+  RecordingStore store;
+  FakeWindow window;
+  FakeInstaller installer;
+  ControlPanel panel;
+};
+
+struct RestoreCase {
+  const char* name;
+  std::map<std::string, std::string> stored;
+  std::vector<int> checked;
+};
+
+void PrintTo(const RestoreCase& c, std::ostream* out) { *out << c.name; }
+
+class RestoreTest : public ControlPanelTest, public testing::WithParamInterface<RestoreCase> {};
+
+TEST_P(RestoreTest, BoxesEndAsTheRulesLeaveThem) {
+  Store(GetParam().stored);
+  panel.Initialize();
+  EXPECT_EQ(CheckedBoxes(), GetParam().checked);
+  EXPECT_EQ(window.shown, panel.Boxes().States()) << "the window mirrors every change";
+  EXPECT_EQ(window.errors, std::vector<std::string>{});
+}
+
+const std::map<std::string, std::string> kNothingOn = {
+    {"Classic", "0"}, {"Left", "0"}, {"All", "0"}};
+
+std::map<std::string, std::string> NothingOnAnd(std::string key, std::string value) {
+  auto stored = kNothingOn;
+  stored[key] = value;
+  return stored;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, RestoreTest,
+    testing::Values(
+        RestoreCase{"EmptyStore", {}, {0, 1, 2}},
+        RestoreCase{"ClassicOnlyClearsTheDefaultsAgain",
+                    {{"Classic", "1"}, {"Left", "0"}, {"All", "0"}},
+                    {0}},
+        RestoreCase{"NothingOn", kNothingOn, {}},
+        RestoreCase{"InsertChecksMasterAndClassicEvenWhenClassicIsOff",
+                    NothingOnAnd("Insert", "1"), {0, 4, 11}},
+        RestoreCase{"HomeChecksClassicButNotTheMaster", NothingOnAnd("Home", "1"), {0, 3}},
+        RestoreCase{"HomeAfterDefaultsClearsLeft", {{"Home", "1"}}, {0, 2, 3}},
+        RestoreCase{"LeftAloneChecksClassic", NothingOnAnd("Left", "1"), {0, 1}},
+        RestoreCase{"MasterSwitchIsNeverReadBack", {{"Hide built-in Tabs", "1"}}, {0, 1, 2}},
+        RestoreCase{"AllNineTabs",
+                    {{"Home", "1"}, {"Insert", "1"}, {"Design", "1"}, {"Animations", "1"},
+                     {"View", "1"}, {"Review", "1"}, {"Slide Show", "1"}, {"Developer", "1"},
+                     {"Format", "1"}},
+                    {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        RestoreCase{"FormatIsReadLast", NothingOnAnd("format", "1"), {0, 11, 12}},
+        RestoreCase{"KeysMatchInAnyLetterCase", {{"CLASSIC", "0"}, {"left", "0"}, {"aLL", "0"},
+                                                 {"slide show", "1"}},
+                    {0, 9, 11}},
+        // Values other than 0 and 1 mean what they mean to the add-in.
+        RestoreCase{"ClassicTwoIsOn", {{"Classic", "2"}, {"Left", "0"}, {"All", "0"}}, {0}},
+        RestoreCase{"ClassicMinusOneIsOn", {{"Classic", "-1"}, {"Left", "0"}, {"All", "0"}},
+                    {0}},
+        RestoreCase{"LeftTwoIsOff", {{"Left", "2"}}, {0, 2}},
+        RestoreCase{"AllMinusOneIsOff", {{"All", "-1"}}, {0, 1}},
+        RestoreCase{"TabTwoIsOff", NothingOnAnd("Design", "2"), {}},
+        RestoreCase{"NumberFormsOfOne", {{"Classic", " 1 "}, {"Left", "1.0"}, {"All", "1e0"},
+                                         {"Review", "+1"}},
+                    {0, 1, 2, 8, 11}},
+        RestoreCase{"TabNearOneIsOffAsForTheAddIn", NothingOnAnd("View", "1.4"), {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ControlPanelTest, InitializeRunsItsStepsAndReadsKeysInBoxOrder) {
+  panel.Initialize();
+  EXPECT_EQ(window.log, (std::vector<std::string>{"skin", "title Quillmere", "icon",
+                                                  "lblVersion Version:   7.0",
+                                                  "lblTitle Quillmere"}));
+  EXPECT_EQ(store.log,
+            (std::vector<std::string>{"read Classic", "read Left", "read All", "read Home",
+                                      "read Insert", "read Design", "read Animations",
+                                      "read View", "read Review", "read Slide Show",
+                                      "read Developer", "read Format"}));
+}
+
+struct BadValueCase {
+  const char* key;
+  const char* value;
+  int step;
+  const char* description;
+};
+
+void PrintTo(const BadValueCase& c, std::ostream* out) { *out << c.key << "=" << c.value; }
+
+class BadValueTest : public ControlPanelTest, public testing::WithParamInterface<BadValueCase> {};
+
+TEST_P(BadValueTest, IsReportedWithItsStepAndSetUpGoesOn) {
+  const auto& c = GetParam();
+  Store({{c.key, c.value}, {"Developer", "1"}});
+  panel.Initialize();
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_EQ(window.errors[0], std::string("Application Error|") + c.description +
+                                  "\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line " +
+                                  std::to_string(c.step) +
+                                  "\r\rPlease email screenshot of this message to " +
+                                  std::string(kSupportEmail));
+  // Later keys were still restored.
+  EXPECT_TRUE(panel.Boxes().IsChecked(10));
+  EXPECT_TRUE(panel.Boxes().IsChecked(11));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, BadValueTest,
+    testing::Values(
+        BadValueCase{"Classic", "yes", 106, R"(Type mismatch: "Classic" holds "yes", which is not a number)"},
+        BadValueCase{"Left", "", 108, R"(Type mismatch: "Left" holds "", which is not a number)"},
+        BadValueCase{"All", "1x", 110, R"(Type mismatch: "All" holds "1x", which is not a number)"},
+        BadValueCase{"Home", "on", 116, R"(Type mismatch: "Home" holds "on", which is not a number)"},
+        BadValueCase{"Format", "70000", 116, R"(Overflow: "Format" holds "70000", beyond the range of a box state)"}),
+    [](const auto& info) { return std::string(info.param.key); });
+
+TEST_F(ControlPanelTest, BadValueLeavesTheBoxAsItWas) {
+  Store({{"Left", "abc"}});
+  panel.Initialize();
+  // "Classic" checked Left through its rule; the bad value does not clear it.
+  EXPECT_EQ(CheckedBoxes(), (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(ControlPanelTest, FailingInitializeStepsAreReportedAndTheRestRuns) {
+  window.failing = "skin";
+  panel.Initialize();
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_NE(window.errors[0].find("skin failed\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line 100\r\r"),
+            std::string::npos);
+  EXPECT_EQ(CheckedBoxes(), (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(ControlPanelTest, LoadCentresAndLoadsTheHandOnlyWhenItsFileExists) {
+  panel.Load();
+  EXPECT_EQ(window.log, (std::vector<std::string>{"title Quillmere", "centre", "hand?"}));
+  window.log.clear();
+  window.handFileExists = true;
+  window.failing = "centre";
+  panel.Load();
+  EXPECT_EQ(window.log, (std::vector<std::string>{"title Quillmere", "centre", "hand?", "hand"}));
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_NE(window.errors[0].find("Form1.Form_Load at line 102"), std::string::npos);
+}
+
+TEST_F(ControlPanelTest, OkWritesAllThirteenKeysInBoxOrderThenInstallsAndStartsPowerPoint) {
+  Store({{"Classic", "2"}, {"Left", "-1"}, {"Hide built-in Tabs", "1"}, {"Review", "1"}});
+  panel.Initialize();
+  store.log.clear();
+  window.log.clear();
+  panel.Ok();
+  EXPECT_EQ(store.log,
+            (std::vector<std::string>{
+                "write Classic=1", "write Left=0", "write All=1", "write Home=0",
+                "write Insert=0", "write Design=0", "write Animations=0", "write View=0",
+                "write Review=1", "write Slide Show=0", "write Developer=0",
+                "write Hide built-in Tabs=1", "write Format=0"}));
+  EXPECT_EQ(window.log, (std::vector<std::string>{"install", "POWERPNT", "close"}));
+  EXPECT_EQ(window.errors, std::vector<std::string>{});
+}
+
+TEST_F(ControlPanelTest, ClearingClassicThenOkUninstallsAndStillStartsPowerPoint) {
+  Store({{"Insert", "1"}});
+  panel.Initialize();
+  panel.ClickBox(kClassicBox);
+  EXPECT_EQ(CheckedBoxes(), std::vector<int>{});
+  store.log.clear();
+  window.log.clear();
+  panel.Ok();
+  ASSERT_EQ(store.log.size(), 13u);
+  for (const auto& entry : store.log) EXPECT_EQ(entry.back(), '0') << entry;
+  EXPECT_EQ(window.log, (std::vector<std::string>{"uninstall", "POWERPNT", "close"}));
+}
+
+TEST_F(ControlPanelTest, FailedWriteIsReportedAndTheRestOfOkStillRuns) {
+  store.failingWrites = {"Design", "Classic"};
+  installer.fail = true;
+  panel.Initialize();
+  window.log.clear();
+  panel.Ok();
+  ASSERT_EQ(window.errors.size(), 3u);
+  EXPECT_NE(window.errors[0].find("Access denied\r\nin Morrowick2016/06/15.Form1.PushButton22_Click at line 104"),
+            std::string::npos);
+  EXPECT_NE(window.errors[1].find("PushButton22_Click at line 112"), std::string::npos);
+  EXPECT_NE(window.errors[2].find("no registration\r\nin Morrowick2016/06/15.Form1.PushButton22_Click at line 116"),
+            std::string::npos);
+  EXPECT_EQ(store.values.Read("Format"), "0");
+  EXPECT_EQ(store.values.Read("Design"), std::nullopt);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"install", "POWERPNT", "close"}));
+}
+
+TEST_F(ControlPanelTest, CancelClosesWithoutWriting) {
+  panel.Initialize();
+  panel.ClickBox(kHideTabsBox);
+  store.log.clear();
+  window.log.clear();
+  panel.Cancel();
+  EXPECT_EQ(store.log, std::vector<std::string>{});
+  EXPECT_EQ(window.log, std::vector<std::string>{"close"});
+}
+
+TEST_F(ControlPanelTest, ReopeningAfterOkShowsTheSameBoxes) {
+  panel.Initialize();
+  panel.ClickBox(kHideTabsBox);
+  panel.ClickBox(5);  // clear "Design"; the rest stay hidden
+  panel.Ok();
+  const auto saved = panel.Boxes().States();
+
+  FakeWindow secondWindow;
+  FakeInstaller secondInstaller(secondWindow.log);
+  ControlPanel reopened(store.values, secondWindow, secondInstaller);
+  reopened.Initialize();
+  EXPECT_EQ(reopened.Boxes().States(), saved);
+}
+
+TEST(ErrorMessageTest, JoinsDescriptionLocationAndSupportAddress) {
+  EXPECT_EQ(ErrorMessageText("File not found", "Form_Load", 106),
+            "File not found\r\nin Morrowick2016/06/15.Form1.Form_Load at line 106\r\r"
+            "Please email screenshot of this message to support@varnholt.example");
+}
+
+}  // namespace
+}  // namespace quillmere
