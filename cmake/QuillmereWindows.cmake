@@ -1,0 +1,92 @@
+# Helpers for the Windows builds (mingw-w64 cross builds; the flags also suit MSVC).
+#
+#   quillmere_windows_executable(NAME [GUI] SOURCES...)   a Windows program
+#   quillmere_windows_library(NAME DEF file.def SOURCES...) a DLL with plain export names
+#   quillmere_windows_gtest(NAME SOURCES...)               a GoogleTest program, one ctest entry,
+#                                                          run under Wine (label wine)
+#   quillmere_add_wine_test(NAME name COMMAND ... [GUI] [LABELS ...])
+#       a test that needs Wine: gets the template-prefix fixture, the label `wine` and
+#       QUILLMERE_WINE_ROOT; a target name as first word of COMMAND runs through the emulator
+#       (a fresh prefix). Scripts may `source tests/wine/wine_prefix.sh` for more control.
+#       GUI wraps the command in `xvfb-run -a`.
+#   quillmere_check_imports(TARGET)  a test that the file imports Windows system DLLs only
+
+set(QUILLMERE_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+set(QUILLMERE_WINE_PREFIX_SH ${PROJECT_SOURCE_DIR}/tests/wine/wine_prefix.sh)
+
+# Windows 7 API level, wide-character Win32 API throughout.
+add_compile_definitions(UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
+
+function(quillmere_windows_executable name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "GUI" "" "")
+  if(arg_GUI)
+    add_executable(${name} WIN32 ${arg_UNPARSED_ARGUMENTS})
+  else()
+    add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
+  endif()
+  if(MINGW)
+    # wWinMain / wmain entry points.
+    target_link_options(${name} PRIVATE -municode)
+  endif()
+endfunction()
+
+function(quillmere_windows_library name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "DEF" "")
+  add_library(${name} SHARED ${arg_UNPARSED_ARGUMENTS} ${arg_DEF})
+  # Tessivar.dll, not libTessivar.dll.
+  set_target_properties(${name} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# GoogleTest built from Debian's source package for the target; only when a test needs it.
+function(quillmere_windows_googletest)
+  if(TARGET gtest)
+    return()
+  endif()
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endfunction()
+
+function(quillmere_add_wine_test)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "GUI" "NAME" "COMMAND;LABELS")
+  set(command ${arg_COMMAND})
+  if(arg_GUI)
+    list(PREPEND command xvfb-run -a)
+  endif()
+  add_test(NAME ${arg_NAME} COMMAND ${command})
+  set_tests_properties(${arg_NAME} PROPERTIES
+    LABELS "wine;${arg_LABELS}"
+    FIXTURES_REQUIRED wine_template
+    ENVIRONMENT "QUILLMERE_WINE_ROOT=${QUILLMERE_WINE_ROOT};QUILLMERE_BIN=${CMAKE_BINARY_DIR}/bin"
+    TIMEOUT 120)
+endfunction()
+
+function(quillmere_windows_gtest name)
+  quillmere_windows_googletest()
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE gtest gtest_main)
+  if(QUILLMERE_RUN_WINE_TESTS)
+    quillmere_add_wine_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  endif()
+endfunction()
+
+function(quillmere_check_imports target)
+  add_test(NAME ${target}_imports_system_dlls_only
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${QUILLMERE_OBJDUMP} -DFILE=$<TARGET_FILE:${target}>
+            -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake)
+  set_tests_properties(${target}_imports_system_dlls_only PROPERTIES LABELS imports)
+endfunction()
+
+# Tests that run Windows programs exist only where Wine can run them (x86_64).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND CMAKE_CROSSCOMPILING)
+  set(QUILLMERE_RUN_WINE_TESTS ON)
+  add_test(NAME wine_template_build COMMAND ${QUILLMERE_WINE_PREFIX_SH} template)
+  add_test(NAME wine_template_drop COMMAND ${QUILLMERE_WINE_PREFIX_SH} drop-template)
+  set_tests_properties(wine_template_build PROPERTIES FIXTURES_SETUP wine_template LABELS wine
+                       ENVIRONMENT "QUILLMERE_WINE_ROOT=${QUILLMERE_WINE_ROOT}" TIMEOUT 300)
+  set_tests_properties(wine_template_drop PROPERTIES FIXTURES_CLEANUP wine_template LABELS wine
+                       ENVIRONMENT "QUILLMERE_WINE_ROOT=${QUILLMERE_WINE_ROOT}")
+else()
+  set(QUILLMERE_RUN_WINE_TESTS OFF)
+endif()

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Throwaway Wine prefixes for the Windows tests: one template prefix per test run (wineboot -i,
+# about 6 s), then a hard-link clone per test (about 0.1 s).
+#
+# Where: $QUILLMERE_WINE_ROOT (the CMake helper quillmere_add_wine_test sets it to
+# <build>/wine); the template is $QUILLMERE_WINE_ROOT/template, clones sit beside it.
+#
+# As a command:
+#   wine_prefix.sh template          build the template afresh (the ctest fixture does this once)
+#   wine_prefix.sh drop-template     remove it again (the fixture's cleanup)
+#   wine_prefix.sh run EXE [ARG...]  run one Windows program in a fresh clone, then remove the
+#                                    clone; its stdout/stderr and exit code come through. This is
+#                                    the mingw-x64 toolchain's CMAKE_CROSSCOMPILING_EMULATOR, so
+#                                    add_test(COMMAND some_windows_target) just works.
+#
+# As a library, for test scripts that need several programs in one prefix:
+#   source tests/wine/wine_prefix.sh
+#   wine_prefix_new                  fresh clone in $WINEPREFIX, removed on exit (trap)
+#   wine_exec EXE [ARG...]           run a program there; stdout/stderr go to the files
+#                                    $WINE_OUT / $WINE_ERR (pipes make Wine linger 2-3 s);
+#                                    returns the program's exit code
+#   wine_reg_query KEY [/v NAME]     prints `reg query` output (CRLF stripped)
+#   wine_prefix_end                  stop this prefix's wineserver and remove the clone
+# GUI tests: run the whole test script inside one `xvfb-run -a`, since a prefix's wineserver
+# keeps the DISPLAY of its first process.
+
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+wine_root() {
+  local root=${QUILLMERE_WINE_ROOT:-${TMPDIR:-/tmp}/quillmere-wine-$(id -u)}
+  mkdir -p "$root"
+  echo "$root"
+}
+
+# Builds the template under a lock, so parallel tests never see half a prefix.
+wine_template_build() {
+  local root
+  root=$(wine_root)
+  (
+    flock 9
+    local template=$root/template
+    [[ -f $template/.quillmere-ready ]] && [[ ${1:-} != fresh ]] && exit 0
+    if [[ -d $template ]]; then
+      WINEPREFIX=$template "$WINESERVER" -k 2>/dev/null || true
+      rm -rf "$template"
+    fi
+    WINEPREFIX=$template "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null
+    # Flush and stop, so the .reg files are complete before anyone clones them.
+    WINEPREFIX=$template "$WINESERVER" -w
+    touch "$template/.quillmere-ready"
+  ) 9>"$root/template.lock"
+}
+
+wine_template_drop() {
+  local root
+  root=$(wine_root)
+  (
+    flock 9
+    WINEPREFIX=$root/template "$WINESERVER" -k 2>/dev/null || true
+    rm -rf "$root/template"
+  ) 9>"$root/template.lock"
+}
+
+wine_prefix_new() {
+  local root
+  root=$(wine_root)
+  wine_template_build
+  WINEPREFIX=$(mktemp -d "$root/prefix.XXXXXX")
+  export WINEPREFIX
+  # Hard links share file contents; wineserver rewrites the .reg files in place, so those get
+  # real copies or the template would change under every clone.
+  cp -al "$root/template/." "$WINEPREFIX/"
+  cp --remove-destination "$root"/template/*.reg "$WINEPREFIX/"
+  rm -f "$WINEPREFIX/.quillmere-ready"
+  WINE_OUT=$WINEPREFIX/.stdout
+  WINE_ERR=$WINEPREFIX/.stderr
+  trap wine_prefix_end EXIT
+}
+
+wine_exec() {
+  "$WINE64" "$@" >"$WINE_OUT" 2>"$WINE_ERR" </dev/null
+}
+
+wine_reg_query() {
+  wine_exec reg query "$@" || return
+  tr -d '\r' <"$WINE_OUT"
+}
+
+wine_prefix_end() {
+  [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]] || return 0
+  "$WINESERVER" -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+  unset WINEPREFIX
+}
+
+wine_run_one() {
+  wine_prefix_new
+  local status=0
+  wine_exec "$@" || status=$?
+  cat "$WINE_OUT"
+  cat "$WINE_ERR" >&2
+  wine_prefix_end
+  return "$status"
+}
+
+if [[ ${BASH_SOURCE[0]} == "$0" ]]; then
+  set -uo pipefail
+  case ${1:-} in
+    template) wine_template_build fresh ;;
+    drop-template) wine_template_drop ;;
+    run) shift; wine_run_one "$@" ;;
+    *) echo "usage: $0 template | drop-template | run EXE [ARG...]" >&2; exit 2 ;;
+  esac
+fi
