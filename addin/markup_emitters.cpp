@@ -1,6 +1,9 @@
 #include "markup_emitters.h"
 
+#include <algorithm>
+#include <cassert>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 #include "assembly_error.h"
@@ -8,130 +11,161 @@
 namespace quillmere {
 namespace {
 
+// The longest decimal text of a 32-bit counter.
+constexpr std::size_t kNumberLength = 11;
+// Room for everything of an element but its variable texts: element and attribute names,
+// quotes, brackets and up to two numbers. The longest such frame is under 100 characters.
+constexpr std::size_t kFrameRoom = 128;
+
 // Counts the next id; the counter is left as it was when it would overflow.
 std::int32_t Advance(std::int32_t& counter) {
   if (counter == std::numeric_limits<std::int32_t>::max()) {
-    throw AssemblyError(AssemblyError::Reason::Overflow,
-                        "an id counter would pass the largest 32-bit value");
+    throw AssemblyError(AssemblyError::Reason::Overflow, "an id counter would pass the largest 32-bit value");
   }
   return ++counter;
 }
 
 }  // namespace
 
-// Every emitter checks its counter before it writes, so a failing call appends nothing.
+// One element under construction in the buffer's spare room. Nothing counts as written until
+// Finish, so a failing emitter leaves the buffer as it was.
+class MarkupEmitters::Element {
+ public:
+  // variableLength: the summed length of the element's variable texts.
+  Element(MarkupEmitters& out, std::size_t variableLength)
+      : out_(out), cursor_(out.Reserve(kFrameRoom + variableLength)), end_(cursor_ + kFrameRoom + variableLength) {}
 
-void MarkupEmitters::AppendAttribute(std::string_view name, std::string_view value) {
-  if (value.empty()) return;
-  markupBuffer_ += ' ';
-  markupBuffer_.append(name);
-  markupBuffer_.append("=\"");
-  markupBuffer_.append(value);
-  markupBuffer_ += '"';
-}
-
-void MarkupEmitters::AppendNumber(std::int32_t value) {
-  char digits[16];
-  auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  markupBuffer_.append(digits, end);
-}
-
-// A built-in control is named by its idMso; without one the element is a custom button that
-// takes the next number of the spacer sequence.
-void MarkupEmitters::AppendControlStart(std::string_view element, std::string_view idMso) {
-  if (idMso.empty()) {
-    std::int32_t number = Advance(counters_.ButtonCounter);
-    markupBuffer_.append("<button id=\"sep00");
-    AppendNumber(number);
-    markupBuffer_ += '"';
-    return;
+  // Literals copy with a size known when compiling, which the compiler turns into plain moves.
+  template <std::size_t N>
+  Element& Put(const char (&literal)[N]) {
+    std::memcpy(cursor_, literal, N - 1);
+    cursor_ += N - 1;
+    return *this;
   }
-  markupBuffer_ += '<';
-  markupBuffer_.append(element);
-  markupBuffer_.append(" idMso=\"");
-  markupBuffer_.append(idMso);
-  markupBuffer_ += '"';
+  Element& Put(std::string_view text) {
+    std::memcpy(cursor_, text.data(), text.size());
+    cursor_ += text.size();
+    return *this;
+  }
+  Element& Number(std::int32_t value) {
+    cursor_ = std::to_chars(cursor_, cursor_ + kNumberLength, value).ptr;
+    return *this;
+  }
+  // An optional attribute: written only when its value is non-empty. The name carries its
+  // leading blank and the opening quote, e.g. ` label="`.
+  template <std::size_t N>
+  Element& Optional(const char (&nameAndQuote)[N], std::string_view value) {
+    if (!value.empty()) Put(nameAndQuote).Put(value).Put("\"");
+    return *this;
+  }
+  void Finish() {
+    assert(cursor_ <= end_);
+    out_.size_ = static_cast<std::size_t>(cursor_ - out_.buffer_.get());
+  }
+
+ private:
+  MarkupEmitters& out_;
+  char* cursor_;
+  [[maybe_unused]] char* end_;
+};
+
+void MarkupEmitters::Grow(std::size_t length) {
+  std::size_t capacity = std::max({capacity_ * 2, size_ + length, std::size_t{32 * 1024}});
+  auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+  if (size_ > 0) std::memcpy(grown.get(), buffer_.get(), size_);
+  buffer_ = std::move(grown);
+  capacity_ = capacity;
 }
 
-void MarkupEmitters::AddControl(std::string_view element, std::string_view idMso,
-                                std::string_view label, std::string_view imageMso,
-                                std::string_view screentip, std::string_view onAction) {
-  AppendControlStart(element, idMso);
-  AppendAttribute("label", label);
-  AppendAttribute("imageMso", imageMso);
-  AppendAttribute("screentip", screentip);
-  AppendAttribute("onAction", onAction);
-  markupBuffer_.append("/>");
+void MarkupEmitters::Append(std::string_view literal) { Element(*this, literal.size()).Put(literal).Finish(); }
+
+void MarkupEmitters::AddControl(std::string_view element, std::string_view idMso, std::string_view label,
+                                std::string_view imageMso, std::string_view screentip,
+                                std::string_view onAction) {
+  Element out(*this, element.size() + idMso.size() + label.size() + imageMso.size() + screentip.size() + onAction.size());
+  // A built-in control is named by its idMso; without one the element is a custom button that
+  // takes the next number of the spacer sequence.
+  if (idMso.empty()) {
+    out.Put("<button id=\"sep00").Number(Advance(counters_.ButtonCounter)).Put("\"");
+  } else {
+    out.Put("<").Put(element).Put(" idMso=\"").Put(idMso).Put("\"");
+  }
+  out.Optional(" label=\"", label)
+      .Optional(" imageMso=\"", imageMso)
+      .Optional(" screentip=\"", screentip)
+      .Optional(" onAction=\"", onAction)
+      .Put("/>")
+      .Finish();
 }
 
-void MarkupEmitters::AddMenuItem(std::string_view idMso, std::string_view label,
-                                 std::string_view imageMso, std::string_view screentip,
-                                 std::string_view onAction) {
+void MarkupEmitters::AddMenuItem(std::string_view idMso, std::string_view label, std::string_view imageMso,
+                                 std::string_view screentip, std::string_view onAction) {
   AddControl("control", idMso, label, imageMso, screentip, onAction);
 }
 
-void MarkupEmitters::AddGalleryItem(std::string_view idMso, std::string_view label,
-                                    std::string_view imageMso, std::string_view screentip,
-                                    std::string_view onAction) {
+void MarkupEmitters::AddGalleryItem(std::string_view idMso, std::string_view label, std::string_view imageMso,
+                                    std::string_view screentip, std::string_view onAction) {
   AddControl("gallery", idMso, label, imageMso, screentip, onAction);
 }
 
-void MarkupEmitters::AddToolButton(std::string_view idMso, std::string_view screentip,
-                                   std::string_view imageMso, std::string_view onAction) {
-  AppendControlStart("control", idMso);
-  AppendAttribute("screentip", screentip);
-  AppendAttribute("imageMso", imageMso);
-  AppendAttribute("onAction", onAction);
-  markupBuffer_.append(" showLabel=\"false\"/>");
+void MarkupEmitters::AddToolButton(std::string_view idMso, std::string_view screentip, std::string_view imageMso,
+                                   std::string_view onAction) {
+  Element out(*this, idMso.size() + screentip.size() + imageMso.size() + onAction.size());
+  if (idMso.empty()) {
+    out.Put("<button id=\"sep00").Number(Advance(counters_.ButtonCounter)).Put("\"");
+  } else {
+    out.Put("<control idMso=\"").Put(idMso).Put("\"");
+  }
+  out.Optional(" screentip=\"", screentip)
+      .Optional(" imageMso=\"", imageMso)
+      .Optional(" onAction=\"", onAction)
+      .Put(" showLabel=\"false\"/>")
+      .Finish();
 }
 
 void MarkupEmitters::AddComboBox(std::string_view idMso) {
-  markupBuffer_.append("<comboBox idMso=\"");
-  markupBuffer_.append(idMso);
-  markupBuffer_.append("\"/>");
+  Element(*this, idMso.size()).Put("<comboBox idMso=\"").Put(idMso).Put("\"/>").Finish();
 }
 
 void MarkupEmitters::OpenButtonGroup() {
-  std::int32_t number = Advance(counters_.GroupCounter);
-  markupBuffer_.append("<buttonGroup id=\"btnGr00");
-  AppendNumber(number);
-  markupBuffer_.append("\">");
+  Element out(*this, 0);
+  out.Put("<buttonGroup id=\"btnGr00").Number(Advance(counters_.GroupCounter)).Put("\">").Finish();
 }
 
-void MarkupEmitters::CloseButtonGroup() { markupBuffer_.append("</buttonGroup>"); }
+void MarkupEmitters::CloseButtonGroup() { Append("</buttonGroup>"); }
 
 void MarkupEmitters::AddSpacer(std::string_view label) {
-  std::int32_t number = Advance(counters_.ButtonCounter);
-  markupBuffer_.append("<button id=\"sep00");
-  AppendNumber(number);
-  markupBuffer_.append("\" label=\"");
-  markupBuffer_.append(label);
-  markupBuffer_.append("\" enabled=\"false\"/>");
+  Element out(*this, label.size());
+  out.Put("<button id=\"sep00")
+      .Number(Advance(counters_.ButtonCounter))
+      .Put("\" label=\"")
+      .Put(label)
+      .Put("\" enabled=\"false\"/>")
+      .Finish();
 }
 
 void MarkupEmitters::AddMenuSeparator() {
-  std::int32_t number = Advance(counters_.SeparatorCounter);
-  markupBuffer_.append("<menuSeparator id=\"msep00");
-  AppendNumber(number);
-  markupBuffer_.append("d\"/>");
+  Element out(*this, 0);
+  out.Put("<menuSeparator id=\"msep00").Number(Advance(counters_.SeparatorCounter)).Put("d\"/>").Finish();
 }
 
-void MarkupEmitters::OpenMenu(std::string_view label, std::string_view imageMso,
-                              std::string_view screentip) {
-  std::int32_t number = Advance(counters_.MenuCounter);
-  markupBuffer_.append("<menu id=\"BR3234");
-  AppendNumber(number);
-  markupBuffer_ += '"';
-  AppendAttribute("label", label);
-  AppendAttribute("imageMso", imageMso);
-  AppendAttribute("screentip", screentip);
-  markupBuffer_.append(" tag = \"BR3234");
-  AppendNumber(number);
-  markupBuffer_.append("\">");
+void MarkupEmitters::OpenMenu(std::string_view label, std::string_view imageMso, std::string_view screentip) {
+  const std::int32_t number = Advance(counters_.MenuCounter);
+  Element out(*this, label.size() + imageMso.size() + screentip.size());
+  out.Put("<menu id=\"BR3234")
+      .Number(number)
+      .Put("\"")
+      .Optional(" label=\"", label)
+      .Optional(" imageMso=\"", imageMso)
+      .Optional(" screentip=\"", screentip)
+      .Put(" tag = \"BR3234")
+      .Number(number)
+      .Put("\">")
+      .Finish();
 }
 
 void MarkupEmitters::CloseMenu(bool spacer) {
-  markupBuffer_.append("</menu>");
+  Append("</menu>");
   if (spacer && menuPass_ == 1) AddSpacer(" ");
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <string_view>
 
 namespace quillmere {
@@ -23,10 +24,11 @@ class MarkupEmitters {
  public:
   // Starts a new document: counters back to 0. The buffer is emptied separately.
   void ResetCounters() { counters_ = {}; }
-  void ClearBuffer() { markupBuffer_.clear(); }
-  void Append(std::string_view literal) { markupBuffer_.append(literal); }
+  void ClearBuffer() { size_ = 0; }
+  void Append(std::string_view literal);
 
-  const std::string& MarkupBuffer() const { return markupBuffer_; }
+  // The markup written so far; valid until the next emitter call or ClearBuffer.
+  std::string_view MarkupBuffer() const { return {buffer_.get(), size_}; }
   const IdCounters& Counters() const { return counters_; }
   void SetCounters(const IdCounters& counters) { counters_ = counters; }
   std::int32_t MenuPass() const { return menuPass_; }
@@ -52,13 +54,20 @@ class MarkupEmitters {
   void CloseMenu(bool spacer);
 
  private:
+  class Element;
+  // Room for one more element of at most this length. The buffer keeps its size between
+  // documents, so after the first document nothing is allocated.
+  char* Reserve(std::size_t length) {
+    if (capacity_ - size_ < length) Grow(length);
+    return buffer_.get() + size_;
+  }
+  void Grow(std::size_t length);
   void AddControl(std::string_view element, std::string_view idMso, std::string_view label,
                   std::string_view imageMso, std::string_view screentip, std::string_view onAction);
-  void AppendControlStart(std::string_view element, std::string_view idMso);
-  void AppendAttribute(std::string_view name, std::string_view value);
-  void AppendNumber(std::int32_t value);
 
-  std::string markupBuffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
   IdCounters counters_;
   std::int32_t menuPass_ = 0;
 };

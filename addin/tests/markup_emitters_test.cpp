@@ -128,7 +128,7 @@ TEST(EmitterIdsTest, OverflowFailsAndAppendsNothing) {
   out.SetCounters({.MenuCounter = std::numeric_limits<std::int32_t>::max() - 1});
   out.OpenMenu("last", "", "");
   EXPECT_NE(out.MarkupBuffer().find(R"(id="BR32342147483647")"), std::string::npos);
-  const std::string before = out.MarkupBuffer();
+  const std::string before(out.MarkupBuffer());
   try {
     out.OpenMenu("one too many", "", "");
     FAIL() << "expected an overflow";
