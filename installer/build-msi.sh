@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds one Windows Installer package with wixl and corrects what wixl writes wrongly.
+# usage: installer/build-msi.sh ARCH BINDIR WIX_REGISTRY OUTPUT.msi
+#   ARCH          x86 or x64
+#   BINDIR        folder with that architecture's Quillmere.exe and Tessivar.dll
+#   WIX_REGISTRY  the native wix-registry tool (registration entries and version)
+set -euo pipefail
+[[ $# -eq 4 ]] || { sed -n '3,6p' "$0" >&2; exit 2; }
+arch=$1 bindir=$2 generator=$3 output=$4
+case "$arch" in x86|x64) ;; *) echo "build-msi.sh: ARCH must be x86 or x64" >&2; exit 2 ;; esac
+for f in Quillmere.exe Tessivar.dll; do
+  [[ -f "$bindir/$f" ]] || { echo "build-msi.sh: missing $bindir/$f" >&2; exit 1; }
+done
+
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+version=$("$generator" --version)
+"$generator" > "$work/registration.wxi"
+# wixl takes only relative source paths: gather the inputs in the work folder.
+mkdir "$work/bin"
+cp "$bindir/Quillmere.exe" "$bindir/Tessivar.dll" "$work/bin/"
+cp "$here/Quillmere.wxs" "$work/"
+(cd "$work" && wixl --arch "$arch" -D Arch="$arch" -D ProductVersion="$version" -D BinDir=bin \
+  -D Registration=registration.wxi -o package.msi Quillmere.wxs 2> wixl.log) \
+  || { cat "$work/wixl.log" >&2; exit 1; }
+
+# wixl writes the HKMU root as 4, which Windows Installer ignores; -1 is "per-user or per-machine
+# as installed".
+msibuild "$work/package.msi" -q 'UPDATE `Registry` SET `Root` = -1 WHERE `Root` = 4'
+# wixl puts every RemoveFolder on the component's own folder.
+msibuild "$work/package.msi" \
+  -q "UPDATE \`RemoveFile\` SET \`DirProperty\` = 'ProgramMenuQuillmere' WHERE \`FileKey\` = 'ProgramMenuQuillmere'"
+# Make the upgrade row include the same version (attribute 0x200), so reinstalling a rebuilt
+# package of this version replaces the installed one. Attributes is a key column: re-import.
+msiinfo export "$work/package.msi" Upgrade | tr -d '\r' |
+  awk -F'\t' 'BEGIN { OFS = "\t" } NR > 3 && $7 == "WIX_UPGRADE_DETECTED" { if (int($5 / 512) % 2 == 0) $5 += 512 } { print }' \
+  > "$work/Upgrade.idt"
+msibuild "$work/package.msi" -i "$work/Upgrade.idt"
+
+mkdir -p "$(dirname "$output")"
+mv "$work/package.msi" "$output"

@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# Installs, uses, repairs, reinstalls and removes a 64-bit Quillmere package in fresh Wine
+# prefixes, and compares listings of each prefix before install and after removal.
+# usage: msi-lifecycle.sh PACKAGE.msi [HOST.exe]
+#   HOST.exe  the PowerPoint stand-in; when given, it must load the installed add-in.
+set -euo pipefail
+[[ $# -ge 1 && $# -le 2 ]] || { sed -n '4,5p' "$0" >&2; exit 2; }
+package=$(realpath "$1")
+host=${2:+$(realpath "$2")}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/prefix-listing.sh"
+
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+work=$(mktemp -d /tmp/quillmere-msi.XXXXXX)
+prefixes=()
+cleanup() {
+  local p
+  for p in "${prefixes[@]}"; do WINEPREFIX=$p "$wineserver" -k 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+fail() { echo "FAIL [$scenario]: $*" >&2; failures=$((failures + 1)); }
+pass() { echo "ok   [$scenario]: $*"; }
+
+# One template prefix per run; each scenario gets a hard-linked clone with its own registry files
+# (wineserver rewrites the .reg files in place, which would change the template).
+make_template() {
+  prefixes+=("$work/template")
+  WINEPREFIX=$work/template "$wine" wineboot -i >/dev/null 2>&1
+  WINEPREFIX=$work/template "$wineserver" -w
+}
+clone() {
+  local p=$work/$1
+  cp -al "$work/template" "$p"
+  cp --remove-destination "$work/template"/*.reg "$p/"
+  prefixes+=("$p")
+  echo "$p"
+}
+in_prefix() { WINEPREFIX=$prefix "$wine" "$@"; }
+stop() { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true; WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true; }
+snapshot() { stop; list_files "$prefix" > "$work/$1.files"; list_registry "$prefix" > "$work/$1.registry"; }
+winpath() { echo "Z:${1//\//\\}"; }
+
+user=$(ls "$work" >/dev/null; id -un)
+profile="users/$user"
+install_dir="$profile/AppData/Local/Quillmere"
+menu_dir="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quillmere"
+settings_key='Software\VB and VBA Program Settings\Varnholt\Quillmere'
+product_code=$(msiinfo export "$package" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
+
+# The registry lines (as list_registry prints them for user.reg) that the package's Registry
+# table promises for a per-user install into $install_dir.
+expected_registration() {
+  msiinfo export "$package" Registry | tr -d '\r' | DLL="C:\\${install_dir//\//\\}\\Tessivar.dll" awk -F'\t' '
+    function replace(s, from, to,   out, i) {
+      out = ""
+      while ((i = index(s, from)) > 0) { out = out substr(s, 1, i - 1) to; s = substr(s, i + length(from)) }
+      return out s
+    }
+    function quoted(s) { return "\"" replace(replace(s, "\\", "\\\\"), "\"", "\\\"") "\"" }
+    function unformat(s) { return replace(replace(s, "[\\[]", "["), "[\\]]", "]") }
+    NR > 3 {
+      if ($2 != -1) { print "unexpected registry root " $2 " for " $3 > "/dev/stderr"; exit 1 }
+      key = "[" replace(unformat($3), "\\", "\\\\") "]"
+      name = $4 == "" ? "@" : quoted(unformat($4))
+      value = $5
+      if (value ~ /^#[0-9]+$/) data = sprintf("dword:%08x", substr(value, 2) + 0)
+      else {
+        if (value ~ /^##/) value = substr(value, 2)
+        data = quoted(replace(unformat(value), "[#TessivarDll]", ENVIRON["DLL"]))
+      }
+      print "user V " key " " name "=" data
+    }' | LC_ALL=C sort
+}
+
+check_installed() {
+  local f
+  for f in Quillmere.exe Tessivar.dll; do
+    cmp -s "$work/payload/$f" "$prefix/drive_c/$install_dir/$f" && pass "$f installed" || fail "$f missing or different"
+  done
+  for f in "Quillmere.lnk" "Uninstall Quillmere.lnk"; do
+    [[ -f "$prefix/drive_c/$menu_dir/$f" ]] && pass "Start menu entry $f" || fail "no Start menu entry $f"
+  done
+  local missing
+  missing=$(LC_ALL=C comm -23 "$work/expected.registry" "$work/$1.registry")
+  [[ -z "$missing" ]] && pass "registration written ($(wc -l < "$work/expected.registry") values)" \
+    || fail "registration values missing:"$'\n'"$missing"
+}
+
+# The PowerPoint stand-in must find the add-in through the registry and receive its document.
+check_host_loads() {
+  [[ -n "$host" ]] || { echo "skip [$scenario]: no PowerPoint stand-in given"; return; }
+  # Wine does not merge HKCU\Software\Classes into the classes view (COM activation of per-user
+  # classes fails); Windows does. Test prefixes only.
+  in_prefix reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f >/dev/null 2>&1
+  local out="$work/$scenario-document.xml"
+  rm -f "$out"
+  in_prefix "$(winpath "$host")" "$(winpath "$out")" >/dev/null 2>&1 || true
+  if [[ -s "$out" ]] && grep -q '<customUI' "$out" && grep -q 'Classic' "$out"; then
+    pass "PowerPoint stand-in loaded the add-in and received the document"
+  else
+    fail "PowerPoint stand-in did not receive the document"
+  fi
+  stop
+  # Undo the test-only copy, so the listing after removal compares what the package did.
+  in_prefix reg delete 'HKLM\Software\Classes\Halverin.Connect' /f >/dev/null 2>&1 || true
+}
+
+# Empty keys Windows Installer leaves of its own bookkeeping.
+installer_keys='^(user K \[Software\\\\Microsoft\\\\Installer(\\\\[^]]*)?\]'
+installer_keys+='|system K \[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Installer(\\\\[^]]*)?\])$'
+# A key Wine itself creates and drops from one start to the next.
+wine_noise='^system K \[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards\]$'
+
+# After removal: nothing of ours in files or registry; only Windows Installer's own empty
+# bookkeeping keys and its package cache folder may remain.
+check_removed_cleanly() {
+  local extra gone
+  extra=$(LC_ALL=C comm -13 "$work/before.files" "$work/$1.files" | grep -vx './windows/Installer' || true)
+  gone=$(LC_ALL=C comm -23 "$work/before.files" "$work/$1.files")
+  [[ -z "$extra$gone" ]] && pass "file system as before install" || fail "files left or lost:"$'\n'"$extra$gone"
+  extra=$(LC_ALL=C comm -13 "$work/before.registry" "$work/$1.registry" | grep -Ev "$installer_keys|$wine_noise" || true)
+  gone=$(LC_ALL=C comm -23 "$work/before.registry" "$work/$1.registry" | grep -Ev "$wine_noise" || true)
+  [[ -z "$extra$gone" ]] && pass "registry as before install, settings kept" || fail "registry differs:"$'\n'"$extra"$'\n'"$gone"
+  grep -Eiq 'quillmere|halverin|tessivar' <(grep -v 'VB and VBA Program Settings' "$work/$1.registry") \
+    && fail "our names still in the registry" || pass "no trace of our names outside the settings"
+}
+
+msiextract -C "$work/payload" "$package" >/dev/null
+find "$work/payload" -type f -exec mv -t "$work/payload" {} + 2>/dev/null || true
+expected_registration > "$work/expected.registry"
+make_template
+
+# A user with settings installs, finds the add-in working, and removes it with the Start-menu entry.
+scenario=install-remove
+prefix=$(clone $scenario)
+in_prefix reg add "HKCU\\$settings_key" /v All /t REG_SZ /d 0 /f >/dev/null 2>&1
+snapshot before
+grep -q '"All"="0"' "$work/before.registry" || fail "could not seed the settings"
+in_prefix msiexec /i "$(winpath "$package")" /qn && pass "msiexec /i /qn" || fail "msiexec /i exit $?"
+snapshot installed
+check_installed installed
+check_host_loads
+strings -el "$prefix/drive_c/$menu_dir/Uninstall Quillmere.lnk" | grep -q -- "/x $product_code\$" && pass "Uninstall entry runs msiexec /x $product_code" || fail "Uninstall entry has no /x $product_code"
+# The Start-menu entry's own command, made silent.
+in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
+snapshot removed
+check_removed_cleanly removed
+
+# Installing over an install, repairing a damaged install and installing a rebuilt package of
+# the same version all leave one product with one working registration.
+scenario=reinstall-repair
+prefix=$(clone $scenario)
+snapshot before
+in_prefix msiexec /i "$(winpath "$package")" /qn || fail "first install exit $?"
+in_prefix msiexec /i "$(winpath "$package")" /qn && pass "second install of the same package" || fail "second install exit $?"
+# Damage it as a user or PowerPoint might: the library deleted, the add-in disabled after a failed load.
+rm -f "$prefix/drive_c/$install_dir/Tessivar.dll"
+in_prefix reg add 'HKCU\Software\Microsoft\Office\PowerPoint\AddIns\Halverin.Connect' /v LoadBehavior /t REG_DWORD /d 2 /f >/dev/null 2>&1
+# The property form of msiexec /famus (Wine 8's msiexec /f fails on any package).
+in_prefix msiexec /i "$(winpath "$package")" REINSTALL=ALL REINSTALLMODE=amus /qn && pass "repair" || fail "repair exit $?"
+snapshot repaired
+check_installed repaired
+cp "$package" "$work/rebuilt.msi"
+new_code="{$(cat /proc/sys/kernel/random/uuid | tr a-z A-Z)}"
+msibuild "$work/rebuilt.msi" -q "UPDATE \`Property\` SET \`Value\` = '$new_code' WHERE \`Property\` = 'ProductCode'"
+in_prefix msiexec /i "$(winpath "$work/rebuilt.msi")" /qn && pass "rebuilt package over the install" || fail "rebuilt install exit $?"
+snapshot rebuilt
+check_installed rebuilt
+products=$(grep -c '^user V \[Software\\\\Microsoft\\\\Installer\\\\Products\\\\[^]]*\] "ProductName"="Quillmere"$' "$work/rebuilt.registry" || true)
+[[ $products -eq 1 ]] && pass "one product installed" || fail "$products products installed"
+check_host_loads
+in_prefix msiexec /x "$(winpath "$work/rebuilt.msi")" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
+snapshot removed
+check_removed_cleanly removed
+
+[[ $failures -eq 0 ]] && echo "msi-lifecycle: all checks passed" || { echo "msi-lifecycle: $failures failed" >&2; exit 1; }
