@@ -9,11 +9,15 @@ package=$(realpath "$1")
 host=${2:+$(realpath "$2")}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/prefix-listing.sh"
+# The template prefix shared by all Wine tests of a run ($QUILLMERE_WINE_ROOT).
+source "$here/../../../tests/wine/wine_prefix.sh"
 
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
+# No desktop menu entries outside the prefix for the shortcuts the package creates.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-work=$(mktemp -d /tmp/quillmere-msi.XXXXXX)
+# Beside the template: clones are hard links and must be on its file system.
+work=$(mktemp -d "$(wine_root)/msi.XXXXXX")
 prefixes=()
 cleanup() {
   local p
@@ -26,17 +30,15 @@ failures=0
 fail() { echo "FAIL [$scenario]: $*" >&2; failures=$((failures + 1)); }
 pass() { echo "ok   [$scenario]: $*"; }
 
-# One template prefix per run; each scenario gets a hard-linked clone with its own registry files
+# Each scenario gets a hard-linked clone of the template with its own registry files
 # (wineserver rewrites the .reg files in place, which would change the template).
-make_template() {
-  prefixes+=("$work/template")
-  WINEPREFIX=$work/template "$wine" wineboot -i >/dev/null 2>&1
-  WINEPREFIX=$work/template "$wineserver" -w
-}
-clone() {
-  local p=$work/$1
-  cp -al "$work/template" "$p"
-  cp --remove-destination "$work/template"/*.reg "$p/"
+template=$(wine_root)/template
+clone() { # clone NAME [SOURCE_PREFIX]
+  local p=$work/$1 source=${2:-$template}
+  mkdir "$p"
+  cp -al "$source/." "$p/"
+  cp --remove-destination "$source"/*.reg "$p/"
+  rm -f "$p/.quillmere-ready"
   prefixes+=("$p")
   echo "$p"
 }
@@ -45,17 +47,19 @@ stop() { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true; WINEPREFIX=$pr
 snapshot() { stop; list_files "$prefix" > "$work/$1.files"; list_registry "$prefix" > "$work/$1.registry"; }
 winpath() { echo "Z:${1//\//\\}"; }
 
-user=$(ls "$work" >/dev/null; id -un)
+wine_template_build
+user=$(ls "$template/drive_c/users" | grep -vx Public | head -n 1)
 profile="users/$user"
 install_dir="$profile/AppData/Local/Quillmere"
 menu_dir="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quillmere"
 settings_key='Software\VB and VBA Program Settings\Varnholt\Quillmere'
 product_code=$(msiinfo export "$package" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
 
-# The registry lines (as list_registry prints them for user.reg) that the package's Registry
-# table promises for a per-user install into $install_dir.
+# The registry lines (as list_registry prints them) that the package's Registry table promises
+# for an install into a folder.  usage: expected_registration user|system FOLDER
 expected_registration() {
-  msiinfo export "$package" Registry | tr -d '\r' | DLL="C:\\${install_dir//\//\\}\\Tessivar.dll" awk -F'\t' '
+  msiinfo export "$package" Registry | tr -d '\r' |
+    HIVE=$1 DLL="C:\\${2//\//\\}\\Tessivar.dll" awk -F'\t' '
     function replace(s, from, to,   out, i) {
       out = ""
       while ((i = index(s, from)) > 0) { out = out substr(s, 1, i - 1) to; s = substr(s, i + length(from)) }
@@ -73,32 +77,34 @@ expected_registration() {
         if (value ~ /^##/) value = substr(value, 2)
         data = quoted(replace(unformat(value), "[#TessivarDll]", ENVIRON["DLL"]))
       }
-      print "user V " key " " name "=" data
+      print ENVIRON["HIVE"] " V " key " " name "=" data
     }' | LC_ALL=C sort
 }
 
+# usage: check_installed SNAPSHOT [PROGRAM_FOLDER MENU_FOLDER EXPECTED_REGISTRY]
 check_installed() {
-  local f
+  local folder=${2:-$install_dir} menu=${3:-$menu_dir} expected=${4:-$work/expected.registry} f missing
   for f in Quillmere.exe Tessivar.dll; do
-    cmp -s "$work/payload/$f" "$prefix/drive_c/$install_dir/$f" && pass "$f installed" || fail "$f missing or different"
+    cmp -s "$work/payload/$f" "$prefix/drive_c/$folder/$f" && pass "$f installed" || fail "$f missing or different"
   done
   for f in "Quillmere.lnk" "Uninstall Quillmere.lnk"; do
-    [[ -f "$prefix/drive_c/$menu_dir/$f" ]] && pass "Start menu entry $f" || fail "no Start menu entry $f"
+    [[ -f "$prefix/drive_c/$menu/$f" ]] && pass "Start menu entry $f" || fail "no Start menu entry $f"
   done
-  local missing
-  missing=$(LC_ALL=C comm -23 "$work/expected.registry" "$work/$1.registry")
-  [[ -z "$missing" ]] && pass "registration written ($(wc -l < "$work/expected.registry") values)" \
+  missing=$(LC_ALL=C comm -23 "$expected" "$work/$1.registry")
+  [[ -z "$missing" ]] && pass "registration written ($(wc -l < "$expected") values)" \
     || fail "registration values missing:"$'\n'"$missing"
 }
 
 # The PowerPoint stand-in must find the add-in through the registry and receive its document.
+# It runs in a copy of the prefix, so the Wine workaround below stays out of the listings.
 check_host_loads() {
   [[ -n "$host" ]] || { echo "skip [$scenario]: no PowerPoint stand-in given"; return; }
+  stop
+  local saved=$prefix out="$work/$scenario-document.xml"
+  prefix=$(clone "$scenario-host" "$saved")
   # Wine does not merge HKCU\Software\Classes into the classes view (COM activation of per-user
-  # classes fails); Windows does. Test prefixes only.
-  in_prefix reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f >/dev/null 2>&1
-  local out="$work/$scenario-document.xml"
-  rm -f "$out"
+  # classes fails); Windows does.
+  in_prefix reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f >/dev/null 2>&1 || true
   in_prefix "$(winpath "$host")" "$(winpath "$out")" >/dev/null 2>&1 || true
   if [[ -s "$out" ]] && grep -q '<customUI' "$out" && grep -q 'Classic' "$out"; then
     pass "PowerPoint stand-in loaded the add-in and received the document"
@@ -106,13 +112,13 @@ check_host_loads() {
     fail "PowerPoint stand-in did not receive the document"
   fi
   stop
-  # Undo the test-only copy, so the listing after removal compares what the package did.
-  in_prefix reg delete 'HKLM\Software\Classes\Halverin.Connect' /f >/dev/null 2>&1 || true
+  prefix=$saved
 }
 
 # Empty keys Windows Installer leaves of its own bookkeeping.
 installer_keys='^(user K \[Software\\\\Microsoft\\\\Installer(\\\\[^]]*)?\]'
-installer_keys+='|system K \[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Installer(\\\\[^]]*)?\])$'
+installer_keys+='|system K \[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Installer(\\\\[^]]*)?\]'
+installer_keys+='|system K \[Software\\\\Classes\\\\Installer(\\\\[^]]*)?\])$'
 # A key Wine itself creates and drops from one start to the next.
 wine_noise='^system K \[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards\]$'
 
@@ -132,8 +138,7 @@ check_removed_cleanly() {
 
 msiextract -C "$work/payload" "$package" >/dev/null
 find "$work/payload" -type f -exec mv -t "$work/payload" {} + 2>/dev/null || true
-expected_registration > "$work/expected.registry"
-make_template
+expected_registration user "$install_dir" > "$work/expected.registry"
 
 # A user with settings installs, finds the add-in working, and removes it with the Start-menu entry.
 scenario=install-remove
@@ -175,6 +180,27 @@ products=$(grep -c '^user V \[Software\\\\Microsoft\\\\Installer\\\\Products\\\\
 [[ $products -eq 1 ]] && pass "one product installed" || fail "$products products installed"
 check_host_loads
 in_prefix msiexec /x "$(winpath "$work/rebuilt.msi")" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
+snapshot removed
+check_removed_cleanly removed
+
+# An administrator installs for all users: Program Files, HKEY_LOCAL_MACHINE, the common Start
+# menu, and nothing in the administrator's own profile; removal leaves nothing behind.
+scenario=all-users
+prefix=$(clone $scenario)
+snapshot before
+machine_dir="Program Files/Quillmere"
+expected_registration system "$machine_dir" > "$work/expected-machine.registry"
+in_prefix msiexec /i "$(winpath "$package")" ALLUSERS=1 /qn && pass "msiexec /i ALLUSERS=1 /qn" || fail "msiexec /i ALLUSERS=1 exit $?"
+snapshot installed
+# Wine 8 resolves ProgramMenuFolder to the user's Start menu even for all users (Windows: the
+# common one), so the entries are looked for there.
+check_installed installed "$machine_dir" "$menu_dir" "$work/expected-machine.registry"
+[[ ! -e "$prefix/drive_c/$install_dir" ]] && ! grep -q '^user V \[Software\\\\Classes\\\\Halverin' "$work/installed.registry" \
+  && pass "nothing in the administrator's profile" || fail "per-user files or registration in an all-users install"
+check_host_loads
+# By product code, as the Uninstall entry does: Wine 8's msiexec /x PACKAGE looks only for a
+# per-user install and silently does nothing here.
+in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
 snapshot removed
 check_removed_cleanly removed
 
