@@ -17,7 +17,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 version=$("$generator" --version)
-"$generator" > "$work/registration.wxi"
+"$generator" --arch "$arch" > "$work/registration.wxi"
 # wixl takes only relative source paths: gather the inputs in the work folder.
 mkdir "$work/bin"
 cp "$bindir/Quillmere.exe" "$bindir/Tessivar.dll" "$work/bin/"

@@ -44,12 +44,13 @@ void RequireValid(const InstallerRegistryValue& value) {
 
 std::string FormattedData(const InstallerRegistryValue& value, std::string_view libraryFileId,
                           std::string_view folderId) {
+  std::string reference = "[";
   switch (value.source) {
-  case InstallerValueSource::LibraryPath: return "[#" + std::string(libraryFileId) + "]";
-  case InstallerValueSource::LibraryFolder: return "[" + std::string(folderId) + "]";
-  case InstallerValueSource::Literal: break;
+  case InstallerValueSource::LibraryPath: reference.append("#").append(libraryFileId); break;
+  case InstallerValueSource::LibraryFolder: reference.append(folderId); break;
+  case InstallerValueSource::Literal: return EscapeFormatted(value.text);
   }
-  return EscapeFormatted(value.text);
+  return reference.append("]");
 }
 
 } // namespace

@@ -42,7 +42,7 @@ check "components' bitness" "AddIn $bits ControlPanel $bits" \
   "$(table Component | cut -f1,4 | LC_ALL=C sort | xargs)"
 
 # The registration: every generated value, each one below the install root (-1, HKMU).
-"$generator" | grep -c '<RegistryValue ' > "$work/generated-count"
+"$generator" --arch "$arch" | grep -c '<RegistryValue ' > "$work/generated-count"
 check "registry rows = generated values" "$(cat "$work/generated-count")" "$(table Registry | wc -l)"
 check "registry rows in the add-in's component, under HKMU" "-1 AddIn" \
   "$(table Registry | cut -f2,6 | LC_ALL=C sort -u | xargs)"

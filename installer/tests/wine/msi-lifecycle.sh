@@ -59,7 +59,7 @@ product_code=$(msiinfo export "$package" Property | tr -d '\r' | awk -F'\t' '$1 
 # for an install into a folder.  usage: expected_registration user|system FOLDER
 expected_registration() {
   msiinfo export "$package" Registry | tr -d '\r' |
-    HIVE=$1 DLL="C:\\${2//\//\\}\\Tessivar.dll" awk -F'\t' '
+    HIVE=$1 FOLDER="C:\\${2//\//\\}\\" awk -F'\t' '
     function replace(s, from, to,   out, i) {
       out = ""
       while ((i = index(s, from)) > 0) { out = out substr(s, 1, i - 1) to; s = substr(s, i + length(from)) }
@@ -69,13 +69,14 @@ expected_registration() {
     function unformat(s) { return replace(replace(s, "[\\[]", "["), "[\\]]", "]") }
     NR > 3 {
       if ($2 != -1) { print "unexpected registry root " $2 " for " $3 > "/dev/stderr"; exit 1 }
-      key = "[" replace(unformat($3), "\\", "\\\\") "]"
+      key = "[" tolower(replace(unformat($3), "\\", "\\\\")) "]"
       name = $4 == "" ? "@" : quoted(unformat($4))
       value = $5
       if (value ~ /^#[0-9]+$/) data = sprintf("dword:%08x", substr(value, 2) + 0)
       else {
         if (value ~ /^##/) value = substr(value, 2)
-        data = quoted(replace(unformat(value), "[#TessivarDll]", ENVIRON["DLL"]))
+        value = replace(value, "[#TessivarDll]", ENVIRON["FOLDER"] "Tessivar.dll")
+        data = quoted(replace(unformat(value), "[INSTALLDIR]", ENVIRON["FOLDER"]))
       }
       print ENVIRON["HIVE"] " V " key " " name "=" data
     }' | LC_ALL=C sort
@@ -116,11 +117,11 @@ check_host_loads() {
 }
 
 # Empty keys Windows Installer leaves of its own bookkeeping.
-installer_keys='^(user K \[Software\\\\Microsoft\\\\Installer(\\\\[^]]*)?\]'
-installer_keys+='|system K \[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Installer(\\\\[^]]*)?\]'
-installer_keys+='|system K \[Software\\\\Classes\\\\Installer(\\\\[^]]*)?\])$'
+installer_keys='^(user K \[software\\\\microsoft\\\\installer(\\\\[^]]*)?\]'
+installer_keys+='|system K \[software\\\\microsoft\\\\windows\\\\currentversion\\\\installer(\\\\[^]]*)?\]'
+installer_keys+='|system K \[software\\\\classes\\\\installer(\\\\[^]]*)?\])$'
 # A key Wine itself creates and drops from one start to the next.
-wine_noise='^system K \[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards\]$'
+wine_noise='^system K \[software\\\\microsoft\\\\windows nt\\\\currentversion\\\\networkcards\]$'
 
 # After removal: nothing of ours in files or registry; only Windows Installer's own empty
 # bookkeeping keys and its package cache folder may remain.
@@ -132,7 +133,7 @@ check_removed_cleanly() {
   extra=$(LC_ALL=C comm -13 "$work/before.registry" "$work/$1.registry" | grep -Ev "$installer_keys|$wine_noise" || true)
   gone=$(LC_ALL=C comm -23 "$work/before.registry" "$work/$1.registry" | grep -Ev "$wine_noise" || true)
   [[ -z "$extra$gone" ]] && pass "registry as before install, settings kept" || fail "registry differs:"$'\n'"$extra"$'\n'"$gone"
-  grep -Eiq 'quillmere|halverin|tessivar' <(grep -v 'VB and VBA Program Settings' "$work/$1.registry") \
+  grep -Eiq 'quillmere|halverin|tessivar' <(grep -iv 'VB and VBA Program Settings' "$work/$1.registry") \
     && fail "our names still in the registry" || pass "no trace of our names outside the settings"
 }
 
@@ -176,7 +177,7 @@ msibuild "$work/rebuilt.msi" -q "UPDATE \`Property\` SET \`Value\` = '$new_code'
 in_prefix msiexec /i "$(winpath "$work/rebuilt.msi")" /qn && pass "rebuilt package over the install" || fail "rebuilt install exit $?"
 snapshot rebuilt
 check_installed rebuilt
-products=$(grep -c '^user V \[Software\\\\Microsoft\\\\Installer\\\\Products\\\\[^]]*\] "ProductName"="Quillmere"$' "$work/rebuilt.registry" || true)
+products=$(grep -c '^user V \[software\\\\microsoft\\\\installer\\\\products\\\\[^]]*\] "ProductName"="Quillmere"$' "$work/rebuilt.registry" || true)
 [[ $products -eq 1 ]] && pass "one product installed" || fail "$products products installed"
 check_host_loads
 in_prefix msiexec /x "$(winpath "$work/rebuilt.msi")" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
@@ -195,7 +196,7 @@ snapshot installed
 # Wine 8 resolves ProgramMenuFolder to the user's Start menu even for all users (Windows: the
 # common one), so the entries are looked for there.
 check_installed installed "$machine_dir" "$menu_dir" "$work/expected-machine.registry"
-[[ ! -e "$prefix/drive_c/$install_dir" ]] && ! grep -q '^user V \[Software\\\\Classes\\\\Halverin' "$work/installed.registry" \
+[[ ! -e "$prefix/drive_c/$install_dir" ]] && ! grep -q '^user V \[software\\\\classes\\\\halverin' "$work/installed.registry" \
   && pass "nothing in the administrator's profile" || fail "per-user files or registration in an all-users install"
 check_host_loads
 # By product code, as the Uninstall entry does: Wine 8's msiexec /x PACKAGE looks only for a

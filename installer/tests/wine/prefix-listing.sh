@@ -7,13 +7,13 @@ list_files() {
 }
 
 # The Software branches of HKEY_CURRENT_USER (user.reg) and HKEY_LOCAL_MACHINE (system.reg),
-# one line per key ("K") and per value ("V"), without Wine's timestamps. Wine's own settings
-# change on every start and are left out.
+# one line per key ("K") and per value ("V"), without Wine's timestamps. Key names are compared
+# in lower case, as Windows does. Wine's own settings change on every start and are left out.
 list_registry() {
   local prefix=$1 hive
   for hive in user system; do
     awk -v hive="$hive" '
-      /^\[/ { key = $0; sub(/\] [0-9]+$/, "]", key); keep = key ~ /^\[Software\\\\/ && key !~ /^\[Software\\\\Wine(\\\\|\])/
+      /^\[/ { key = tolower($0); sub(/\] [0-9]+$/, "]", key); keep = key ~ /^\[software\\\\/ && key !~ /^\[software\\\\wine(\\\\|\])/
               if (keep) print hive " K " key; next }
       /^#/ || /^;;/ || /^$/ || /^WINE REGISTRY/ { next }
       { line = $0
