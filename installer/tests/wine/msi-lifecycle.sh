@@ -151,7 +151,7 @@ in_prefix msiexec /i "$(winpath "$package")" /qn && pass "msiexec /i /qn" || fai
 snapshot installed
 check_installed installed
 check_host_loads
-strings -el "$prefix/drive_c/$menu_dir/Uninstall Quillmere.lnk" | grep -q -- "/x $product_code\$" && pass "Uninstall entry runs msiexec /x $product_code" || fail "Uninstall entry has no /x $product_code"
+strings -el "$prefix/drive_c/$menu_dir/Uninstall Quillmere.lnk" | grep -- "/x $product_code\$" > /dev/null && pass "Uninstall entry runs msiexec /x $product_code" || fail "Uninstall entry has no /x $product_code"
 # The Start-menu entry's own command, made silent.
 in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
 snapshot removed
@@ -204,5 +204,32 @@ check_host_loads
 in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
 snapshot removed
 check_removed_cleanly removed
+
+# The package writes exactly what the library's own registration (regsvr32) writes for the same
+# file: both come from one table, and this catches any drift between the two.
+scenario=same-as-regsvr32
+# Keys and values in which Windows Installer records the product itself.
+bookkeeping='^(user [KV] \[software\\\\microsoft\\\\installer(\\\\|\])'
+bookkeeping+='|system [KV] \[software\\\\microsoft\\\\windows\\\\currentversion\\\\(installer|uninstall)(\\\\|\])'
+bookkeeping+='|system [KV] \[software\\\\classes\\\\installer(\\\\|\]))'
+if x86_64-w64-mingw32-objdump -p "$work/payload/Tessivar.dll" 2>/dev/null | grep DllRegisterServer > /dev/null; then
+  prefix=$(clone $scenario)
+  snapshot before
+  in_prefix msiexec /i "$(winpath "$package")" /qn || fail "msiexec /i exit $?"
+  snapshot installed
+  LC_ALL=C comm -13 "$work/before.registry" "$work/installed.registry" | grep -Ev "$bookkeeping" > "$work/by-package.registry"
+  in_prefix msiexec /x "$product_code" /qn || fail "msiexec /x exit $?"
+  mkdir -p "$prefix/drive_c/$install_dir"
+  cp "$work/payload/Tessivar.dll" "$prefix/drive_c/$install_dir/"
+  in_prefix regsvr32 /s "C:\\${install_dir//\//\\}\\Tessivar.dll" && pass "regsvr32" || fail "regsvr32 exit $?"
+  snapshot registered
+  LC_ALL=C comm -13 "$work/before.registry" "$work/registered.registry" | grep -Ev "$bookkeeping" > "$work/by-regsvr32.registry"
+  difference=$(diff "$work/by-package.registry" "$work/by-regsvr32.registry" || true)
+  [[ -s "$work/by-package.registry" && -z "$difference" ]] \
+    && pass "package and regsvr32 write the same $(grep -c ' V ' "$work/by-package.registry") values" \
+    || fail "package (<) and regsvr32 (>) differ:"$'\n'"$difference"
+else
+  echo "skip [$scenario]: the packaged Tessivar.dll has no DllRegisterServer"
+fi
 
 [[ $failures -eq 0 ]] && echo "msi-lifecycle: all checks passed" || { echo "msi-lifecycle: $failures failed" >&2; exit 1; }
