@@ -46,6 +46,11 @@ function(quillmere_windows_googletest)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  if(MINGW)
+    # Searched before GoogleTest's own folders, so its custom port header is ours.
+    target_include_directories(gtest BEFORE PUBLIC ${PROJECT_SOURCE_DIR}/cmake/gtest-mingw)
+    target_include_directories(gtest_main BEFORE PRIVATE ${PROJECT_SOURCE_DIR}/cmake/gtest-mingw)
+  endif()
 endfunction()
 
 function(quillmere_add_wine_test)

@@ -31,8 +31,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine_root() {
   local root=${QUILLMERE_WINE_ROOT:-${TMPDIR:-/tmp}/quillmere-wine-$(id -u)}
-  mkdir -p "$root"
-  echo "$root"
+  mkdir -p "$root" && realpath "$root"
 }
 
 # Builds the template under a lock, so parallel tests never see half a prefix.
@@ -47,7 +46,10 @@ wine_template_build() {
       WINEPREFIX=$template "$WINESERVER" -k 2>/dev/null || true
       rm -rf "$template"
     fi
-    WINEPREFIX=$template "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null
+    if ! WINEPREFIX=$template "$WINE64" wineboot -i >"$root/wineboot.log" 2>&1 </dev/null; then
+      echo "wine_prefix.sh: wineboot -i failed, see $root/wineboot.log" >&2
+      exit 1
+    fi
     # Flush and stop, so the .reg files are complete before anyone clones them.
     WINEPREFIX=$template "$WINESERVER" -w
     touch "$template/.quillmere-ready"
@@ -66,8 +68,7 @@ wine_template_drop() {
 
 wine_prefix_new() {
   local root
-  root=$(wine_root)
-  wine_template_build
+  root=$(wine_root) && wine_template_build || return
   WINEPREFIX=$(mktemp -d "$root/prefix.XXXXXX")
   export WINEPREFIX
   # Hard links share file contents; wineserver rewrites the .reg files in place, so those get
@@ -97,7 +98,7 @@ wine_prefix_end() {
 }
 
 wine_run_one() {
-  wine_prefix_new
+  wine_prefix_new || return 125
   local status=0
   wine_exec "$@" || status=$?
   cat "$WINE_OUT"
