@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     } else {
       document = assembler.GetRibbonXML(&host, given);
     }
-    std::fwrite(document.data(), 1, document.size(), stdout);
+    if (!document.empty()) std::fwrite(document.data(), 1, document.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
   } catch (const quillmere::AssemblyError& error) {
     std::cerr << "ribbon-xml: " << error.what() << '\n';
