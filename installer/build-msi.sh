@@ -32,6 +32,17 @@ msibuild "$work/package.msi" -q 'UPDATE `Registry` SET `Root` = -1 WHERE `Root` 
 # wixl puts every RemoveFolder on the component's own folder.
 msibuild "$work/package.msi" \
   -q "UPDATE \`RemoveFile\` SET \`DirProperty\` = 'ProgramMenuQuillmere' WHERE \`FileKey\` = 'ProgramMenuQuillmere'"
+# wixl records no file versions: take them from the binaries' version resources, so Windows
+# Installer compares versions when it replaces files. A versioned file has no hash row.
+for file in QuillmereExe:Quillmere.exe TessivarDll:Tessivar.dll; do
+  id=${file%%:*} name=${file#*:}
+  if file_version=$("$generator" --file-version "$work/bin/$name" 2> /dev/null); then
+    msibuild "$work/package.msi" -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = '$id'"
+    msibuild "$work/package.msi" -q "DELETE FROM \`MsiFileHash\` WHERE \`File_\` = '$id'"
+  else
+    echo "build-msi.sh: warning: $name has no version resource" >&2
+  fi
+done
 # Make the upgrade row include the same version (attribute 0x200), so reinstalling a rebuilt
 # package of this version replaces the installed one. Attributes is a key column: re-import.
 msiinfo export "$work/package.msi" Upgrade | tr -d '\r' |

@@ -1,14 +1,39 @@
 // wix-registry: what the package sources take from the build.
 //   wix-registry --version          the product version, e.g. 7.0.0
 //   wix-registry --arch x86|x64     the WiX include with the add-in's registration for that build
+//   wix-registry --file-version F   the file version in F's version resource (exit 1 if none)
 #include "addin/registration_entries.h"
+#include "installer/file_version.h"
 #include "installer/registration_values.h"
 #include "installer/wix_registry.h"
 #include "quillmere_version.h"
 
 #include <cstdio>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <string_view>
+#include <vector>
+
+namespace {
+
+int PrintFileVersion(const char* path) {
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (!file.eof() && !file) {
+    std::fprintf(stderr, "wix-registry: cannot read %s\n", path);
+    return 1;
+  }
+  const auto version = quillmere::FileVersionOf(std::as_bytes(std::span(bytes)));
+  if (!version) {
+    std::fprintf(stderr, "wix-registry: %s has no version resource\n", path);
+    return 1;
+  }
+  std::puts(version->c_str());
+  return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
   using namespace quillmere;
@@ -17,9 +42,10 @@ int main(int argc, char** argv) {
     std::puts(QUILLMERE_VERSION_TEXT);
     return 0;
   }
+  if (argc == 3 && option == "--file-version") return PrintFileVersion(argv[2]);
   const std::string_view arch = argc == 3 ? argv[2] : "";
   if (option != "--arch" || (arch != "x86" && arch != "x64")) {
-    std::fputs("usage: wix-registry --version | --arch x86|x64\n", stderr);
+    std::fputs("usage: wix-registry --version | --arch x86|x64 | --file-version FILE\n", stderr);
     return 2;
   }
   try {

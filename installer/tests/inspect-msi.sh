@@ -38,6 +38,9 @@ for f in Quillmere.exe Tessivar.dll; do
 done
 check "file table" "QuillmereExe ControlPanel Quillmere.exe TessivarDll AddIn Tessivar.dll" \
   "$(table File | cut -f1-3 | LC_ALL=C sort | xargs)"
+# Both binaries carry the product version, and the file table records it.
+check "file versions" "QuillmereExe $("$generator" --version).0 TessivarDll $("$generator" --version).0" \
+  "$(table File | cut -f1,5 | LC_ALL=C sort | xargs)"
 check "components' bitness" "AddIn $bits ControlPanel $bits" \
   "$(table Component | cut -f1,4 | LC_ALL=C sort | xargs)"
 
