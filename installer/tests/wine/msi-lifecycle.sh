@@ -33,14 +33,15 @@ pass() { echo "ok   [$scenario]: $*"; }
 # Each scenario gets a hard-linked clone of the template with its own registry files
 # (wineserver rewrites the .reg files in place, which would change the template).
 template=$(wine_root)/template
-clone() { # clone NAME [SOURCE_PREFIX]
-  local p=$work/$1 source=${2:-$template}
-  mkdir "$p"
-  cp -al "$source/." "$p/"
-  cp --remove-destination "$source"/*.reg "$p/"
-  rm -f "$p/.quillmere-ready"
-  prefixes+=("$p")
-  echo "$p"
+# usage: clone NAME [SOURCE_PREFIX]; the clone becomes $prefix.
+clone() {
+  local source=${2:-$template}
+  prefix=$work/$1
+  mkdir "$prefix"
+  cp -al "$source/." "$prefix/"
+  cp --remove-destination "$source"/*.reg "$prefix/"
+  rm -f "$prefix/.quillmere-ready"
+  prefixes+=("$prefix")
 }
 in_prefix() { WINEPREFIX=$prefix "$wine" "$@"; }
 stop() { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true; WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true; }
@@ -102,7 +103,7 @@ check_host_loads() {
   [[ -n "$host" ]] || { echo "skip [$scenario]: no PowerPoint stand-in given"; return; }
   stop
   local saved=$prefix out="$work/$scenario-document.xml"
-  prefix=$(clone "$scenario-host" "$saved")
+  clone "$scenario-host" "$saved"
   # Wine does not merge HKCU\Software\Classes into the classes view (COM activation of per-user
   # classes fails); Windows does.
   in_prefix reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f >/dev/null 2>&1 || true
@@ -143,7 +144,7 @@ expected_registration user "$install_dir" > "$work/expected.registry"
 
 # A user with settings installs, finds the add-in working, and removes it with the Start-menu entry.
 scenario=install-remove
-prefix=$(clone $scenario)
+clone $scenario
 in_prefix reg add "HKCU\\$settings_key" /v All /t REG_SZ /d 0 /f >/dev/null 2>&1
 snapshot before
 grep -q '"All"="0"' "$work/before.registry" || fail "could not seed the settings"
@@ -160,7 +161,7 @@ check_removed_cleanly removed
 # Installing over an install, repairing a damaged install and installing a rebuilt package of
 # the same version all leave one product with one working registration.
 scenario=reinstall-repair
-prefix=$(clone $scenario)
+clone $scenario
 snapshot before
 in_prefix msiexec /i "$(winpath "$package")" /qn || fail "first install exit $?"
 in_prefix msiexec /i "$(winpath "$package")" /qn && pass "second install of the same package" || fail "second install exit $?"
@@ -187,7 +188,7 @@ check_removed_cleanly removed
 # An administrator installs for all users: Program Files, HKEY_LOCAL_MACHINE, the common Start
 # menu, and nothing in the administrator's own profile; removal leaves nothing behind.
 scenario=all-users
-prefix=$(clone $scenario)
+clone $scenario
 snapshot before
 machine_dir="Program Files/Quillmere"
 expected_registration system "$machine_dir" > "$work/expected-machine.registry"
@@ -213,7 +214,7 @@ bookkeeping='^(user [KV] \[software\\\\microsoft\\\\installer(\\\\|\])'
 bookkeeping+='|system [KV] \[software\\\\microsoft\\\\windows\\\\currentversion\\\\(installer|uninstall)(\\\\|\])'
 bookkeeping+='|system [KV] \[software\\\\classes\\\\installer(\\\\|\]))'
 if x86_64-w64-mingw32-objdump -p "$work/payload/Tessivar.dll" 2>/dev/null | grep DllRegisterServer > /dev/null; then
-  prefix=$(clone $scenario)
+  clone $scenario
   snapshot before
   in_prefix msiexec /i "$(winpath "$package")" /qn || fail "msiexec /i exit $?"
   snapshot installed
