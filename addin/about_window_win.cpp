@@ -1,0 +1,342 @@
+#include "addin/about_window_win.h"
+
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <system_error>
+
+#include "addin/about_hover.h"
+#include "addin/about_window_design.h"
+#include "addin/version_resource.h"
+#include "common/product_info.h"
+#include "common/program_files.h"
+#include "common/unique_handle_win.h"
+#include "common/window_helpers_win.h"
+#include "common/window_look_win.h"
+
+namespace quillmere {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"Quillmere.About";
+constexpr int kTitleId = 101;
+constexpr int kVersionId = 102;
+constexpr int kWebsiteLabelId = 103;
+constexpr int kLinkId = 104;
+
+[[noreturn]] void ThrowLastError(DWORD fallback = ERROR_GEN_FAILURE) {
+  const DWORD error = ::GetLastError();
+  throw std::system_error(static_cast<int>(error ? error : fallback), std::system_category());
+}
+
+std::optional<FileVersion> OwnFileVersion() {
+  const HMODULE module = CodeModule();
+  // The version resource is always number 1 (VS_VERSION_INFO).
+  HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(1), RT_VERSION);
+  if (!resource) return std::nullopt;
+  HGLOBAL loaded = ::LoadResource(module, resource);
+  const void* data = loaded ? ::LockResource(loaded) : nullptr;
+  if (!data) return std::nullopt;
+  return ParseFileVersion({static_cast<const std::byte*>(data), ::SizeofResource(module, resource)});
+}
+
+class AboutWindow {
+ public:
+  static HWND Open();
+  static HWND Current() noexcept { return current_; }
+
+ private:
+  explicit AboutWindow(HWND window) : window_(window) {}
+
+  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateControls();
+  void Load();
+  void LayOut();
+  void Paint();
+  void Close();
+  LRESULT LabelColors(HDC dc, HWND label);
+  BOOL SetPointer(HWND under, UINT hitTest);
+  HBRUSH Brush(OleColor color);
+  HWND Control(int id) const { return ::GetDlgItem(window_, id); }
+
+  static HWND current_;
+  static HHOOK hook_;
+
+  HWND window_;
+  HWND button_ = nullptr;
+  int dpi_ = kDefaultDpi;
+  UniqueFont titleFont_, boldFont_, linkFont_, linkUnderlinedFont_, buttonFont_;
+  UniqueCursor handCursor_;
+  UniqueIcon bigIcon_, smallIcon_;
+  std::unique_ptr<WindowSkin> skin_;
+  AboutHover hover_;
+  std::map<COLORREF, UniqueBrush> brushes_;
+};
+
+HWND AboutWindow::current_ = nullptr;
+HHOOK AboutWindow::hook_ = nullptr;
+
+HWND AboutWindow::Open() {
+  const HINSTANCE module = CodeModule();
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &AboutWindow::StaticWindowProc;
+  windowClass.hInstance = module;
+  windowClass.hCursor = nullptr;  // WM_SETCURSOR decides
+  windowClass.lpszClassName = kWindowClass;
+  if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) ThrowLastError();
+
+  // Hidden until it is loaded; no owner, so PowerPoint stays usable and the window has its own
+  // taskbar button.
+  HWND window = ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kWindowClass, L"",
+                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr,
+                                  nullptr, module, nullptr);
+  if (!window) {
+    const DWORD error = ::GetLastError();
+    ::UnregisterClassW(kWindowClass, module);
+    throw std::system_error(static_cast<int>(error ? error : ERROR_GEN_FAILURE), std::system_category());
+  }
+  auto* about = reinterpret_cast<AboutWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  try {
+    about->Load();
+  } catch (...) {
+    about->Close();
+    throw;
+  }
+  current_ = window;
+  hook_ = ::SetWindowsHookExW(WH_GETMESSAGE, &AboutWindow::KeyboardHook, nullptr, ::GetCurrentThreadId());
+  return window;
+}
+
+void AboutWindow::CreateControls() {
+  const auto label = [&](int id, DWORD extraStyle) {
+    return ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | extraStyle, 0, 0,
+                             0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), CodeModule(),
+                             nullptr);
+  };
+  if (!label(kTitleId, SS_LEFT) || !label(kVersionId, SS_LEFTNOWORDWRAP) ||
+      !label(kWebsiteLabelId, SS_LEFTNOWORDWRAP) || !label(kLinkId, SS_LEFTNOWORDWRAP)) {
+    ThrowLastError();
+  }
+  ::SetWindowTextW(Control(kWebsiteLabelId), about::kWebsiteLabelText);
+  ::SetWindowTextW(Control(kLinkId), kVendorWebSiteText);
+  button_ = ::CreateWindowExW(0, L"Button", about::kOkText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                              0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), CodeModule(),
+                              nullptr);
+  if (!button_) ThrowLastError();
+}
+
+// The designed load steps, in their order.
+void AboutWindow::Load() {
+  CreateControls();
+  LayOut();
+
+  const std::wstring cursorPath = HandCursorPath(ProgramFolder());
+  if (FileExists(cursorPath)) {
+    handCursor_ = LoadCursorFile(cursorPath);
+    if (!handCursor_) ThrowLastError(ERROR_INVALID_DATA);
+  }
+
+  if (!::SetWindowTextW(window_, about::kCaption)) ThrowLastError();
+
+  skin_ = std::make_unique<WindowSkin>(window_);
+  ApplySkin(*skin_);
+
+  const std::optional<FileVersion> version = OwnFileVersion();
+  if (!version) throw std::system_error(ERROR_RESOURCE_TYPE_NOT_FOUND, std::system_category());
+  if (!::SetWindowTextW(Control(kVersionId), VersionText(*version).c_str())) ThrowLastError();
+
+  if (!::SetWindowTextW(Control(kTitleId), kProductName)) ThrowLastError();
+
+  bigIcon_ = LoadProductIcon(CodeModule(), ICON_BIG);
+  smallIcon_ = LoadProductIcon(CodeModule(), ICON_SMALL);
+  if (!bigIcon_ || !smallIcon_) ThrowLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+void AboutWindow::LayOut() {
+  dpi_ = WindowDpi(window_);
+  titleFont_ = CreateDesignedFont(about::kTitle.font, dpi_);
+  boldFont_ = CreateDesignedFont(about::kVersion.font, dpi_);
+  FontSpec plainLink = about::kLink.font;
+  plainLink.underline = false;
+  linkFont_ = CreateDesignedFont(plainLink, dpi_);
+  linkUnderlinedFont_ = CreateDesignedFont(about::kLink.font, dpi_);
+  buttonFont_ = CreateDesignedFont(about::kOkButton.font, dpi_);
+  if (!titleFont_ || !boldFont_ || !linkFont_ || !linkUnderlinedFont_ || !buttonFont_) ThrowLastError();
+
+  const auto place = [&](HWND control, const TwipsRect& bounds, HFONT font) {
+    const PixelRect pixels = TwipsToPixels(bounds, dpi_);
+    ::MoveWindow(control, pixels.left, pixels.top, pixels.width, pixels.height, FALSE);
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  };
+  place(Control(kTitleId), about::kTitle.bounds, titleFont_.get());
+  place(Control(kVersionId), about::kVersion.bounds, boldFont_.get());
+  place(Control(kWebsiteLabelId), about::kWebsiteLabel.bounds, boldFont_.get());
+  place(Control(kLinkId), about::kLink.bounds, hover_.LinkUnderlined() ? linkUnderlinedFont_.get() : linkFont_.get());
+  place(button_, about::kOkButton.bounds, buttonFont_.get());
+
+  RECT frame{0, 0, TwipsToPixels(about::kClientWidth, dpi_), TwipsToPixels(about::kClientHeight, dpi_)};
+  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+  ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CenterOnScreen(window_);
+}
+
+HBRUSH AboutWindow::Brush(OleColor color) {
+  const COLORREF rgb = ToColorRef(color);
+  auto found = brushes_.find(rgb);
+  if (found == brushes_.end()) found = brushes_.emplace(rgb, UniqueBrush(::CreateSolidBrush(rgb))).first;
+  return found->second.get();
+}
+
+LRESULT AboutWindow::LabelColors(HDC dc, HWND label) {
+  const int id = ::GetDlgCtrlID(label);
+  const about::LabelDesign& design = id == kTitleId     ? about::kTitle
+                                     : id == kVersionId ? about::kVersion
+                                     : id == kLinkId    ? about::kLink
+                                                        : about::kWebsiteLabel;
+  const OleColor back = skin_ ? skin_->ControlBackColor(label, design.back) : design.back;
+  ::SetTextColor(dc, ToColorRef(design.text));
+  ::SetBkColor(dc, ToColorRef(back));
+  return reinterpret_cast<LRESULT>(Brush(back));
+}
+
+void AboutWindow::Paint() {
+  PAINTSTRUCT paint{};
+  HDC dc = ::BeginPaint(window_, &paint);
+  for (const about::LineDesign& line : about::kLines) {
+    HPEN pen = ::CreatePen(PS_SOLID, 1, ToColorRef(line.color));
+    HGDIOBJ old = ::SelectObject(dc, pen);
+    ::MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
+    ::LineTo(dc, TwipsToPixels(line.x2, dpi_), TwipsToPixels(line.y2, dpi_));
+    ::SelectObject(dc, old);
+    ::DeleteObject(pen);
+  }
+  ::EndPaint(window_, &paint);
+}
+
+BOOL AboutWindow::SetPointer(HWND under, UINT hitTest) {
+  const bool wasUnderlined = hover_.LinkUnderlined();
+  if (hitTest == HTCLIENT) {
+    hover_.PointerOver(under == Control(kLinkId) ? HoverArea::Link
+                       : under == button_        ? HoverArea::Button
+                       : under == window_        ? HoverArea::Window
+                                                 : HoverArea::OtherControl);
+  }
+  if (hover_.LinkUnderlined() != wasUnderlined) {
+    ::SendMessageW(Control(kLinkId), WM_SETFONT,
+                   reinterpret_cast<WPARAM>(hover_.LinkUnderlined() ? linkUnderlinedFont_.get() : linkFont_.get()),
+                   TRUE);
+  }
+  ::SetCursor(hover_.CustomPointer() && handCursor_ ? handCursor_.get() : ::LoadCursorW(nullptr, IDC_ARROW));
+  return TRUE;
+}
+
+// OK, Enter, Esc and the close box all unload the window; the next ShowAbout0 loads it afresh.
+void AboutWindow::Close() {
+  const HINSTANCE module = CodeModule();
+  ::DestroyWindow(window_);  // deletes this
+  ::UnregisterClassW(kWindowClass, module);
+}
+
+LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      ::GetClientRect(window_, &client);
+      ::FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+      return TRUE;
+    }
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORBTN:
+      return reinterpret_cast<LRESULT>(Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+    case WM_SETCURSOR:
+      return SetPointer(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
+    case DM_GETDEFID:
+      return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) ::SetFocus(button_);
+      return 0;
+    case WM_SETFOCUS:
+      ::SetFocus(button_);
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+        Close();
+      } else if (LOWORD(wParam) == kLinkId && HIWORD(wParam) == STN_CLICKED) {
+        ShellOpen(window_, kVendorWebAddress);
+      }
+      return 0;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    default:
+      return ::DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK AboutWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* about = new (std::nothrow) AboutWindow(window);
+    if (!about) return FALSE;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(about));
+  }
+  auto* about = reinterpret_cast<AboutWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!about) return ::DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (current_ == window) {
+      current_ = nullptr;
+      if (hook_) ::UnhookWindowsHookEx(std::exchange(hook_, nullptr));
+    }
+    delete about;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  try {
+    return about->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may escape into the host's message loop.
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+// The host owns the message loop and knows nothing of this window, so the dialog keys (Enter,
+// Esc, Tab) are given to the dialog manager here, before the host translates and dispatches them.
+LRESULT CALLBACK AboutWindow::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    const HWND window = current_;
+    if (window && message->message >= WM_KEYFIRST && message->message <= WM_KEYLAST &&
+        (message->hwnd == window || ::IsChild(window, message->hwnd)) && ::IsDialogMessageW(window, message)) {
+      message->message = WM_NULL;
+      message->wParam = 0;
+      message->lParam = 0;
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+void ShowAboutWindow() {
+  HWND window = AboutWindow::Current();
+  if (!window) window = AboutWindow::Open();
+  ::ShowWindow(window, SW_SHOWNORMAL);
+  ::SetForegroundWindow(window);
+}
+
+HWND AboutWindowHandle() noexcept { return AboutWindow::Current(); }
+
+}  // namespace quillmere

@@ -1,0 +1,17 @@
+#pragma once
+
+// The add-in's About window: modeless, on the calling (host's UI) thread, one at a time.
+
+#include <windows.h>
+
+namespace quillmere {
+
+// Shows the About window, loading it first when it is not open; a window already open is
+// brought to the front and keeps its state. Throws std::system_error when loading fails, and
+// then leaves no window behind.
+void ShowAboutWindow();
+
+// The open About window, or null. The library must stay loaded while there is one.
+HWND AboutWindowHandle() noexcept;
+
+}  // namespace quillmere

@@ -1,0 +1,50 @@
+#include "addin/version_resource.h"
+
+namespace quillmere {
+
+namespace {
+
+constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
+constexpr std::size_t kFixedInfoSize = 52;
+constexpr std::size_t kHeaderSize = 6;  // wLength, wValueLength, wType
+
+std::uint16_t Word(std::span<const std::byte> block, std::size_t offset) {
+  return static_cast<std::uint16_t>(std::to_integer<unsigned>(block[offset]) |
+                                    std::to_integer<unsigned>(block[offset + 1]) << 8);
+}
+
+std::uint32_t Dword(std::span<const std::byte> block, std::size_t offset) {
+  return Word(block, offset) | static_cast<std::uint32_t>(Word(block, offset + 2)) << 16;
+}
+
+}  // namespace
+
+std::optional<FileVersion> ParseFileVersion(std::span<const std::byte> block) {
+  if (block.size() < kHeaderSize) return std::nullopt;
+  const std::size_t length = Word(block, 0);
+  if (length > block.size() || length < kHeaderSize) return std::nullopt;
+  block = block.first(length);
+  if (Word(block, 2) < kFixedInfoSize) return std::nullopt;
+
+  // The key ("VS_VERSION_INFO") ends at a NUL character; the value follows on a 4-byte boundary.
+  std::size_t offset = kHeaderSize;
+  for (;; offset += 2) {
+    if (offset + 2 > block.size()) return std::nullopt;
+    if (Word(block, offset) == 0) break;
+  }
+  offset = (offset + 2 + 3) & ~std::size_t{3};
+  if (offset + kFixedInfoSize > block.size()) return std::nullopt;
+  if (Dword(block, offset) != kFixedInfoSignature) return std::nullopt;
+
+  const std::uint32_t high = Dword(block, offset + 8);
+  const std::uint32_t low = Dword(block, offset + 12);
+  return FileVersion{static_cast<std::uint16_t>(high >> 16), static_cast<std::uint16_t>(high & 0xFFFF),
+                     static_cast<std::uint16_t>(low >> 16), static_cast<std::uint16_t>(low & 0xFFFF)};
+}
+
+std::wstring VersionText(const FileVersion& version) {
+  return L"Version " + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) + L"." +
+         std::to_wstring(version.patch);
+}
+
+}  // namespace quillmere
