@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "addin/about_hover.h"
+#include "addin/uninstall_message.h"
 #include "addin/version_resource.h"
 
 namespace quillmere {
@@ -96,6 +97,18 @@ INSTANTIATE_TEST_SUITE_P(
                     HoverCase{"leaving_for_the_window_restores_the_arrow", {Link, Window}, false, false},
                     HoverCase{"other_labels_change_nothing", {Link, OtherControl}, true, true},
                     HoverCase{"other_labels_keep_the_arrow", {Window, OtherControl}, false, false}));
+
+TEST(UninstallMessageTest, IsOneInstructionABlankLineAndTheStartMenuPath) {
+  const std::wstring message = UninstallMessage();
+  const auto goTo = message.find(L"go to");
+  const auto start = message.find(L"Start");
+  ASSERT_NE(goTo, std::wstring::npos);
+  ASSERT_NE(start, std::wstring::npos);
+  EXPECT_EQ(message.substr(goTo + 5, start - goTo - 5), L"\r\r");
+  EXPECT_EQ(message.find(L'\n'), std::wstring::npos);
+  EXPECT_TRUE(message.starts_with(L"To uninstall, close PowerPoint and then go to"));
+  EXPECT_TRUE(message.ends_with(L"Start > Program Files > Quillmere > Uninstall Quillmere"));
+}
 
 }  // namespace
 }  // namespace quillmere
