@@ -56,7 +56,8 @@ class AboutWindow {
   void CreateControls();
   void Load();
   void LayOut();
-  void Paint();
+  void PaintBackground(HDC dc);
+  void PaintLines(HDC dc);
   void Close();
   LRESULT LabelColors(HDC dc, HWND label);
   BOOL SetPointer(HWND under, UINT hitTest);
@@ -208,9 +209,13 @@ LRESULT AboutWindow::LabelColors(HDC dc, HWND label) {
   return reinterpret_cast<LRESULT>(Brush(back));
 }
 
-void AboutWindow::Paint() {
-  PAINTSTRUCT paint{};
-  HDC dc = ::BeginPaint(window_, &paint);
+void AboutWindow::PaintBackground(HDC dc) {
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  ::FillRect(dc, &client, Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+}
+
+void AboutWindow::PaintLines(HDC dc) {
   for (const about::LineDesign& line : about::kLines) {
     HPEN pen = ::CreatePen(PS_SOLID, 1, ToColorRef(line.color));
     HGDIOBJ old = ::SelectObject(dc, pen);
@@ -219,7 +224,6 @@ void AboutWindow::Paint() {
     ::SelectObject(dc, old);
     ::DeleteObject(pen);
   }
-  ::EndPaint(window_, &paint);
 }
 
 BOOL AboutWindow::SetPointer(HWND under, UINT hitTest) {
@@ -248,15 +252,19 @@ void AboutWindow::Close() {
 
 LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client{};
-      ::GetClientRect(window_, &client);
-      ::FillRect(reinterpret_cast<HDC>(wParam), &client,
-                 Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+    case WM_ERASEBKGND:
+      PaintBackground(reinterpret_cast<HDC>(wParam));
       return TRUE;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = ::BeginPaint(window_, &paint);
+      PaintLines(dc);
+      ::EndPaint(window_, &paint);
+      return 0;
     }
-    case WM_PAINT:
-      Paint();
+    case WM_PRINTCLIENT:
+      if (lParam & PRF_ERASEBKGND) PaintBackground(reinterpret_cast<HDC>(wParam));
+      PaintLines(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
       return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -268,9 +276,6 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) ::SetFocus(button_);
-      return 0;
-    case WM_SETFOCUS:
-      ::SetFocus(button_);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
@@ -333,8 +338,11 @@ LRESULT CALLBACK AboutWindow::KeyboardHook(int code, WPARAM wParam, LPARAM lPara
 void ShowAboutWindow() {
   HWND window = AboutWindow::Current();
   if (!window) window = AboutWindow::Open();
+  const bool fresh = !::IsWindowVisible(window);
   ::ShowWindow(window, SW_SHOWNORMAL);
   ::SetForegroundWindow(window);
+  // A dialog starts on its default button.
+  if (fresh) ::SetFocus(::GetDlgItem(window, IDOK));
 }
 
 HWND AboutWindowHandle() noexcept { return AboutWindow::Current(); }

@@ -35,8 +35,15 @@ std::wstring ProgramFolder() { return ParentFolder(ModuleFilePath(CodeModule()))
 void ShellOpen(HWND owner, const std::wstring& target) noexcept {
   try {
     const std::wstring folder = ProgramFolder();
-    ::ShellExecuteW(owner, nullptr, target.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
-                    SW_SHOWNORMAL);
+    SHELLEXECUTEINFOW execute{};
+    execute.cbSize = sizeof execute;
+    // No error boxes and no "open with" prompt: a target that cannot be opened is simply not.
+    execute.fMask = SEE_MASK_FLAG_NO_UI;
+    execute.hwnd = owner;
+    execute.lpFile = target.c_str();
+    execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    execute.nShow = SW_SHOWNORMAL;
+    ::ShellExecuteExW(&execute);
   } catch (...) {
     // Opening is a courtesy: nothing is reported, whatever went wrong.
   }
