@@ -1,0 +1,159 @@
+// Looks at and drives the add-in's windows from outside the host process, as a user would:
+// finds them, reads their texts, moves the pointer, presses keys and buttons. Answers go to
+// stdout as UTF-8, one per line; the exit code is 0 when the probe found what it looked for.
+//
+//   window_probe count                    number of About windows
+//   window_probe about                    caption, then title, version, link texts
+//   window_probe click-ok                 presses the About window's OK button
+//   window_probe key VK                   posts a key (decimal virtual-key code) to the focus
+//   window_probe hover link|button|window moves the pointer there, prints the pointer's hot spot
+//   window_probe message-box TITLE        waits for a message box, prints its text with CR as
+//                                         "\r" and LF as "\n", then presses its OK button
+//   window_probe wait-gone                waits until no About window is left
+//   window_probe rect                     the About window's frame on screen: left top width height
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kAboutClass[] = L"Quillmere.About";
+constexpr int kTitleId = 101;
+constexpr int kVersionId = 102;
+constexpr int kLinkId = 104;
+
+void Print(const std::wstring& text) {
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(size, '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
+  std::printf("%s\n", utf8.c_str());
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  ::SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  return text;
+}
+
+std::vector<HWND> AboutWindows() {
+  std::vector<HWND> found;
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, kAboutClass, nullptr); window;
+       window = ::FindWindowExW(nullptr, window, kAboutClass, nullptr)) {
+    found.push_back(window);
+  }
+  return found;
+}
+
+HWND WaitFor(const wchar_t* className, const wchar_t* title) {
+  for (int i = 0; i < 100; ++i) {
+    if (HWND window = ::FindWindowW(className, title)) return window;
+    ::Sleep(50);
+  }
+  return nullptr;
+}
+
+int Hover(const std::wstring& where) {
+  HWND about = WaitFor(kAboutClass, nullptr);
+  if (!about) return 1;
+  RECT target{};
+  if (where == L"window") {
+    ::GetClientRect(about, &target);
+    target.right = 8;  // the top left corner is bare window
+    target.bottom = 8;
+    ::MapWindowPoints(about, nullptr, reinterpret_cast<POINT*>(&target), 2);
+  } else {
+    ::GetWindowRect(::GetDlgItem(about, where == L"link" ? kLinkId : IDOK), &target);
+  }
+  ::SetCursorPos((target.left + target.right) / 2, (target.top + target.bottom) / 2);
+  ::Sleep(400);
+  CURSORINFO cursor{};
+  cursor.cbSize = sizeof cursor;
+  ICONINFO info{};
+  if (!::GetCursorInfo(&cursor) || !cursor.hCursor || !::GetIconInfo(cursor.hCursor, &info)) return 1;
+  if (info.hbmMask) ::DeleteObject(info.hbmMask);
+  if (info.hbmColor) ::DeleteObject(info.hbmColor);
+  LOGFONTW font{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(about, kLinkId), WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+  Print(L"hotspot " + std::to_wstring(info.xHotspot) + L"," + std::to_wstring(info.yHotspot) + L" underline " +
+        std::to_wstring(font.lfUnderline ? 1 : 0));
+  return 0;
+}
+
+int MessageBoxText(const wchar_t* title) {
+  HWND box = WaitFor(L"#32770", title);
+  if (!box) return 1;
+  std::wstring text;
+  for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t className[32] = {};
+    ::GetClassNameW(child, className, 32);
+    if (::lstrcmpiW(className, L"Static") == 0 && ::GetWindowTextLengthW(child) > 0) text = TextOf(child);
+  }
+  std::wstring escaped;
+  for (wchar_t c : text) escaped += c == L'\r' ? L"\\r" : c == L'\n' ? L"\\n" : std::wstring(1, c);
+  Print(escaped);
+  int buttons = 0;
+  for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t className[32] = {};
+    ::GetClassNameW(child, className, 32);
+    if (::lstrcmpiW(className, L"Button") == 0) ++buttons;
+  }
+  Print(L"buttons " + std::to_wstring(buttons));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"count") {
+    Print(std::to_wstring(AboutWindows().size()));
+    return 0;
+  }
+  if (command == L"about") {
+    HWND about = WaitFor(kAboutClass, nullptr);
+    if (!about) return 1;
+    Print(TextOf(about));
+    for (int id : {kTitleId, kVersionId, kLinkId}) Print(TextOf(::GetDlgItem(about, id)));
+    Print(::IsWindowVisible(about) ? L"visible" : L"hidden");
+    return 0;
+  }
+  if (command == L"click-ok") {
+    HWND about = WaitFor(kAboutClass, nullptr);
+    if (!about) return 1;
+    ::PostMessageW(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == L"key" && argc > 2) {
+    HWND about = WaitFor(kAboutClass, nullptr);
+    if (!about) return 1;
+    const auto key = static_cast<WPARAM>(std::wcstoul(argv[2], nullptr, 10));
+    HWND button = ::GetDlgItem(about, IDOK);
+    ::PostMessageW(button, WM_KEYDOWN, key, 1);
+    ::PostMessageW(button, WM_KEYUP, key, 0xC0000001);
+    return 0;
+  }
+  if (command == L"hover" && argc > 2) return Hover(argv[2]);
+  if (command == L"message-box" && argc > 2) return MessageBoxText(argv[2]);
+  if (command == L"rect") {
+    HWND about = WaitFor(kAboutClass, nullptr);
+    RECT frame{};
+    if (!about || !::GetWindowRect(about, &frame)) return 1;
+    Print(std::to_wstring(frame.left) + L" " + std::to_wstring(frame.top) + L" " +
+          std::to_wstring(frame.right - frame.left) + L" " + std::to_wstring(frame.bottom - frame.top));
+    return 0;
+  }
+  if (command == L"wait-gone") {
+    for (int i = 0; i < 100; ++i) {
+      if (AboutWindows().empty()) return 0;
+      ::Sleep(50);
+    }
+    return 1;
+  }
+  std::fprintf(stderr, "usage: window_probe count|about|click-ok|key VK|hover WHERE|message-box TITLE|wait-gone|rect\n");
+  return 2;
+}
