@@ -16,9 +16,9 @@ table() { msiinfo export "$package" "$1" | tr -d '\r' | tail -n +4; }
 property() { table Property | awk -F'\t' -v p="$1" '$1 == p { print $2 }'; }
 
 if [[ $arch == x64 ]]; then
-  template='x64;1033' bits=256 system=System64Folder programs=ProgramFiles64Folder pe=pei-x86-64
+  template='x64;1033' bits=256 system=System64Folder programs=ProgramFiles64Folder pe=pei-x86-64 platform=win64
 else
-  template='Intel;1033' bits=0 system=SystemFolder programs=ProgramFilesFolder pe=pei-i386
+  template='Intel;1033' bits=0 system=SystemFolder programs=ProgramFilesFolder pe=pei-i386 platform=win32
 fi
 
 check "product name" Quillmere "$(property ProductName)"
@@ -49,6 +49,8 @@ check "components' bitness" "AddIn $bits ControlPanel $bits" \
 check "registry rows = generated values" "$(cat "$work/generated-count")" "$(table Registry | wc -l)"
 check "registry rows in the add-in's component, under HKMU" "-1 AddIn" \
   "$(table Registry | cut -f2,6 | LC_ALL=C sort -u | xargs)"
+check "type library registered for $platform only" "\\0\\$platform [#TessivarDll]" \
+  "$(table Registry | awk -F'\t' '$3 ~ /\\TypeLib\\.*\\0\\/ { print substr($3, index($3, "\\0\\")), $5 }')"
 check "add-in entry for PowerPoint" "#3" "$(table Registry |
   awk -F'\t' '$3 == "Software\\Microsoft\\Office\\PowerPoint\\AddIns\\Halverin.Connect" && $4 == "LoadBehavior" { print $5 }')"
 
