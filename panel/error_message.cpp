@@ -1,5 +1,7 @@
 #include "panel/error_message.h"
 
+#include "common/product_info.h"
+
 namespace quillmere {
 
 std::string ErrorMessageText(std::string_view description, std::string_view handler, int step) {
@@ -10,7 +12,8 @@ std::string ErrorMessageText(std::string_view description, std::string_view hand
   text += std::to_string(step);
   text += "\r\r";
   text += "Please email screenshot of this message to ";
-  text += kSupportEmail;
+  // The address is plain ASCII.
+  for (const wchar_t* c = kSupportEmail; *c != L'\0'; ++c) text += static_cast<char>(*c);
   return text;
 }
 

@@ -6,9 +6,6 @@
 
 namespace quillmere {
 
-// Where users send the screenshot the error message asks for.
-inline constexpr std::string_view kSupportEmail = "support@varnholt.example";
-
 inline constexpr std::string_view kErrorTitle = "Application Error";
 
 // A step of a window handler failed; what() is the description the error message shows.

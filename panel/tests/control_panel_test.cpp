@@ -195,8 +195,8 @@ TEST_P(BadValueTest, IsReportedWithItsStepAndSetUpGoesOn) {
   EXPECT_EQ(window.errors[0], std::string("Application Error|") + c.description +
                                   "\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line " +
                                   std::to_string(c.step) +
-                                  "\r\rPlease email screenshot of this message to " +
-                                  std::string(kSupportEmail));
+                                  "\r\rPlease email screenshot of this message to "
+                                  "support@varnholt.example");
   // Later keys were still restored.
   EXPECT_TRUE(panel.Boxes().IsChecked(10));
   EXPECT_TRUE(panel.Boxes().IsChecked(11));
