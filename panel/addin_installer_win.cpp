@@ -1,0 +1,59 @@
+#include "panel/addin_installer_win.h"
+
+#include "common/unique_handle_win.h"
+#include "common/window_helpers_win.h"
+
+namespace quillmere {
+namespace {
+
+std::wstring SystemFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(folder, length);
+}
+
+}  // namespace
+
+WindowsAddInInstaller::WindowsAddInInstaller(std::wstring programFolder, DWORD waitMilliseconds)
+    : programFolder_(std::move(programFolder)), waitMilliseconds_(waitMilliseconds) {}
+
+void WindowsAddInInstaller::RunRegistration(Registration action) const noexcept {
+  try {
+    const std::wstring systemFolder = SystemFolder();
+    if (systemFolder.empty() || programFolder_.empty()) return;
+    const std::wstring program = RegistrationProgramPath(systemFolder);
+    std::wstring commandLine = RegistrationCommandLine(action, AddInLibraryPath(programFolder_));
+    if (commandLine.empty()) return;
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMINIMIZED;
+    PROCESS_INFORMATION process{};
+    // The program is named by its full path, so no other folder is searched for it.
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          systemFolder.c_str(), &startup, &process)) {
+      return;
+    }
+    UniqueKernelHandle processHandle(process.hProcess);
+    UniqueKernelHandle threadHandle(process.hThread);
+    ::WaitForSingleObject(processHandle.get(), waitMilliseconds_);
+  } catch (...) {
+    // Registration is best effort; PowerPoint is started either way.
+  }
+}
+
+void WindowsAddInInstaller::Install() {
+  RunRegistration(Registration::Register);
+  const std::wstring entry = std::wstring(kAddInListKey) + L"\\" + std::wstring(kAddInEntryName);
+  CreateRegistryKey(entry, HKEY_CURRENT_USER);  // closed again at once
+}
+
+void WindowsAddInInstaller::Uninstall() {
+  RunRegistration(Registration::Unregister);
+  const UniqueHKey list = CreateRegistryKey(std::wstring(kAddInListKey), HKEY_CURRENT_USER);
+  if (list) ::RegDeleteKeyW(list.get(), std::wstring(kAddInEntryName).c_str());
+}
+
+}  // namespace quillmere

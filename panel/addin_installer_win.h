@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "panel/addin_registration.h"
+#include "panel/control_panel.h"
+
+namespace quillmere {
+
+// How long OK waits for the registration program before it starts PowerPoint, so that
+// PowerPoint finds the add-in registered (or gone) as the user chose.
+inline constexpr DWORD kRegistrationWaitMilliseconds = 8000;
+
+// Registers the add-in library beside the program and keeps PowerPoint's add-in list entry in
+// step. Every failure is ignored: the user gets PowerPoint either way.
+class WindowsAddInInstaller final : public AddInInstaller {
+ public:
+  explicit WindowsAddInInstaller(std::wstring programFolder,
+                                 DWORD waitMilliseconds = kRegistrationWaitMilliseconds);
+
+  void Install() override;
+  void Uninstall() override;
+
+ private:
+  void RunRegistration(Registration action) const noexcept;
+
+  std::wstring programFolder_;
+  DWORD waitMilliseconds_;
+};
+
+}  // namespace quillmere
