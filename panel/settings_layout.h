@@ -1,0 +1,64 @@
+#pragma once
+
+// Where the settings window's controls stand, in twips, as designed. Positions are relative to
+// the control's container: the window, the tab control, or a frame.
+
+#include <array>
+
+#include "common/window_metrics.h"
+#include "panel/box_rules.h"
+
+namespace quillmere::layout {
+
+inline constexpr int kClientWidth = 6120;
+inline constexpr int kClientHeight = 5010;
+
+inline constexpr TwipsRect kTabs = {90, 135, 5910, 4245};
+inline constexpr TwipsRect kPowerPointFrame = {45, 315, 5760, 3855};
+inline constexpr TwipsRect kAboutFrame = {45, 315, 5805, 3855};
+inline constexpr TwipsRect kTabBoxOutline = {600, 1440, 3495, 2055};
+inline constexpr TwipsRect kTitleLabel = {180, 480, 5415, 615};
+inline constexpr TwipsRect kVersionLabel = {135, 1320, 5445, 225};
+inline constexpr TwipsRect kWebsiteCaption = {405, 2745, 885, 240};
+inline constexpr TwipsRect kWebsiteLink = {1950, 2760, 2190, 240};
+inline constexpr TwipsRect kOkButton = {2880, 4500, 1575, 400};
+inline constexpr TwipsRect kCancelButton = {4530, 4500, 1470, 400};
+
+struct Line {
+  int x1, y1, x2, y2;
+  int red, green, blue;
+};
+// Drawn in this order: the grey line, then the shorter silver one over it, an etched rule.
+inline constexpr std::array<Line, 2> kSeparator = {{
+    {0, 2160, 5715, 2160, 128, 128, 128},
+    {0, 2160, 5670, 2160, 192, 192, 192},
+}};
+
+struct Box {
+  const wchar_t* caption;
+  TwipsRect rect;  // in the PowerPoint frame
+};
+// By box index.
+inline constexpr std::array<Box, kBoxCount> kBoxes = {{
+    {L"Show Classic Menu and Toolbars in MS PowerPoint 2007", {240, 240, 5295, 375}},
+    {L"Show menu tabs on the left of home tab", {600, 600, 3975, 375}},
+    {L"Show all items in main menu", {600, 960, 3375, 375}},
+    {L"Home", {960, 1680, 1095, 225}},
+    {L"Insert", {960, 2040, 1455, 225}},
+    {L"Design", {960, 2400, 1455, 225}},
+    {L"Animations", {960, 2760, 1455, 225}},
+    {L" View", {2640, 2400, 975, 225}},
+    {L"Review", {2640, 2040, 1095, 225}},
+    {L"Slide Show", {2640, 1680, 1335, 225}},
+    {L"Developer", {2640, 2760, 1215, 225}},
+    {L"Hide built-in tabs", {600, 1320, 1815, 375}},
+    {L"Format", {1920, 3120, 1215, 225}},
+}};
+
+// Fonts as designed.
+inline constexpr FontSpec kWindowFont = {L"Arial", 9, true, false};
+inline constexpr FontSpec kTitleFont = {L"Arial", 12, true, false};
+inline constexpr FontSpec kVersionFont = {L"Arial", 9.75, true, false};
+inline constexpr FontSpec kLinkFont = {L"Arial", 9.75, false, true};
+
+}  // namespace quillmere::layout

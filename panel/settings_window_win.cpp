@@ -1,0 +1,384 @@
+#include "panel/settings_window_win.h"
+
+#include <commctrl.h>
+
+#include "common/product_info.h"
+#include "common/program_files.h"
+#include "common/window_helpers_win.h"
+#include "panel/control_ids.h"
+#include "panel/error_message.h"
+#include "panel/hover_rules.h"
+#include "panel/settings_layout.h"
+
+namespace quillmere {
+namespace {
+
+constexpr OleColor kDesignedBackColor = RgbColor(255, 255, 255);
+constexpr COLORREF kTitleColor = RGB(0, 128, 0);
+constexpr COLORREF kLinkColor = RGB(0, 0, 255);
+constexpr UINT_PTR kFrameSubclassId = 1;
+
+void DeletePen(HPEN pen) noexcept { ::DeleteObject(pen); }
+using UniquePen = UniqueHandle<HPEN, decltype(&DeletePen), &DeletePen>;
+
+std::wstring Widen(std::string_view text) {
+  if (text.empty()) return {};
+  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+// Turns a failed platform call into the failure a set-up step reports.
+void Require(bool succeeded, const char* what) {
+  if (!succeeded) throw StepFailure(std::string(what) + " failed (error " + std::to_string(::GetLastError()) + ")");
+}
+
+}  // namespace
+
+SettingsWindow::SettingsWindow(HINSTANCE instance, SettingsStore& store, AddInInstaller& installer)
+    : instance_(instance), panel_(store, *this, installer) {}
+
+SettingsWindow::~SettingsWindow() {
+  if (window_) ::DestroyWindow(window_);
+}
+
+int SettingsWindow::Run(int showCommand) {
+  if (!Create()) return 1;
+  panel_.Initialize();
+  panel_.Load();
+  if (!window_) return 0;  // a set-up step may have closed it
+  ::ShowWindow(window_, showCommand);
+  ::UpdateWindow(window_);
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (window_ && ::IsDialogMessageW(window_, &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+bool SettingsWindow::Create() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &SettingsWindow::s_WindowProc;
+  windowClass.hInstance = instance_;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = control_id::kSettingsWindowClass;
+  if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  const DWORD exStyle = WS_EX_CONTROLPARENT;
+  dpi_ = WindowDpi(nullptr);
+  RECT frame = {0, 0, Pixels(layout::kClientWidth), Pixels(layout::kClientHeight)};
+  ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  window_ = ::CreateWindowExW(exStyle, control_id::kSettingsWindowClass, kProductName, style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                              instance_, this);
+  if (!window_) return false;
+  CreateControls();
+  return true;
+}
+
+HWND SettingsWindow::AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
+                                const TwipsRect& rect, int id, HFONT font) {
+  const PixelRect pixels = TwipsToPixels(rect, dpi_);
+  HWND control = ::CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
+                                   pixels.width, pixels.height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  if (control && font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+void SettingsWindow::CreateControls() {
+  windowFont_ = CreateDesignedFont(layout::kWindowFont, dpi_);
+  titleFont_ = CreateDesignedFont(layout::kTitleFont, dpi_);
+  versionFont_ = CreateDesignedFont(layout::kVersionFont, dpi_);
+  linkFont_ = CreateDesignedFont(layout::kLinkFont, dpi_);
+  FontSpec plainLink = layout::kLinkFont;
+  plainLink.underline = false;
+  plainLinkFont_ = CreateDesignedFont(plainLink, dpi_);
+
+  tabs_ = AddControl(window_, WC_TABCONTROLW, L"", WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP, layout::kTabs,
+                     control_id::kTabs, windowFont_.get());
+  ::SetWindowLongPtrW(tabs_, GWL_EXSTYLE, ::GetWindowLongPtrW(tabs_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+  const wchar_t* captions[] = {L"PowerPoint", L"About"};
+  for (int i = 0; i < 2; ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(captions[i]);
+    ::SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+
+  // Frames are group boxes drawn by this window, so they hold controls and the skin sees them
+  // as frames.
+  const auto addFrame = [&](const TwipsRect& rect, int id, bool visible) {
+    HWND frame = AddControl(tabs_, L"Button", L"", BS_GROUPBOX, rect, id, nullptr);
+    ::SetWindowLongPtrW(frame, GWL_EXSTYLE, ::GetWindowLongPtrW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    ::SetWindowSubclass(frame, &SettingsWindow::s_FrameProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    if (!visible) ::ShowWindow(frame, SW_HIDE);
+    return frame;
+  };
+  powerPointFrame_ = addFrame(layout::kPowerPointFrame, control_id::kPowerPointFrame, true);
+  aboutFrame_ = addFrame(layout::kAboutFrame, control_id::kAboutFrame, false);
+
+  // In the designed tab order: the three general boxes, the master switch, then the tab boxes.
+  for (int index : {0, 1, 2, 11, 3, 4, 5, 6, 9, 8, 7, 10, 12}) {
+    const auto& box = layout::kBoxes[static_cast<std::size_t>(index)];
+    boxes_[static_cast<std::size_t>(index)] =
+        AddControl(powerPointFrame_, L"Button", box.caption, BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, box.rect,
+                   control_id::kFirstBox + index, windowFont_.get());
+  }
+
+  titleLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout::kTitleLabel, control_id::kTitleLabel,
+                           titleFont_.get());
+  versionLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout::kVersionLabel,
+                             control_id::kVersionLabel, versionFont_.get());
+  AddControl(aboutFrame_, L"Static", L"Website: ", SS_LEFT, layout::kWebsiteCaption, control_id::kWebsiteCaption,
+             versionFont_.get());
+  link_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout::kWebsiteLink,
+                     control_id::kWebsiteLink, linkFont_.get());
+
+  AddControl(window_, L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, layout::kOkButton, control_id::kOkButton,
+             windowFont_.get());
+  AddControl(window_, L"Button", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, layout::kCancelButton,
+             control_id::kCancelButton, windowFont_.get());
+}
+
+// PanelWindow ------------------------------------------------------------------------------------
+
+void SettingsWindow::ApplySkin() {
+  skin_.emplace(window_);
+  if (::quillmere::ApplySkin(*skin_)) ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+void SettingsWindow::SetTitle(std::string_view title) {
+  Require(::SetWindowTextW(window_, Widen(title).c_str()), "Setting the title");
+}
+
+void SettingsWindow::SetProductIcon() {
+  bigIcon_ = LoadProductIcon(instance_, ICON_BIG);
+  smallIcon_ = LoadProductIcon(instance_, ICON_SMALL);
+  Require(bigIcon_ && smallIcon_, "Loading the product icon");
+  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+void SettingsWindow::SetTitleLabel(std::string_view text) {
+  Require(::SetWindowTextW(titleLabel_, Widen(text).c_str()), "Setting the title label");
+}
+
+void SettingsWindow::SetVersionLabel(std::string_view text) {
+  Require(::SetWindowTextW(versionLabel_, Widen(text).c_str()), "Setting the version label");
+}
+
+void SettingsWindow::CenterOnScreen() { ::quillmere::CenterOnScreen(window_); }
+
+bool SettingsWindow::HandCursorFileExists() { return FileExists(HandCursorPath(ProgramFolder())); }
+
+void SettingsWindow::LoadHandCursor() {
+  hand_ = LoadCursorFile(HandCursorPath(ProgramFolder()));
+  if (!hand_) throw StepFailure("Invalid picture");
+}
+
+void SettingsWindow::ShowBox(int index, bool checked) {
+  ::SendMessageW(boxes_.at(static_cast<std::size_t>(index)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void SettingsWindow::ShowError(std::string_view title, std::string_view message) {
+  ::MessageBoxW(window_, Widen(message).c_str(), Widen(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void SettingsWindow::StartPowerPoint() { ShellOpen(window_, L"POWERPNT"); }
+
+void SettingsWindow::Close() {
+  if (window_) ::DestroyWindow(window_);
+}
+
+// Messages ---------------------------------------------------------------------------------------
+
+LRESULT CALLBACK SettingsWindow::s_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<SettingsWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    self = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+  try {
+    return self->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may leave a window procedure; the handlers report their own failures.
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) OnTabChanged();
+      return 0;
+    }
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return reinterpret_cast<LRESULT>(OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_ERASEBKGND: {
+      RECT client;
+      ::GetClientRect(window_, &client);
+      const OleColor back = skin_ ? skin_->BackColor(kDesignedBackColor) : kDesignedBackColor;
+      ::FillRect(reinterpret_cast<HDC>(wParam), &client, BrushFor(ToColorRef(back)));
+      return 1;
+    }
+    case DM_GETDEFID:
+      return MAKELRESULT(control_id::kOkButton, DC_HASDEFID);
+    case WM_CLOSE:
+      // The close box ends the program without saving, like Cancel.
+      ::DestroyWindow(window_);
+      return 0;
+    case WM_DESTROY:
+      window_ = nullptr;
+      ::PostQuitMessage(0);
+      return 0;
+  }
+  return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void SettingsWindow::OnCommand(int id, int code) {
+  if (id == control_id::kOkButton && code == BN_CLICKED) {
+    panel_.Ok();
+  } else if (id == control_id::kCancelButton && code == BN_CLICKED) {
+    panel_.Cancel();
+  } else if (id >= control_id::kFirstBox && id < control_id::kFirstBox + kBoxCount && code == BN_CLICKED) {
+    panel_.ClickBox(id - control_id::kFirstBox);
+  } else if (id == control_id::kWebsiteLink && code == STN_CLICKED) {
+    ShellOpen(window_, kVendorWebAddress);
+  }
+}
+
+void SettingsWindow::OnTabChanged() {
+  const auto selected = ::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0);
+  ::ShowWindow(powerPointFrame_, selected == 0 ? SW_SHOW : SW_HIDE);
+  ::ShowWindow(aboutFrame_, selected == 1 ? SW_SHOW : SW_HIDE);
+}
+
+bool SettingsWindow::OnSetCursor(HWND over, int hitTest) {
+  if (hitTest != HTCLIENT) return false;
+  HoverTarget target = HoverTarget::Other;
+  const int id = ::GetDlgCtrlID(over);
+  if (over == window_) {
+    target = HoverTarget::WindowBackground;
+  } else if (over == powerPointFrame_) {
+    target = HoverTarget::PowerPointFrame;
+  } else if (over == aboutFrame_) {
+    target = HoverTarget::AboutFrame;
+  } else if (over == link_) {
+    target = HoverTarget::Link;
+  } else if (::GetParent(over) == powerPointFrame_ && id >= control_id::kFirstBox) {
+    target = HoverTarget::Box;
+  } else if (::GetParent(over) == window_ && (id == control_id::kOkButton || id == control_id::kCancelButton)) {
+    target = HoverTarget::Button;
+  }
+  const HoverEffect effect = HoverEffectFor(target);
+  if (effect.underline != LinkUnderline::Keep) SetLinkUnderlined(effect.underline == LinkUnderline::On);
+  // Without the hand file the pointer keeps its ordinary shape.
+  ::SetCursor(effect.handPointer && hand_ ? hand_.get() : ::LoadCursorW(nullptr, IDC_ARROW));
+  return true;
+}
+
+void SettingsWindow::SetLinkUnderlined(bool underlined) {
+  if (underlined == linkUnderlined_) return;
+  linkUnderlined_ = underlined;
+  ::SendMessageW(link_, WM_SETFONT, reinterpret_cast<WPARAM>(underlined ? linkFont_.get() : plainLinkFont_.get()),
+                 TRUE);
+}
+
+HBRUSH SettingsWindow::OnControlColor(HDC dc, HWND control) {
+  const OleColor back = skin_ ? skin_->ControlBackColor(control, kDesignedBackColor) : kDesignedBackColor;
+  COLORREF text = ::GetSysColor(COLOR_BTNTEXT);
+  if (control == titleLabel_) text = kTitleColor;
+  if (control == link_) text = kLinkColor;
+  ::SetTextColor(dc, text);
+  ::SetBkColor(dc, ToColorRef(back));
+  return BrushFor(ToColorRef(back));
+}
+
+HBRUSH SettingsWindow::BrushFor(COLORREF color) {
+  auto found = brushes_.find(color);
+  if (found == brushes_.end()) found = brushes_.emplace(color, UniqueBrush(::CreateSolidBrush(color))).first;
+  return found->second.get();
+}
+
+LRESULT CALLBACK SettingsWindow::s_FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR self) {
+  try {
+    return reinterpret_cast<SettingsWindow*>(self)->FrameProc(frame, message, wParam, lParam);
+  } catch (...) {
+    return ::DefSubclassProc(frame, message, wParam, lParam);
+  }
+}
+
+LRESULT SettingsWindow::FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    // The frame's controls report to the window.
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return ::SendMessageW(window_, message, wParam, lParam);
+    case WM_SETCURSOR:
+      return ::SendMessageW(window_, message, wParam, lParam);
+    case WM_NCHITTEST:
+      return HTCLIENT;  // a group box is see-through for the mouse; a frame is not
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      PaintFrame(frame);
+      return 0;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(frame, &SettingsWindow::s_FrameProc, kFrameSubclassId);
+      break;
+  }
+  return ::DefSubclassProc(frame, message, wParam, lParam);
+}
+
+void SettingsWindow::PaintFrame(HWND frame) {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(frame, &paint);
+  RECT client;
+  ::GetClientRect(frame, &client);
+  const OleColor back = skin_ ? skin_->ControlBackColor(frame, kDesignedBackColor) : kDesignedBackColor;
+  ::FillRect(dc, &client, BrushFor(ToColorRef(back)));
+  ::DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
+
+  const auto line = [&](int x1, int y1, int x2, int y2, COLORREF color) {
+    UniquePen pen(::CreatePen(PS_SOLID, 1, color));
+    HGDIOBJ old = ::SelectObject(dc, pen.get());
+    ::MoveToEx(dc, Pixels(x1), Pixels(y1), nullptr);
+    ::LineTo(dc, Pixels(x2), Pixels(y2));
+    ::SelectObject(dc, old);
+  };
+  if (frame == powerPointFrame_) {
+    // The outline around the tab boxes; "Hide built-in tabs" sits on its top edge.
+    const auto& r = layout::kTabBoxOutline;
+    const COLORREF black = RGB(0, 0, 0);
+    line(r.left, r.top, r.left + r.width, r.top, black);
+    line(r.left + r.width, r.top, r.left + r.width, r.top + r.height, black);
+    line(r.left + r.width, r.top + r.height, r.left, r.top + r.height, black);
+    line(r.left, r.top + r.height, r.left, r.top, black);
+  } else {
+    for (const auto& rule : layout::kSeparator) {
+      line(rule.x1, rule.y1, rule.x2, rule.y2, RGB(rule.red, rule.green, rule.blue));
+    }
+  }
+  ::EndPaint(frame, &paint);
+}
+
+}  // namespace quillmere

@@ -1,0 +1,82 @@
+#pragma once
+
+// The settings window over Win32: draws the designed controls, forwards clicks to the
+// ControlPanel and mirrors its boxes.
+
+#include <windows.h>
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "common/unique_handle_win.h"
+#include "common/window_look_win.h"
+#include "panel/control_panel.h"
+
+namespace quillmere {
+
+class SettingsWindow final : public PanelWindow {
+ public:
+  SettingsWindow(HINSTANCE instance, SettingsStore& store, AddInInstaller& installer);
+  SettingsWindow(const SettingsWindow&) = delete;
+  SettingsWindow& operator=(const SettingsWindow&) = delete;
+  ~SettingsWindow() override;
+
+  // Creates the window, runs set-up, shows it and runs the message loop until it closes.
+  int Run(int showCommand);
+
+  // PanelWindow
+  void ApplySkin() override;
+  void SetTitle(std::string_view title) override;
+  void SetProductIcon() override;
+  void SetTitleLabel(std::string_view text) override;
+  void SetVersionLabel(std::string_view text) override;
+  void CenterOnScreen() override;
+  bool HandCursorFileExists() override;
+  void LoadHandCursor() override;
+  void ShowBox(int index, bool checked) override;
+  void ShowError(std::string_view title, std::string_view message) override;
+  void StartPowerPoint() override;
+  void Close() override;
+
+ private:
+  static LRESULT CALLBACK s_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK s_FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
+
+  bool Create();
+  void CreateControls();
+  HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
+                  const TwipsRect& rect, int id, HFONT font);
+  void OnCommand(int id, int code);
+  void OnTabChanged();
+  bool OnSetCursor(HWND over, int hitTest);
+  HBRUSH OnControlColor(HDC dc, HWND control);
+  void PaintFrame(HWND frame);
+  void SetLinkUnderlined(bool underlined);
+  HBRUSH BrushFor(COLORREF color);
+  int Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
+
+  HINSTANCE instance_;
+  ControlPanel panel_;
+  HWND window_ = nullptr;
+  HWND tabs_ = nullptr;
+  HWND powerPointFrame_ = nullptr;
+  HWND aboutFrame_ = nullptr;
+  HWND titleLabel_ = nullptr;
+  HWND versionLabel_ = nullptr;
+  HWND link_ = nullptr;
+  std::array<HWND, kBoxCount> boxes_{};
+  int dpi_ = kDefaultDpi;
+  bool linkUnderlined_ = true;
+  UniqueFont windowFont_, titleFont_, versionFont_, linkFont_, plainLinkFont_;
+  UniqueIcon bigIcon_, smallIcon_;
+  UniqueCursor hand_;
+  std::optional<WindowSkin> skin_;
+  std::map<COLORREF, UniqueBrush> brushes_;
+};
+
+}  // namespace quillmere
