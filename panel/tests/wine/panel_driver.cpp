@@ -1,0 +1,338 @@
+// panel-driver: a test tool that drives Quillmere.exe from a second process, as a user would.
+//
+// usage: panel-driver.exe OUTPUT-FILE COMMAND...
+//   store KEY=VALUE   write a setting (string value) before the program starts
+//   start PATH        start the program
+//   window            wait until its window is visible
+//   boxes             print "boxes " and the thirteen states, box 0 first ("1110000000000")
+//   click N           click box N
+//   tab N             switch to tab N (0 PowerPoint, 1 About)
+//   visible ID        print "visible ID 0|1"
+//   text ID           print "text ID <text>"
+//   rect ID           print "rect ID <width>x<height>" of the control in pixels
+//   underline         print "underline 0|1": whether the web link shows underlined on screen
+//   hover ID          move the pointer to the middle of control ID (0: the window's corner)
+//   cursor            print "cursor <handle>" of the pointer now shown
+//   error             wait for the "Application Error" message, print "error <text>", press OK
+//   ok | cancel | close   press OK, Cancel, or the close box (posted: OK may wait on regsvr32)
+//   exit              wait for the program to end, print "exit <code>"
+//   settings          print "setting KEY=VALUE" for every stored setting
+//   addin             print "addin-entry present|absent"
+//   sleep MS
+// Output goes to a file because Wine keeps pipes open for seconds. Any failure prints
+// "FAIL <why>" and ends with exit code 1 (a started program that is still running is ended).
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "panel/control_ids.h"
+
+namespace {
+
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Varnholt\\Quillmere";
+constexpr wchar_t kAddInEntry[] = L"Software\\Microsoft\\Office\\PowerPoint\\AddIns\\Halverin.Connect";
+constexpr DWORD kWaitMilliseconds = 20000;
+
+FILE* output = nullptr;
+HANDLE program = nullptr;
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
+                        nullptr);
+  return narrow;
+}
+
+// Control characters written visibly, so a message's line breaks can be checked exactly.
+std::string Visible(const std::wstring& text) {
+  std::string shown;
+  for (char c : Utf8(text)) {
+    if (c == '\r') {
+      shown += "\\r";
+    } else if (c == '\n') {
+      shown += "\\n";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+void Print(const std::string& line) {
+  std::fprintf(output, "%s\n", line.c_str());
+  std::fflush(output);
+}
+
+[[noreturn]] void Fail(const std::string& why) {
+  Print("FAIL " + why);
+  if (program && ::WaitForSingleObject(program, 0) == WAIT_TIMEOUT) ::TerminateProcess(program, 99);
+  std::exit(1);
+}
+
+template <typename Found>
+auto WaitFor(Found found, const std::string& what) {
+  for (DWORD waited = 0; waited < kWaitMilliseconds; waited += 50) {
+    if (auto result = found()) return result;
+    ::Sleep(50);
+  }
+  Fail("timed out waiting for " + what);
+}
+
+HWND MainWindow() { return ::FindWindowW(quillmere::control_id::kSettingsWindowClass, nullptr); }
+
+HWND RequireMainWindow() {
+  HWND window = MainWindow();
+  if (!window) Fail("no settings window");
+  return window;
+}
+
+HWND Control(int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  ::EnumChildWindows(
+      RequireMainWindow(),
+      [](HWND child, LPARAM context) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(context);
+        if (::GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  if (!search.found) Fail("no control " + std::to_string(id));
+  return search.found;
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+int Number(const std::wstring& text) { return std::stoi(text); }
+
+void Store(const std::wstring& assignment) {
+  const auto equals = assignment.find(L'=');
+  if (equals == std::wstring::npos) Fail("store wants KEY=VALUE");
+  const std::wstring name = assignment.substr(0, equals);
+  const std::wstring value = assignment.substr(equals + 1);
+  HKEY key = nullptr;
+  if (::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    Fail("cannot create the settings key");
+  }
+  ::RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  ::RegCloseKey(key);
+}
+
+void PrintSettings() {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD nameLength = 256;
+    wchar_t data[256] = {};
+    DWORD dataSize = sizeof data - sizeof(wchar_t);
+    DWORD type = 0;
+    if (::RegEnumValueW(key, index, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataSize) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    Print("setting " + Utf8(name) + "=" + Utf8(data) + (type == REG_SZ ? "" : " (not a string)"));
+  }
+  ::RegCloseKey(key);
+}
+
+void Start(const std::wstring& path) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::wstring commandLine = L"\"" + path + L"\"";
+  if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+    Fail("cannot start " + Utf8(path));
+  }
+  ::CloseHandle(process.hThread);
+  program = process.hProcess;
+}
+
+HWND MessageBoxWindow() { return ::FindWindowW(L"#32770", L"Application Error"); }
+
+void ReadAndDismissError() {
+  HWND box = WaitFor(MessageBoxWindow, "the error message");
+  // The message text is the longest static text of the box.
+  struct Longest {
+    std::wstring text;
+  } longest;
+  ::EnumChildWindows(
+      box,
+      [](HWND child, LPARAM context) -> BOOL {
+        wchar_t className[32] = {};
+        ::GetClassNameW(child, className, 32);
+        if (::lstrcmpiW(className, L"Static") != 0) return TRUE;
+        auto* l = reinterpret_cast<Longest*>(context);
+        std::wstring text = WindowText(child);
+        if (text.size() > l->text.size()) l->text = text;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&longest));
+  Print("error " + Visible(longest.text));
+  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  WaitFor([&] { return !::IsWindow(box); }, "the error message to close");
+}
+
+void PostButton(int id) {
+  HWND window = RequireMainWindow();
+  ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+}
+
+void Hover(int id) {
+  RECT rect;
+  if (id == 0) {
+    // Just inside the window's client area, left of the tab control.
+    HWND window = RequireMainWindow();
+    POINT corner = {2, 2};
+    ::ClientToScreen(window, &corner);
+    rect = {corner.x, corner.y, corner.x + 1, corner.y + 1};
+  } else {
+    ::GetWindowRect(Control(id), &rect);
+  }
+  const int x = (rect.left + rect.right) / 2;
+  const int y = (rect.top + rect.bottom) / 2;
+  // Two moves, so the window sees the pointer arrive even if it already stood there.
+  ::SetCursorPos(x + 1, y);
+  ::Sleep(100);
+  ::SetCursorPos(x, y);
+  ::Sleep(300);
+}
+
+// Fonts cannot be read across processes, so look at the screen: an underline is a long run of
+// link-blue pixels in one row of the link.
+bool LinkLooksUnderlined() {
+  HWND link = Control(quillmere::control_id::kWebsiteLink);
+  RECT rect;
+  ::GetWindowRect(link, &rect);
+  HDC screen = ::GetDC(nullptr);
+  int longest = 0;
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    int run = 0;
+    for (int x = rect.left; x < rect.right; ++x) {
+      run = ::GetPixel(screen, x, y) == RGB(0, 0, 255) ? run + 1 : 0;
+      if (run > longest) longest = run;
+    }
+  }
+  ::ReleaseDC(nullptr, screen);
+  return longest >= 40;
+}
+
+void Run(const std::vector<std::wstring>& words) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::wstring& command = words[i];
+    const auto argument = [&]() -> const std::wstring& {
+      if (i + 1 >= words.size()) Fail(Utf8(command) + " wants an argument");
+      return words[++i];
+    };
+    if (command == L"store") {
+      Store(argument());
+    } else if (command == L"start") {
+      Start(argument());
+    } else if (command == L"window") {
+      WaitFor([] { HWND w = MainWindow(); return w && ::IsWindowVisible(w) ? w : nullptr; }, "the window");
+    } else if (command == L"boxes") {
+      std::string states;
+      for (int box = 0; box < 13; ++box) {
+        const auto state = ::SendMessageW(Control(quillmere::control_id::kFirstBox + box), BM_GETCHECK, 0, 0);
+        states += state == BST_CHECKED ? '1' : state == BST_UNCHECKED ? '0' : '?';
+      }
+      Print("boxes " + states);
+    } else if (command == L"click") {
+      ::SendMessageW(Control(quillmere::control_id::kFirstBox + Number(argument())), BM_CLICK, 0, 0);
+    } else if (command == L"tab") {
+      ::SendMessageW(Control(quillmere::control_id::kTabs), TCM_SETCURFOCUS, Number(argument()), 0);
+    } else if (command == L"visible") {
+      const int id = Number(argument());
+      Print("visible " + std::to_string(id) + " " + (::IsWindowVisible(Control(id)) ? "1" : "0"));
+    } else if (command == L"text") {
+      const int id = Number(argument());
+      Print("text " + std::to_string(id) + " " + Visible(WindowText(Control(id))));
+    } else if (command == L"rect") {
+      const int id = Number(argument());
+      RECT rect;
+      ::GetClientRect(id == 0 ? RequireMainWindow() : Control(id), &rect);
+      Print("rect " + std::to_string(id) + " " + std::to_string(rect.right) + "x" + std::to_string(rect.bottom));
+    } else if (command == L"underline") {
+      Print(std::string("underline ") + (LinkLooksUnderlined() ? "1" : "0"));
+    } else if (command == L"hover") {
+      Hover(Number(argument()));
+    } else if (command == L"cursor") {
+      CURSORINFO info{};
+      info.cbSize = sizeof info;
+      ::GetCursorInfo(&info);
+      char handle[32];
+      std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(info.hCursor));
+      Print(std::string("cursor ") + handle);
+    } else if (command == L"error") {
+      ReadAndDismissError();
+    } else if (command == L"ok") {
+      PostButton(quillmere::control_id::kOkButton);
+    } else if (command == L"cancel") {
+      PostButton(quillmere::control_id::kCancelButton);
+    } else if (command == L"close") {
+      ::PostMessageW(RequireMainWindow(), WM_CLOSE, 0, 0);
+    } else if (command == L"exit") {
+      if (!program) Fail("nothing was started");
+      if (::WaitForSingleObject(program, kWaitMilliseconds) != WAIT_OBJECT_0) Fail("the program did not end");
+      DWORD code = 0;
+      ::GetExitCodeProcess(program, &code);
+      Print("exit " + std::to_string(code));
+    } else if (command == L"settings") {
+      PrintSettings();
+    } else if (command == L"addin") {
+      HKEY key = nullptr;
+      const bool present = ::RegOpenKeyExW(HKEY_CURRENT_USER, kAddInEntry, 0, KEY_READ, &key) == ERROR_SUCCESS;
+      if (present) ::RegCloseKey(key);
+      Print(std::string("addin-entry ") + (present ? "present" : "absent"));
+    } else if (command == L"sleep") {
+      ::Sleep(static_cast<DWORD>(Number(argument())));
+    } else {
+      Fail("unknown command " + Utf8(command));
+    }
+  }
+}
+
+}  // namespace
+
+// Copied as POWERPNT.exe, the driver stands in for PowerPoint: it leaves a note beside itself
+// that it was started.
+bool StandInForPowerPoint() {
+  wchar_t module[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+  const std::wstring path = module;
+  const auto slash = path.find_last_of(L'\\');
+  if (::lstrcmpiW(path.c_str() + slash + 1, L"POWERPNT.exe") != 0) return false;
+  const std::wstring note = path.substr(0, slash) + L"\\started.txt";
+  if (FILE* file = ::_wfopen(note.c_str(), L"a")) {
+    std::fprintf(file, "started\n");
+    std::fclose(file);
+  }
+  return true;
+}
+
+int wmain(int argc, wchar_t** argv) {
+  if (StandInForPowerPoint()) return 0;
+  if (argc < 2) return 2;
+  output = ::_wfopen(argv[1], L"w");
+  if (!output) return 2;
+  Run(std::vector<std::wstring>(argv + 2, argv + argc));
+  std::fclose(output);
+  return 0;
+}

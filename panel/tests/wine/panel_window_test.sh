@@ -1,0 +1,197 @@
+#!/usr/bin/env bash
+# The settings window under Wine, driven by panel-driver from a second process: restoring boxes
+# from prepared settings, the box rules on clicks, OK (settings written, add-in entry created or
+# removed, PowerPoint started), Cancel and the close box (nothing written), the error message
+# for a stored value that is not a number, and the hover rules. Runs inside one xvfb-run.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../../tests/wine/wine_prefix.sh"
+bin=${QUILLMERE_BIN:?QUILLMERE_BIN names the folder with Quillmere.exe and panel-driver.exe}
+
+failures=0
+app_win='C:\Program Files\Quillmere'
+exe_win="$app_win\\Quillmere.exe"
+
+# A fresh prefix with the program installed in a folder whose path has a blank in it, and a
+# stand-in for PowerPoint that the shell finds as "POWERPNT" (App Paths).
+fresh_prefix() {
+  wine_prefix_new
+  app="$WINEPREFIX/drive_c/Program Files/Quillmere"
+  mkdir -p "$app" "$WINEPREFIX/drive_c/stand-in"
+  cp "$bin/Quillmere.exe" "$app/"
+  [[ -f $bin/Tessivar.dll ]] && cp "$bin/Tessivar.dll" "$app/"
+  cp "$bin/panel-driver.exe" "$WINEPREFIX/drive_c/stand-in/POWERPNT.exe"
+  # Wine looks the bare name up in App Paths (Windows would append ".exe").
+  wine_exec reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\POWERPNT' \
+    /ve /d 'C:\stand-in\POWERPNT.exe' /f || echo "could not register the stand-in" >&2
+}
+
+# drive COMMAND...: runs the driver; its output lands in $out.
+drive() {
+  out=$WINEPREFIX/drive_c/driver-out.txt
+  rm -f "$out"
+  wine_exec "$bin/panel-driver.exe" 'C:\driver-out.txt' "$@"
+  tr -d '\r' <"$out" >"$out.clean" 2>/dev/null
+  mv "$out.clean" "$out"
+}
+
+# expect NAME: compares the driver's output with the expected lines on stdin.
+expect() {
+  local name=$1 expected
+  expected=$(cat)
+  if [[ $(cat "$out") == "$expected" ]]; then
+    echo "ok   $name"
+  else
+    echo "FAIL $name"
+    diff <(echo "$expected") "$out" | sed 's/^/     /'
+    failures=$((failures + 1))
+  fi
+}
+
+check() {
+  local name=$1
+  shift
+  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+
+started_powerpoint() { [[ -f $WINEPREFIX/drive_c/stand-in/started.txt ]]; }
+
+all_settings() {  # the thirteen keys as OK must write them, sorted as the registry lists them
+  local value
+  for key in All Animations Classic Design Developer Format "Hide built-in Tabs" Home Insert Left Review \
+             "Slide Show" View; do
+    value=$1
+    shift
+    echo "setting $key=$value"
+  done
+}
+
+# --- Empty store: box 0 restored from its default checks 1 and 2; Cancel writes nothing.
+fresh_prefix
+drive start "$exe_win" window boxes rect 0 rect 1000 text 1001 text 1007 visible 101 visible 102 \
+  tab 1 visible 101 visible 102 text 110 text 111 text 112 cancel exit settings addin
+expect "empty store, then Cancel" <<'END'
+boxes 1110000000000
+rect 0 408x334
+rect 1000 353x25
+text 1001 Show menu tabs on the left of home tab
+text 1007  View
+visible 101 1
+visible 102 0
+visible 101 0
+visible 102 1
+text 110 Quillmere
+text 111 Version:   7.0
+text 112 Website: 
+exit 0
+addin-entry absent
+END
+check "Cancel does not start PowerPoint" bash -c "! [[ -f '$WINEPREFIX/drive_c/stand-in/started.txt' ]]"
+wine_prefix_end
+
+# --- Stored combinations restored through the rules, then the close box: nothing written.
+restore_case() {
+  local name=$1 boxes=$2
+  shift 2
+  fresh_prefix
+  local stores=()
+  for assignment in "$@"; do stores+=(store "$assignment"); done
+  drive "${stores[@]}" start "$exe_win" window boxes close exit
+  { echo "boxes $boxes"; echo "exit 0"; } | expect "restore: $name"
+  drive settings
+  local expected=""
+  expected=$(for assignment in "$@"; do echo "setting $assignment"; done | sort)
+  check "restore: $name writes nothing on close" [ "$(sort "$out")" == "$expected" ]
+  wine_prefix_end
+}
+restore_case "Classic only" 1000000000000 Classic=1 Left=0 All=0
+restore_case "Insert checks master and Classic" 1000100000010 Classic=0 Left=0 All=0 Insert=1
+restore_case "Home checks Classic, clears Left" 1011000000000 Home=1
+restore_case "Classic 2 and Left -1" 1010000000000 Classic=2 Left=-1
+restore_case "master switch not read" 1110000000000 "Hide built-in Tabs=1"
+
+# --- Checking and clearing "Hide built-in tabs", then OK: all thirteen keys, add-in entry,
+# PowerPoint started.
+fresh_prefix
+drive start "$exe_win" window click 11 boxes click 11 boxes click 11 click 5 boxes ok exit settings addin
+{
+  echo "boxes 1011111111111"
+  echo "boxes 1010000000000"
+  echo "boxes 1011101111111"
+  echo "exit 0"
+  all_settings 1 1 1 0 1 1 1 1 1 0 1 1 1
+  echo "addin-entry present"
+} | expect "hide built-in tabs, then OK"
+check "OK starts PowerPoint after installing" started_powerpoint
+
+# --- Same prefix: clearing box 0 clears every box; OK removes the add-in entry and still
+# starts PowerPoint.
+rm -f "$WINEPREFIX/drive_c/stand-in/started.txt"
+drive start "$exe_win" window boxes click 0 boxes ok exit settings addin
+{
+  echo "boxes 1011101111111"
+  echo "boxes 0000000000000"
+  echo "exit 0"
+  all_settings 0 0 0 0 0 0 0 0 0 0 0 0 0
+  echo "addin-entry absent"
+} | expect "clear Classic, then OK"
+check "OK starts PowerPoint after uninstalling" started_powerpoint
+wine_prefix_end
+
+# --- A stored value that is not a number: the message names Form_Initialize and the step,
+# set-up goes on and the box keeps its state.
+fresh_prefix
+drive store Home=abc store Left=0x1 start "$exe_win" error error window boxes cancel exit
+expect "values that are not numbers" <<'END'
+error Type mismatch: "Left" holds "0x1", which is not a number\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line 108\r\rPlease email screenshot of this message to support@varnholt.example
+error Type mismatch: "Home" holds "abc", which is not a number\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line 116\r\rPlease email screenshot of this message to support@varnholt.example
+boxes 1110000000000
+exit 0
+END
+wine_prefix_end
+
+# --- A hand pointer file that is not a cursor: reported by Form_Load, the window still opens.
+fresh_prefix
+echo "not a cursor" >"$app/HAND-M.CUR"
+drive start "$exe_win" error window cancel exit
+expect "broken hand pointer file" <<'END'
+error Invalid picture\r\nin Morrowick2016/06/15.Form1.Form_Load at line 106\r\rPlease email screenshot of this message to support@varnholt.example
+exit 0
+END
+wine_prefix_end
+
+# --- Hover rules: the hand over boxes and buttons (only with the file), the link underlined
+# over the link and not over the window's background.
+hover_case() {
+  local name=$1 with_hand=$2
+  fresh_prefix
+  [[ $with_hand == yes ]] && cp "$here/hand.cur" "$app/HAND-M.CUR"
+  drive start "$exe_win" window hover 0 cursor hover 1000 cursor hover 1 cursor hover 0 cursor tab 1 sleep 300 \
+    underline hover 113 underline hover 102 underline hover 0 underline hover 102 underline cancel exit
+  local background box button background2
+  background=$(sed -n 1p "$out")
+  box=$(sed -n 2p "$out")
+  button=$(sed -n 3p "$out")
+  background2=$(sed -n 4p "$out")
+  if [[ $with_hand == yes ]]; then
+    check "hover ($name): hand over a box" [ "$box" != "$background" ]
+    check "hover ($name): hand over a button" [ "$button" == "$box" ]
+  else
+    check "hover ($name): no hand over a box" [ "$box" == "$background" ]
+    check "hover ($name): no hand over a button" [ "$button" == "$background" ]
+  fi
+  check "hover ($name): default pointer back over the window" [ "$background2" == "$background" ]
+  # The window's background cleared the underline before the About tab was shown; the link
+  # sets it, its frame leaves it as it is.
+  check "hover ($name): link underline follows the pointer" \
+    [ "$(sed -n 5,9p "$out" | tr '\n' ' ')" == "underline 0 underline 1 underline 1 underline 0 underline 0 " ]
+  wine_prefix_end
+}
+hover_case "hand file" yes
+hover_case "no hand file" no
+
+if ((failures)); then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all panel window checks passed"
