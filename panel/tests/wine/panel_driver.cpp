@@ -93,20 +93,21 @@ HWND RequireMainWindow() {
   return window;
 }
 
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
+  auto* search = reinterpret_cast<ControlSearch*>(context);
+  if (::GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 HWND Control(int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  ::EnumChildWindows(
-      RequireMainWindow(),
-      [](HWND child, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ControlSearch search{id, nullptr};
+  ::EnumChildWindows(RequireMainWindow(), &MatchControl, reinterpret_cast<LPARAM>(&search));
   if (!search.found) Fail("no control " + std::to_string(id));
   return search.found;
 }
@@ -167,25 +168,22 @@ void Start(const std::wstring& path) {
 
 HWND MessageBoxWindow() { return ::FindWindowW(L"#32770", L"Application Error"); }
 
+// The message text is the longest static text of the box.
+BOOL CALLBACK KeepLongestText(HWND child, LPARAM context) {
+  wchar_t className[32] = {};
+  ::GetClassNameW(child, className, 32);
+  if (::lstrcmpiW(className, L"Static") != 0) return TRUE;
+  auto* longest = reinterpret_cast<std::wstring*>(context);
+  std::wstring text = WindowText(child);
+  if (text.size() > longest->size()) *longest = text;
+  return TRUE;
+}
+
 void ReadAndDismissError() {
   HWND box = WaitFor(MessageBoxWindow, "the error message");
-  // The message text is the longest static text of the box.
-  struct Longest {
-    std::wstring text;
-  } longest;
-  ::EnumChildWindows(
-      box,
-      [](HWND child, LPARAM context) -> BOOL {
-        wchar_t className[32] = {};
-        ::GetClassNameW(child, className, 32);
-        if (::lstrcmpiW(className, L"Static") != 0) return TRUE;
-        auto* l = reinterpret_cast<Longest*>(context);
-        std::wstring text = WindowText(child);
-        if (text.size() > l->text.size()) l->text = text;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&longest));
-  Print("error " + Visible(longest.text));
+  std::wstring longest;
+  ::EnumChildWindows(box, &KeepLongestText, reinterpret_cast<LPARAM>(&longest));
+  Print("error " + Visible(longest));
   ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   WaitFor([&] { return !::IsWindow(box); }, "the error message to close");
 }
