@@ -1,5 +1,6 @@
 # Fails unless FILE (a PE file) imports Windows system DLLs only: a static C/C++ runtime means
 # no libstdc++/libgcc/winpthread DLL has to travel with it. Run by ctest through `cmake -P`.
+cmake_minimum_required(VERSION 3.25)  # a -P script sets no policies itself; IN_LIST needs them
 set(system_dlls
   advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll
   oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll)
