@@ -1,6 +1,7 @@
 // panel-driver: a test tool that drives Quillmere.exe from a second process, as a user would.
 //
 // usage: panel-driver.exe OUTPUT-FILE COMMAND...
+//   forget            delete every stored setting
 //   store KEY=VALUE   write a setting (string value) before the program starts
 //   start PATH        start the program
 //   window            wait until its window is visible
@@ -239,7 +240,9 @@ void Run(const std::vector<std::wstring>& words) {
       if (i + 1 >= words.size()) Fail(Utf8(command) + " wants an argument");
       return words[++i];
     };
-    if (command == L"store") {
+    if (command == L"forget") {
+      ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    } else if (command == L"store") {
       Store(argument());
     } else if (command == L"start") {
       Start(argument());
@@ -309,17 +312,41 @@ void Run(const std::vector<std::wstring>& words) {
 
 }  // namespace
 
-// Copied as POWERPNT.exe, the driver stands in for PowerPoint: it leaves a note beside itself
-// that it was started.
+// Copied as POWERPNT.exe, the driver stands in for PowerPoint: it notes beside itself that it
+// was started and, when "POWERPNT.args" lies there, runs that command line (a host that loads
+// the add-in) and notes its exit code.
 bool StandInForPowerPoint() {
   wchar_t module[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, module, MAX_PATH);
   const std::wstring path = module;
   const auto slash = path.find_last_of(L'\\');
   if (::lstrcmpiW(path.c_str() + slash + 1, L"POWERPNT.exe") != 0) return false;
-  const std::wstring note = path.substr(0, slash) + L"\\started.txt";
-  if (FILE* file = ::_wfopen(note.c_str(), L"a")) {
-    std::fprintf(file, "started\n");
+  const std::wstring folder = path.substr(0, slash);
+  std::string note = "started\n";
+  if (FILE* args = ::_wfopen((folder + L"\\POWERPNT.args").c_str(), L"rb")) {
+    char line[2048] = {};
+    const std::size_t length = std::fread(line, 1, sizeof line - 1, args);
+    std::fclose(args);
+    std::string text(line, length);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    std::wstring commandLine(text.begin(), text.end());  // ASCII
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                         &process)) {
+      ::WaitForSingleObject(process.hProcess, kWaitMilliseconds);
+      DWORD code = 0;
+      ::GetExitCodeProcess(process.hProcess, &code);
+      ::CloseHandle(process.hProcess);
+      ::CloseHandle(process.hThread);
+      note += "host exit " + std::to_string(code) + "\n";
+    } else {
+      note += "host not started\n";
+    }
+  }
+  if (FILE* file = ::_wfopen((folder + L"\\started.txt").c_str(), L"ab")) {
+    std::fwrite(note.data(), 1, note.size(), file);
     std::fclose(file);
   }
   return true;
