@@ -18,8 +18,9 @@ constexpr std::string_view kButtonHandler = "PushButton22_Click";
 }  // namespace
 
 std::string VersionLabelText() {
-  return "Version:   " + std::to_string(QUILLMERE_VERSION_MAJOR) + "." +
-         std::to_string(QUILLMERE_VERSION_MINOR);
+  std::string text = "Version:   ";
+  text.append(std::to_string(QUILLMERE_VERSION_MAJOR)).append(".").append(std::to_string(QUILLMERE_VERSION_MINOR));
+  return text;
 }
 
 ControlPanel::ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer)
