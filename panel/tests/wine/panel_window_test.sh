@@ -160,6 +160,18 @@ exit 0
 END
 wine_prefix_end
 
+# --- Laid out from twips at the screen's real DPI (120 here instead of 96).
+fresh_prefix
+wine_exec reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f
+drive start "$exe_win" window rect 0 rect 1000 rect 1012 cancel exit
+expect "layout at 120 dpi" <<'END'
+rect 0 510x418
+rect 1000 441x31
+rect 1012 101x19
+exit 0
+END
+wine_prefix_end
+
 # --- Hover rules: the hand over boxes and buttons (only with the file), the link underlined
 # over the link and not over the window's background.
 hover_case() {
