@@ -252,8 +252,12 @@ LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void SettingsWindow::OnCommand(int id, int code) {
+  // An error message inside OK lets clicks through; OK must not run twice or be cancelled halfway.
+  if (saving_) return;
   if (id == control_id::kOkButton && code == BN_CLICKED) {
+    saving_ = true;
     panel_.Ok();
+    saving_ = false;
   } else if (id == control_id::kCancelButton && code == BN_CLICKED) {
     panel_.Cancel();
   } else if (id >= control_id::kFirstBox && id < control_id::kFirstBox + kBoxCount && code == BN_CLICKED) {

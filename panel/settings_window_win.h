@@ -72,6 +72,7 @@ class SettingsWindow final : public PanelWindow {
   std::array<HWND, kBoxCount> boxes_{};
   int dpi_ = kDefaultDpi;
   bool linkUnderlined_ = true;
+  bool saving_ = false;
   UniqueFont windowFont_, titleFont_, versionFont_, linkFont_, plainLinkFont_;
   UniqueIcon bigIcon_, smallIcon_;
   UniqueCursor hand_;
