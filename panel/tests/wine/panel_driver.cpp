@@ -312,9 +312,27 @@ void Run(const std::vector<std::wstring>& words) {
 
 }  // namespace
 
+// Runs one command line and waits for it; its exit code, or a note that it did not start.
+std::string RunAndWait(const std::string& line) {
+  std::wstring commandLine(line.begin(), line.end());  // the test writes ASCII
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+    return "not started";
+  }
+  ::WaitForSingleObject(process.hProcess, kWaitMilliseconds);
+  DWORD code = 0;
+  ::GetExitCodeProcess(process.hProcess, &code);
+  ::CloseHandle(process.hProcess);
+  ::CloseHandle(process.hThread);
+  return "exit " + std::to_string(code);
+}
+
 // Copied as POWERPNT.exe, the driver stands in for PowerPoint: it notes beside itself that it
-// was started and, when "POWERPNT.args" lies there, runs that command line (a host that loads
-// the add-in) and notes its exit code.
+// was started and runs the command lines of "POWERPNT.args" there, one by one (a host that
+// loads the add-in), noting each one's exit code.
 bool StandInForPowerPoint() {
   wchar_t module[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, module, MAX_PATH);
@@ -324,26 +342,13 @@ bool StandInForPowerPoint() {
   const std::wstring folder = path.substr(0, slash);
   std::string note = "started\n";
   if (FILE* args = ::_wfopen((folder + L"\\POWERPNT.args").c_str(), L"rb")) {
-    char line[2048] = {};
-    const std::size_t length = std::fread(line, 1, sizeof line - 1, args);
-    std::fclose(args);
-    std::string text(line, length);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    std::wstring commandLine(text.begin(), text.end());  // ASCII
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                         &process)) {
-      ::WaitForSingleObject(process.hProcess, kWaitMilliseconds);
-      DWORD code = 0;
-      ::GetExitCodeProcess(process.hProcess, &code);
-      ::CloseHandle(process.hProcess);
-      ::CloseHandle(process.hThread);
-      note += "host exit " + std::to_string(code) + "\n";
-    } else {
-      note += "host not started\n";
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, args)) {
+      std::string line = buffer;
+      while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+      if (!line.empty()) note += line + ": " + RunAndWait(line) + "\n";
     }
+    std::fclose(args);
   }
   if (FILE* file = ::_wfopen((folder + L"\\started.txt").c_str(), L"ab")) {
     std::fwrite(note.data(), 1, note.size(), file);
