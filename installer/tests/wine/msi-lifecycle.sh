@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs, uses, repairs, reinstalls and removes a 64-bit Quillmere package in fresh Wine
 # prefixes, and compares listings of each prefix before install and after removal.
-# usage: msi-lifecycle.sh PACKAGE.msi [HOST.exe]
-#   HOST.exe  the PowerPoint stand-in; when given, it must load the installed add-in.
+# usage: msi-lifecycle.sh PACKAGE.msi [HOST.exe [RIBBON_XML]]
+#   HOST.exe    the PowerPoint stand-in; when given, it must load the installed add-in
+#   RIBBON_XML  the native ribbon-xml tool; the document the stand-in receives must equal its
+#               output for the same settings
 set -euo pipefail
-[[ $# -ge 1 && $# -le 2 ]] || { sed -n '4,5p' "$0" >&2; exit 2; }
+[[ $# -ge 1 && $# -le 3 ]] || { sed -n '4,7p' "$0" >&2; exit 2; }
 package=$(realpath "$1")
 host=${2:+$(realpath "$2")}
+ribbon_xml=${3:+$(realpath "$3")}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/prefix-listing.sh"
 # The template prefix shared by all Wine tests of a run ($QUILLMERE_WINE_ROOT).
@@ -97,21 +100,27 @@ check_installed() {
     || fail "registration values missing:"$'\n'"$missing"
 }
 
-# The PowerPoint stand-in must find the add-in through the registry and receive its document.
+# The PowerPoint stand-in must find the add-in through the current user's add-in list and
+# receive its document: the one ribbon-xml prints for the settings given as arguments.
 # It runs in a copy of the prefix, so the Wine workaround below stays out of the listings.
 check_host_loads() {
   [[ -n "$host" ]] || { echo "skip [$scenario]: no PowerPoint stand-in given"; return; }
   stop
-  local saved=$prefix out="$work/$scenario-document.xml"
+  local saved=$prefix out="$work/$scenario-document.xml" status=0
   clone "$scenario-host" "$saved"
   # Wine does not merge HKCU\Software\Classes into the classes view (COM activation of per-user
   # classes fails); Windows does.
   in_prefix reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f >/dev/null 2>&1 || true
-  in_prefix "$(winpath "$host")" "$(winpath "$out")" >/dev/null 2>&1 || true
-  if [[ -s "$out" ]] && grep -q '<customUI' "$out" && grep -q 'Classic' "$out"; then
-    pass "PowerPoint stand-in loaded the add-in and received the document"
+  in_prefix "$(winpath "$host")" "$(winpath "$out")" >/dev/null 2>&1 || status=$?
+  if [[ -n "$ribbon_xml" ]]; then
+    "$ribbon_xml" "$@" > "$work/$scenario-expected.xml"
+    [[ $status -eq 0 ]] && cmp -s "$work/$scenario-expected.xml" "$out" \
+      && pass "PowerPoint stand-in loaded the add-in and received the document for ${*:-the defaults}" \
+      || fail "PowerPoint stand-in (exit $status) did not receive the expected document"
   else
-    fail "PowerPoint stand-in did not receive the document"
+    [[ $status -eq 0 && -s "$out" ]] && grep '<customUI' "$out" > /dev/null \
+      && pass "PowerPoint stand-in loaded the add-in and received a document" \
+      || fail "PowerPoint stand-in (exit $status) did not receive a document"
   fi
   stop
   prefix=$saved
@@ -151,7 +160,7 @@ grep -q '"All"="0"' "$work/before.registry" || fail "could not seed the settings
 in_prefix msiexec /i "$(winpath "$package")" /qn && pass "msiexec /i /qn" || fail "msiexec /i exit $?"
 snapshot installed
 check_installed installed
-check_host_loads
+check_host_loads All=0
 strings -el "$prefix/drive_c/$menu_dir/Uninstall Quillmere.lnk" | grep -- "/x $product_code\$" > /dev/null && pass "Uninstall entry runs msiexec /x $product_code" || fail "Uninstall entry has no /x $product_code"
 # The Start-menu entry's own command, made silent.
 in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
@@ -199,7 +208,7 @@ snapshot installed
 check_installed installed "$machine_dir" "$menu_dir" "$work/expected-machine.registry"
 [[ ! -e "$prefix/drive_c/$install_dir" ]] && ! grep -q '^user V \[software\\\\classes\\\\halverin' "$work/installed.registry" \
   && pass "nothing in the administrator's profile" || fail "per-user files or registration in an all-users install"
-check_host_loads
+# (The stand-in reads only the current user's add-in list, so it cannot load this install.)
 # By product code, as the Uninstall entry does: Wine 8's msiexec /x PACKAGE looks only for a
 # per-user install and silently does nothing here.
 in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
