@@ -60,7 +60,7 @@ class AboutWindow {
   void PaintLines(HDC dc);
   void Close();
   LRESULT LabelColors(HDC dc, HWND label);
-  BOOL SetPointer(HWND under, UINT hitTest);
+  BOOL SetPointer(HWND under);
   HBRUSH Brush(OleColor color);
   HWND Control(int id) const { return ::GetDlgItem(window_, id); }
 
@@ -226,14 +226,12 @@ void AboutWindow::PaintLines(HDC dc) {
   }
 }
 
-BOOL AboutWindow::SetPointer(HWND under, UINT hitTest) {
+BOOL AboutWindow::SetPointer(HWND under) {
   const bool wasUnderlined = hover_.LinkUnderlined();
-  if (hitTest == HTCLIENT) {
-    hover_.PointerOver(under == Control(kLinkId) ? HoverArea::Link
-                       : under == button_        ? HoverArea::Button
-                       : under == window_        ? HoverArea::Window
-                                                 : HoverArea::OtherControl);
-  }
+  hover_.PointerOver(under == Control(kLinkId) ? HoverArea::Link
+                     : under == button_        ? HoverArea::Button
+                     : under == window_        ? HoverArea::Window
+                                               : HoverArea::OtherControl);
   if (hover_.LinkUnderlined() != wasUnderlined) {
     ::SendMessageW(Control(kLinkId), WM_SETFONT,
                    reinterpret_cast<WPARAM>(hover_.LinkUnderlined() ? linkUnderlinedFont_.get() : linkFont_.get()),
@@ -271,7 +269,8 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
       return reinterpret_cast<LRESULT>(Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
     case WM_SETCURSOR:
-      return SetPointer(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
+      if (LOWORD(lParam) != HTCLIENT) return ::DefWindowProcW(window_, message, wParam, lParam);
+      return SetPointer(reinterpret_cast<HWND>(wParam));
     case DM_GETDEFID:
       return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_ACTIVATE:

@@ -6,7 +6,9 @@
 //   window_probe about                    caption, then title, version, link texts
 //   window_probe click-ok                 presses the About window's OK button
 //   window_probe key VK                   posts a key (decimal virtual-key code) to the focus
-//   window_probe hover link|button|window moves the pointer there, prints the pointer's hot spot
+//   window_probe hover link|button|window|away
+//                                         moves the pointer there (away: off the window), prints
+//                                         the pointer's hot spot and whether the link is underlined
 //   window_probe message-box TITLE        waits for a message box, prints its text with CR as
 //                                         "\r" and LF as "\n", then presses its OK button
 //   window_probe wait-gone                waits until no About window is left
@@ -59,7 +61,9 @@ int Hover(const std::wstring& where) {
   HWND about = WaitFor(kAboutClass, nullptr);
   if (!about) return 1;
   RECT target{};
-  if (where == L"window") {
+  if (where == L"away") {
+    target = {0, 0, 1, 1};  // the screen's corner, off the window: nothing about it changes
+  } else if (where == L"window") {
     ::GetClientRect(about, &target);
     target.right = 8;  // the top left corner is bare window
     target.bottom = 8;

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The ribbon callbacks and the About window as a PowerPoint user meets them: ppt-host loads the
+# registered Tessivar.dll from a folder of its own and clicks callbacks by name; window_probe
+# looks at and drives the windows from outside, as a user would. Run inside xvfb-run.
+# usage: callbacks_through_host.sh BIN_DIR SOURCE_DIR
+set -uo pipefail
+bin=$1
+source_dir=$2
+source "$source_dir/tests/wine/wine_prefix.sh"
+wine_prefix_new
+# No window manager runs under xvfb; windows Wine hands to one wait 2 s to be unmapped.
+wine_exec reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+
+addin_dir="$WINEPREFIX/drive_c/Add-in f$(printf '\xc3\xb6')lder"
+host_dir="$WINEPREFIX/drive_c/host"
+mkdir -p "$addin_dir" "$host_dir"
+cp "$bin/Tessivar.dll" "$addin_dir/"
+cp "$bin/ppt-host.exe" "$bin/window_probe.exe" "$host_dir/"
+wine_exec regsvr32 /s "$addin_dir/Tessivar.dll" || { echo "regsvr32 failed" >&2; exit 1; }
+# Wine does not merge per-user classes into the classes view COM activation reads.
+wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+expect() {  # expect WHAT ACTUAL EXPECTED
+  [[ $2 == "$3" ]] || fail "$1: expected [$3], got [$2]"
+}
+probe() {
+  wine_exec "$host_dir/window_probe.exe" "$@" || fail "window_probe $*"
+  tr -d '\r' <"$WINE_OUT"
+}
+report="$WINEPREFIX/report.txt"
+host_start() {
+  rm -f "$report"
+  "$WINE64" "$host_dir/ppt-host.exe" --report "$report" "$@" "$WINEPREFIX/ribbon.xml" \
+    >"$WINEPREFIX/host.out" 2>&1 </dev/null &
+  host_pid=$!
+}
+host_wait() {
+  wait "$host_pid"
+  host_status=$?
+}
+host_run() {
+  host_start "$@"
+  host_wait
+}
+reported() { tr -d '\r' <"$report" | grep -E "^$1=" | cut -d= -f2- | paste -sd' '; }
+hotspot() { probe hover "$1" | sed -n 's/^hotspot \([0-9]*,[0-9]*\).*/\1/p'; }
+underline() { probe hover "$1" | sed -n 's/.*underline \([01]\)$/\1/p'; }
+
+echo "== ShowAbout0 twice: one window; OK unloads it; the next ShowAbout0 loads it afresh"
+# A hand cursor beside the host program must not count: the add-in looks beside itself.
+cp "$source_dir/addin/tests/wine/test-hand.cur" "$host_dir/HAND-M.CUR"
+host_start --click ShowAbout0 --click ShowAbout0 --pump 30 --click ShowAbout0 --pump 30
+expect "About window" "$(probe about | paste -sd'|')" "About|Quillmere|Version 7.0.0|www.varnholt.example|visible"
+expect "About windows after two clicks" "$(probe count)" "1"
+expect "link as opened" "$(underline link)" "1"
+expect "link after the bare window" "$(underline window)" "0"
+[[ $(hotspot link) != 9,5 ]] || fail "the hand cursor beside ppt-host.exe was used"
+expect "link after the bare window, pointer gone" "$(underline window >/dev/null; underline away)" "0"
+probe click-ok >/dev/null
+sleep 0.5
+expect "About window loaded again" "$(probe about | paste -sd'|')" "About|Quillmere|Version 7.0.0|www.varnholt.example|visible"
+expect "link underlined again after the reload" "$(underline away)" "1"
+probe key 27 >/dev/null  # Esc
+host_wait
+expect "ppt-host exit" "$host_status" "0"
+expect "ShowAbout0 results" "$(reported click.ShowAbout0)" "0x00000000 0x00000000 0x00000000"
+expect "pumps" "$(reported pump)" "closed closed"
+
+echo "== With HAND-M.CUR beside the add-in, the hover pointer is the file's cursor"
+cp "$source_dir/addin/tests/wine/test-hand.cur" "$addin_dir/HAND-M.CUR"
+host_start --click ShowAbout0 --pump 30
+expect "pointer over the link" "$(hotspot link)" "9,5"
+expect "pointer over the bare window" "$( [[ $(hotspot window) == 9,5 ]] && echo hand || echo arrow)" "arrow"
+expect "pointer over OK" "$(hotspot button)" "9,5"
+probe key 13 >/dev/null  # Enter
+host_wait
+expect "ShowAbout0 with the cursor file" "$(reported click.ShowAbout0)" "0x00000000"
+rm -f "$addin_dir/HAND-M.CUR"
+
+echo "== Uninstall0: one modal box with the instructions"
+host_start --null-control --click Uninstall0
+expect "uninstall box" "$(probe message-box Quillmere | paste -sd'|')" \
+  'To uninstall, close PowerPoint and then go to\r\rStart > Program Files > Quillmere > Uninstall Quillmere|buttons 1'
+host_wait
+expect "Uninstall0 result" "$(reported click.Uninstall0)" "0x00000000"
+
+echo "== Document0: twice leaves the map as it was; without an active window it fails and changes nothing"
+for start in 0 1; do
+  host_run --document-map "$start" --click Document0 --click Document0
+  expect "Document0 twice from $start" "$(reported documentmap) $(reported documentmap_writes)" "$start 2"
+  expect "Document0 results" "$(reported click.Document0)" "0x00000000 0x00000000"
+done
+host_run --document-map 1 --null-control --click Document0
+expect "Document0 once from 1, null control" "$(reported documentmap) $(reported click.Document0)" "0 0x00000000"
+host_run --no-window --click Document0
+[[ $(reported click.Document0) == 0x8* ]] || fail "Document0 without a window: $(reported click.Document0)"
+expect "writes without a window" "$(reported documentmap_writes)" "0"
+expect "windows shown without a window" "$(probe count)" "0"
+
+if ((failures)); then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "all checks passed"
