@@ -3,15 +3,17 @@
 // stdout as UTF-8, one per line; the exit code is 0 when the probe found what it looked for.
 //
 //   window_probe count                    number of About windows
-//   window_probe about                    caption, then title, version, link texts
+//   window_probe about                    caption, title, version and link texts, visibility,
+//                                         window handle
 //   window_probe click-ok                 presses the About window's OK button
 //   window_probe key VK                   posts a key (decimal virtual-key code) to the focus
 //   window_probe hover link|button|window|away
-//                                         moves the pointer there (away: off the window), prints
-//                                         the pointer's hot spot and whether the link is underlined
+//                                         moves the pointer there (away: off the window); the host
+//                                         notes the pointer shapes it shows
 //   window_probe message-box TITLE        waits for a message box, prints its text with CR as
 //                                         "\r" and LF as "\n", then presses its OK button
-//   window_probe wait-gone                waits until no About window is left
+//   window_probe wait-replaced HANDLE     waits until that window is gone and another About
+//                                         window is there
 //   window_probe rect                     the About window's frame on screen: left top width height
 
 #include <windows.h>
@@ -72,18 +74,8 @@ int Hover(const std::wstring& where) {
     ::GetWindowRect(::GetDlgItem(about, where == L"link" ? kLinkId : IDOK), &target);
   }
   ::SetCursorPos((target.left + target.right) / 2, (target.top + target.bottom) / 2);
-  ::Sleep(400);
-  CURSORINFO cursor{};
-  cursor.cbSize = sizeof cursor;
-  ICONINFO info{};
-  if (!::GetCursorInfo(&cursor) || !cursor.hCursor || !::GetIconInfo(cursor.hCursor, &info)) return 1;
-  if (info.hbmMask) ::DeleteObject(info.hbmMask);
-  if (info.hbmColor) ::DeleteObject(info.hbmColor);
-  LOGFONTW font{};
-  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(about, kLinkId), WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-  Print(L"hotspot " + std::to_wstring(info.xHotspot) + L"," + std::to_wstring(info.yHotspot) + L" underline " +
-        std::to_wstring(font.lfUnderline ? 1 : 0));
+  // The host sets the pointer shape while it handles the move; give it time.
+  ::Sleep(300);
   return 0;
 }
 
@@ -124,6 +116,7 @@ int wmain(int argc, wchar_t** argv) {
     Print(TextOf(about));
     for (int id : {kTitleId, kVersionId, kLinkId}) Print(TextOf(::GetDlgItem(about, id)));
     Print(::IsWindowVisible(about) ? L"visible" : L"hidden");
+    Print(std::to_wstring(reinterpret_cast<ULONG_PTR>(about)));
     return 0;
   }
   if (command == L"click-ok") {
@@ -151,13 +144,15 @@ int wmain(int argc, wchar_t** argv) {
           std::to_wstring(frame.right - frame.left) + L" " + std::to_wstring(frame.bottom - frame.top));
     return 0;
   }
-  if (command == L"wait-gone") {
+  if (command == L"wait-replaced" && argc > 2) {
+    const auto old = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(argv[2], nullptr, 10)));
     for (int i = 0; i < 100; ++i) {
-      if (AboutWindows().empty()) return 0;
+      const std::vector<HWND> open = AboutWindows();
+      if (!::IsWindow(old) && !open.empty() && open.front() != old) return 0;
       ::Sleep(50);
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: window_probe count|about|click-ok|key VK|hover WHERE|message-box TITLE|wait-gone|rect\n");
+  std::fprintf(stderr, "usage: window_probe count|about|click-ok|key VK|hover WHERE|message-box TITLE|wait-replaced HANDLE|rect\n");
   return 2;
 }
