@@ -26,7 +26,8 @@ wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f
 host=$!
 wine_exec "$folder/window_probe.exe" rect
 read -r left top width height < <(tr -d '\r' <"$WINE_OUT")
-wine_exec "$folder/window_probe.exe" hover away
+# Over the link, as a user about to click it sees the window.
+wine_exec "$folder/window_probe.exe" hover link
 sleep 1
 import -window root -crop "${width}x${height}+${left}+${top}" +repage docs/about-window.png
 wine_exec "$folder/window_probe.exe" key 27
