@@ -12,6 +12,9 @@
 #   quillmere_check_imports(TARGET)  a test that the file imports Windows system DLLs only
 
 set(QUILLMERE_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+# Debian's mingw-w64 ships no .idl files: widl imports them from Wine's, and stdole2.tlb too.
+set(QUILLMERE_WINE_IDL_DIR /usr/include/wine/wine/windows CACHE PATH "Wine's IDL files")
+set(QUILLMERE_STDOLE_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows CACHE PATH "Folder of stdole2.tlb")
 set(QUILLMERE_WINE_PREFIX_SH ${PROJECT_SOURCE_DIR}/tests/wine/wine_prefix.sh)
 
 # Windows 7 API level, wide-character Win32 API throughout.

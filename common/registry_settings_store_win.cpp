@@ -53,15 +53,15 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view key) con
   if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
   if (status != ERROR_SUCCESS) ThrowWin32("opening the section to read", key, status);
 
-  // The value may grow between asking its size and reading it: ask again then.
-  std::vector<BYTE> data;
+  // Stored settings are short: one call usually does. The value may also grow between asking
+  // its size and reading it: ask again then.
+  std::vector<BYTE> data(64);
   DWORD type = 0;
   for (;;) {
     DWORD size = static_cast<DWORD>(data.size());
-    status = ::RegQueryValueExW(section.get(), name.c_str(), nullptr, &type, data.empty() ? nullptr : data.data(),
-                                &size);
+    status = ::RegQueryValueExW(section.get(), name.c_str(), nullptr, &type, data.data(), &size);
     if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-    if (status == ERROR_MORE_DATA || (status == ERROR_SUCCESS && data.empty() && size > 0)) {
+    if (status == ERROR_MORE_DATA) {
       data.resize(size + sizeof(wchar_t));
       continue;
     }

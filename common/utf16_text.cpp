@@ -42,9 +42,12 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   return out;
 }
 
-std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
+std::optional<std::size_t> Utf8ToUtf16(std::string_view text, char16_t* out) {
+  std::size_t written = 0;
+  auto put = [&](char32_t unit) {
+    if (out != nullptr) out[written] = static_cast<char16_t>(unit);
+    ++written;
+  };
   bool lastWasLoneHigh = false;
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<std::uint8_t>(text[i]);
@@ -77,13 +80,21 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
     lastWasLoneHigh = IsHighSurrogate(point);
     if (point >= 0x10000) {
       point -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (point >> 10));
-      out += static_cast<char16_t>(0xDC00 + (point & 0x3FF));
+      put(0xD800 + (point >> 10));
+      put(0xDC00 + (point & 0x3FF));
     } else {
-      out += static_cast<char16_t>(point);
+      put(point);
     }
     i += length;
   }
+  return written;
+}
+
+std::optional<std::u16string> Utf8ToUtf16(std::string_view text) {
+  auto length = Utf8ToUtf16(text, nullptr);
+  if (!length) return std::nullopt;
+  std::u16string out(*length, u'\0');
+  Utf8ToUtf16(text, out.data());
   return out;
 }
 

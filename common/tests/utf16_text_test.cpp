@@ -19,6 +19,7 @@ class Utf16RoundTrip : public testing::TestWithParam<RoundTrip> {};
 TEST_P(Utf16RoundTrip, ConvertsBothWaysExactly) {
   const RoundTrip& c = GetParam();
   EXPECT_EQ(Utf16ToUtf8(c.utf16), c.utf8);
+  EXPECT_EQ(Utf8ToUtf16(c.utf8, nullptr), c.utf16.size()) << "counting pass";
   auto back = Utf8ToUtf16(c.utf8);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(*back, c.utf16);
@@ -45,7 +46,10 @@ void PrintTo(const Malformed& c, std::ostream* os) { *os << c.name; }
 
 class Utf8Malformed : public testing::TestWithParam<Malformed> {};
 
-TEST_P(Utf8Malformed, IsRefused) { EXPECT_FALSE(Utf8ToUtf16(GetParam().utf8).has_value()); }
+TEST_P(Utf8Malformed, IsRefused) {
+  EXPECT_FALSE(Utf8ToUtf16(GetParam().utf8).has_value());
+  EXPECT_FALSE(Utf8ToUtf16(GetParam().utf8, nullptr).has_value());
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, Utf8Malformed,

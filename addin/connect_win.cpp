@@ -1,0 +1,165 @@
+#include "addin/connect_win.h"
+
+#include <new>
+#include <optional>
+
+#include "addin/com_boundary_win.h"
+#include "addin/host_application_win.h"
+#include "addin/module_win.h"
+#include "addin/ribbon_callbacks_win.h"
+#include "common/registry_settings_store_win.h"
+#include "common/utf16_text.h"
+
+namespace quillmere {
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "BSTR text is UTF-16");
+
+// The UTF-8 document converted straight into a new BSTR (empty text stays an empty BSTR: some
+// hosts do not expect a null string back from a successful call).
+BSTR ToBstr(std::string_view utf8) {
+  auto length = Utf8ToUtf16(utf8, nullptr);
+  if (!length) throw std::runtime_error("the ribbon document is not valid UTF-8");
+  BSTR text = ::SysAllocStringLen(nullptr, static_cast<UINT>(*length));
+  if (text == nullptr) throw std::bad_alloc();
+  Utf8ToUtf16(utf8, reinterpret_cast<char16_t*>(text));
+  return text;
+}
+
+}  // namespace
+
+Connect::Connect() noexcept { AddObjectReference(); }
+
+Connect::~Connect() { ReleaseObjectReference(); }
+
+HRESULT Connect::QueryInterface(REFIID iid, void** object) noexcept {
+  if (object == nullptr) return E_POINTER;
+  if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(_Connect)) {
+    *object = static_cast<_Connect*>(this);
+  } else if (iid == __uuidof(IRibbonExtensibility)) {
+    *object = static_cast<IRibbonExtensibility*>(this);
+  } else if (iid == __uuidof(IDTExtensibility2)) {
+    *object = static_cast<IDTExtensibility2*>(this);
+  } else if (iid == __uuidof(ISupportErrorInfo)) {
+    *object = static_cast<ISupportErrorInfo*>(this);
+  } else {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+ULONG Connect::AddRef() noexcept { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
+
+ULONG Connect::Release() noexcept {
+  const LONG left = ::InterlockedDecrement(&references_);
+  if (left == 0) delete this;
+  return static_cast<ULONG>(left);
+}
+
+HRESULT Connect::LoadTypeInfo() noexcept {
+  if (typeInfo_) return S_OK;
+  try {
+    // From this library's own resources: works before registration and never picks up another
+    // version's type library.
+    Microsoft::WRL::ComPtr<ITypeLib> library;
+    HRESULT result = ::LoadTypeLibEx(ThisModulePath().c_str(), REGKIND_NONE, &library);
+    if (FAILED(result)) return result;
+    return library->GetTypeInfoOfGuid(__uuidof(_Connect), &typeInfo_);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_FAIL;
+  }
+}
+
+HRESULT Connect::GetTypeInfoCount(UINT* count) noexcept {
+  if (count == nullptr) return E_POINTER;
+  *count = 1;
+  return S_OK;
+}
+
+HRESULT Connect::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
+  if (info == nullptr) return E_POINTER;
+  *info = nullptr;
+  if (index != 0) return DISP_E_BADINDEX;
+  HRESULT result = LoadTypeInfo();
+  if (FAILED(result)) return result;
+  return typeInfo_.CopyTo(info);
+}
+
+HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
+  if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  HRESULT result = LoadTypeInfo();
+  if (FAILED(result)) return result;
+  return ::DispGetIDsOfNames(typeInfo_.Get(), names, count, ids);
+}
+
+HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments, VARIANT* result,
+                        EXCEPINFO* exception, UINT* argumentError) noexcept {
+  if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+  HRESULT loaded = LoadTypeInfo();
+  if (FAILED(loaded)) return loaded;
+  // The type information describes _Connect: the call must go through that vtable.
+  return ::DispInvoke(static_cast<_Connect*>(this), typeInfo_.Get(), id, flags, arguments, result, exception,
+                      argumentError);
+}
+
+HRESULT Connect::AssembleInto(BSTR* ribbonXml, REFIID iid) noexcept {
+  if (ribbonXml == nullptr) return E_POINTER;
+  *ribbonXml = nullptr;
+  return ComBoundary(iid, [&] {
+    std::optional<DispatchHostApplication> host;
+    if (hostApplication_) host.emplace(hostApplication_.Get());
+    const RegistrySettingsStore settings;
+    *ribbonXml = ToBstr(assembler_.GetRibbonXML(host ? &*host : nullptr, settings));
+    return S_OK;
+  });
+}
+
+HRESULT Connect::IRibbonExtensibility_GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
+  return AssembleInto(ribbonXml, __uuidof(_Connect));
+}
+
+HRESULT Connect::GetRibbonXML(BSTR* ribbonXml) noexcept { return AssembleInto(ribbonXml, __uuidof(_Connect)); }
+
+HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
+  return AssembleInto(ribbonXml, __uuidof(IRibbonExtensibility));
+}
+
+HRESULT Connect::ShowAbout0(IDispatch* control) noexcept { return quillmere::ShowAbout0(control); }
+
+HRESULT Connect::Uninstall0(IDispatch* control) noexcept { return quillmere::Uninstall0(control); }
+
+HRESULT Connect::Document0(IDispatch* control) noexcept {
+  return quillmere::Document0(hostApplication_.Get(), control);
+}
+
+HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
+  // Keeps a reference until the host lets go of this object; a second connection releases the
+  // first application object.
+  hostApplication_ = application;
+  return S_OK;
+}
+
+HRESULT Connect::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept { return S_OK; }
+HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) noexcept { return S_OK; }
+HRESULT Connect::OnStartupComplete(SAFEARRAY**) noexcept { return S_OK; }
+HRESULT Connect::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
+
+HRESULT Connect::InterfaceSupportsErrorInfo(REFIID iid) noexcept {
+  return iid == __uuidof(_Connect) || iid == __uuidof(IRibbonExtensibility) ? S_OK : S_FALSE;
+}
+
+HRESULT CreateConnect(REFIID iid, void** object) noexcept {
+  if (object == nullptr) return E_POINTER;
+  *object = nullptr;
+  auto* connect = new (std::nothrow) Connect();
+  if (connect == nullptr) return E_OUTOFMEMORY;
+  HRESULT result = connect->QueryInterface(iid, object);
+  connect->Release();
+  return result;
+}
+
+}  // namespace quillmere

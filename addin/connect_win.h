@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <wrl/client.h>
+
+#include "addin/ribbon_assembler.h"
+#include "tessivar_h.h"
+
+namespace quillmere {
+
+// The add-in class behind the ProgID Halverin.Connect. PowerPoint creates one, connects it to
+// its application object through IDTExtensibility2, asks IRibbonExtensibility for the ribbon
+// document and calls the ribbon callbacks by name through IDispatch (the embedded type library).
+class Connect final : public _Connect,
+                      public IRibbonExtensibility,
+                      public IDTExtensibility2,
+                      public ISupportErrorInfo {
+ public:
+  Connect() noexcept;
+  Connect(const Connect&) = delete;
+  Connect& operator=(const Connect&) = delete;
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override;
+  ULONG STDMETHODCALLTYPE AddRef() noexcept override;
+  ULONG STDMETHODCALLTYPE Release() noexcept override;
+
+  // IDispatch: one implementation for all three dual interfaces, driven by _Connect's type
+  // information, so every public method is reachable by name.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) noexcept override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) noexcept override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* arguments,
+                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept override;
+
+  // _Connect
+  HRESULT STDMETHODCALLTYPE IRibbonExtensibility_GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) noexcept override;
+  HRESULT STDMETHODCALLTYPE GetRibbonXML(BSTR* ribbonXml) noexcept override;
+  HRESULT STDMETHODCALLTYPE ShowAbout0(IDispatch* control) noexcept override;
+  HRESULT STDMETHODCALLTYPE Uninstall0(IDispatch* control) noexcept override;
+  HRESULT STDMETHODCALLTYPE Document0(IDispatch* control) noexcept override;
+
+  // IRibbonExtensibility
+  HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) noexcept override;
+
+  // IDTExtensibility2: only the connection does something.
+  HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode mode, IDispatch* addInInstance,
+                                         SAFEARRAY** custom) noexcept override;
+  HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode mode, SAFEARRAY** custom) noexcept override;
+  HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY** custom) noexcept override;
+  HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY** custom) noexcept override;
+  HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) noexcept override;
+
+  // ISupportErrorInfo
+  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) noexcept override;
+
+ private:
+  ~Connect();
+  HRESULT AssembleInto(BSTR* ribbonXml, REFIID iid) noexcept;
+  HRESULT LoadTypeInfo() noexcept;
+
+  LONG references_ = 1;
+  Microsoft::WRL::ComPtr<IDispatch> hostApplication_;  // the host's application object, once connected
+  Microsoft::WRL::ComPtr<ITypeInfo> typeInfo_;        // _Connect's, loaded on first use by name
+  RibbonAssembler assembler_;
+};
+
+// A new Connect object, handed out as `iid`.
+HRESULT CreateConnect(REFIID iid, void** object) noexcept;
+
+}  // namespace quillmere

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "addin/assembly_error.h"
+
+namespace quillmere {
+
+// The COM status codes the add-in reports, as plain numbers so the mapping is testable anywhere.
+namespace status {
+inline constexpr std::int32_t kUnexpected = static_cast<std::int32_t>(0x8000FFFF);    // E_UNEXPECTED
+inline constexpr std::int32_t kFail = static_cast<std::int32_t>(0x80004005);          // E_FAIL
+inline constexpr std::int32_t kOutOfMemory = static_cast<std::int32_t>(0x8007000E);   // E_OUTOFMEMORY
+inline constexpr std::int32_t kTypeMismatch = static_cast<std::int32_t>(0x80020005);  // DISP_E_TYPEMISMATCH
+inline constexpr std::int32_t kOverflow = static_cast<std::int32_t>(0x8002000A);      // DISP_E_OVERFLOW
+inline constexpr std::int32_t kCannotRead = static_cast<std::int32_t>(0x800703F6);    // ERROR_CANTREAD
+}  // namespace status
+
+// What the host is told when the document cannot be assembled: the failed status of the call
+// and, in its error information, a description naming the setting and its stored text.
+struct FailureReport {
+  std::int32_t status;
+  std::string description;
+};
+
+FailureReport ReportFor(const AssemblyError& error);
+
+}  // namespace quillmere

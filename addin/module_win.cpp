@@ -1,0 +1,106 @@
+// Module plumbing of Tessivar.dll: DllMain, the class factory and the four exports.
+
+#include "addin/module_win.h"
+
+#include <new>
+#include <system_error>
+
+#include "addin/connect_win.h"
+#include "addin/registration_win.h"
+#include "addin/ribbon_callbacks_win.h"
+
+namespace quillmere {
+namespace {
+
+HMODULE module = nullptr;
+LONG objects = 0;
+LONG locks = 0;
+
+class ClassFactory final : public IClassFactory {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override {
+    if (object == nullptr) return E_POINTER;
+    if (iid == __uuidof(IUnknown) || iid == __uuidof(IClassFactory)) {
+      *object = static_cast<IClassFactory*>(this);
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  // The factory is static: it lives as long as the module, and LockServer keeps that alive.
+  ULONG STDMETHODCALLTYPE AddRef() noexcept override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() noexcept override { return 1; }
+
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) noexcept override {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+    return CreateConnect(iid, object);
+  }
+
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) noexcept override {
+    if (lock) {
+      ::InterlockedIncrement(&locks);
+    } else {
+      ::InterlockedDecrement(&locks);
+    }
+    return S_OK;
+  }
+};
+
+ClassFactory factory;
+
+HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** object) noexcept {
+  if (object == nullptr) return E_POINTER;
+  *object = nullptr;
+  if (clsid != __uuidof(::Connect)) return CLASS_E_CLASSNOTAVAILABLE;
+  return factory.QueryInterface(iid, object);
+}
+
+HRESULT CanUnloadNow() noexcept {
+  // An open About window runs code of this library: it must stay loaded while one is shown.
+  return objects == 0 && locks == 0 && !AddinWindowsOpen() ? S_OK : S_FALSE;
+}
+
+}  // namespace
+
+HMODULE ThisModule() noexcept { return module; }
+
+std::wstring ThisModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = ::GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category());
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+void AddObjectReference() noexcept { ::InterlockedIncrement(&objects); }
+void ReleaseObjectReference() noexcept { ::InterlockedDecrement(&objects); }
+
+}  // namespace quillmere
+
+// The exports are declared by the system headers without noexcept; each hands over to a
+// noexcept function at once.
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    quillmere::module = instance;
+    ::DisableThreadLibraryCalls(instance);
+  }
+  return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
+  return quillmere::GetClassObject(clsid, iid, object);
+}
+
+STDAPI DllCanUnloadNow() { return quillmere::CanUnloadNow(); }
+
+STDAPI DllRegisterServer() { return quillmere::RegisterAddin(); }
+
+STDAPI DllUnregisterServer() { return quillmere::UnregisterAddin(); }

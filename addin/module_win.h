@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace quillmere {
+
+// This library's own module handle and full path, as loaded.
+HMODULE ThisModule() noexcept;
+std::wstring ThisModulePath();
+
+// Live COM objects of this library; DllCanUnloadNow answers S_OK only at zero.
+void AddObjectReference() noexcept;
+void ReleaseObjectReference() noexcept;
+
+}  // namespace quillmere

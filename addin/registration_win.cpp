@@ -1,0 +1,139 @@
+#include "addin/registration_win.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "addin/com_boundary_win.h"
+#include "addin/module_win.h"
+#include "addin/registration_entries.h"
+#include "common/unique_handle_win.h"
+#include "common/utf16_text.h"
+
+namespace quillmere {
+namespace {
+
+constexpr ModuleBitness kThisBuild = sizeof(void*) == 8 ? ModuleBitness::Bits64 : ModuleBitness::Bits32;
+
+std::wstring Wide(std::string_view text) {
+  auto wide = Utf8ToUtf16(text);
+  if (!wide) throw std::invalid_argument("registration text is not UTF-8");
+  return {wide->begin(), wide->end()};
+}
+
+void Check(LSTATUS status) {
+  if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category());
+}
+
+HRESULT ResultOf(const std::system_error& error) {
+  return HRESULT_FROM_WIN32(static_cast<DWORD>(error.code().value()));
+}
+
+void WriteText(HKEY key, const std::wstring& name, const std::wstring& text) {
+  Check(::RegSetValueExW(key, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))));
+}
+
+void WriteEntry(const RegistrationEntry& entry, const std::wstring& modulePath, const std::wstring& moduleFolder) {
+  UniqueHKey key;
+  Check(::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(entry.key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_SET_VALUE, nullptr, key.put(), nullptr));
+  const std::wstring name = Wide(entry.name);
+  switch (entry.data) {
+    case RegistrationData::Text:
+      WriteText(key.get(), name, Wide(entry.text));
+      break;
+    case RegistrationData::ModulePath:
+      WriteText(key.get(), name, modulePath);
+      break;
+    case RegistrationData::ModuleFolder:
+      WriteText(key.get(), name, moduleFolder);
+      break;
+    case RegistrationData::Number: {
+      const DWORD number = entry.number;
+      Check(::RegSetValueExW(key.get(), name.empty() ? nullptr : name.c_str(), 0, REG_DWORD,
+                             reinterpret_cast<const BYTE*>(&number), sizeof number));
+      break;
+    }
+  }
+}
+
+void DeleteValue(const RegistrationEntry& entry) {
+  const std::wstring name = Wide(entry.name);
+  const LSTATUS status =
+      ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Wide(entry.key).c_str(), name.empty() ? nullptr : name.c_str());
+  if (status != ERROR_FILE_NOT_FOUND) Check(status);
+}
+
+// Deletes the key if it holds no values and no subkeys; an absent key is fine.
+void DeleteIfEmpty(const std::wstring& path) {
+  UniqueHKey key;
+  LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, key.put());
+  if (status == ERROR_FILE_NOT_FOUND) return;
+  Check(status);
+  DWORD subkeys = 0;
+  DWORD values = 0;
+  Check(::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                           nullptr, nullptr, nullptr));
+  key.reset();
+  if (subkeys != 0 || values != 0) return;
+  status = ::RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+  if (status != ERROR_FILE_NOT_FOUND) Check(status);
+}
+
+// Every key the table's values live in, and each key between it and the table's top key that
+// holds it: these are the keys registration may have created.
+std::set<std::string> KeysToPrune() {
+  std::set<std::string> keys;
+  for (const RegistrationEntry& entry : RegistrationEntries(kThisBuild)) {
+    for (std::string_view top : RegistrationKeys()) {
+      if (entry.key != top && !(entry.key.starts_with(top) && entry.key[top.size()] == '\\')) continue;
+      std::string_view path = entry.key;
+      while (path.size() >= top.size()) {
+        keys.emplace(path);
+        path = path.substr(0, path.rfind('\\'));
+      }
+    }
+  }
+  return keys;
+}
+
+}  // namespace
+
+HRESULT RegisterAddin() noexcept {
+  try {
+    const std::wstring modulePath = ThisModulePath();
+    const std::wstring moduleFolder = modulePath.substr(0, modulePath.rfind(L'\\') + 1);
+    // In table order: the class comes before the add-in list entry, so the host never finds an
+    // entry whose class is not registered yet.
+    for (const RegistrationEntry& entry : RegistrationEntries(kThisBuild)) WriteEntry(entry, modulePath, moduleFolder);
+    return S_OK;
+  } catch (const std::system_error& error) {
+    return ResultOf(error);
+  } catch (...) {
+    return CurrentExceptionToHResult(GUID_NULL);
+  }
+}
+
+HRESULT UnregisterAddin() noexcept {
+  try {
+    for (const RegistrationEntry& entry : RegistrationEntries(kThisBuild)) DeleteValue(entry);
+    // Deepest first, so that a parent is looked at after its children are gone.
+    std::vector<std::string> keys;
+    for (const std::string& key : KeysToPrune()) keys.push_back(key);
+    std::ranges::sort(keys, [](const std::string& a, const std::string& b) {
+      return std::ranges::count(a, '\\') > std::ranges::count(b, '\\');
+    });
+    for (const std::string& key : keys) DeleteIfEmpty(Wide(key));
+    return S_OK;
+  } catch (const std::system_error& error) {
+    return ResultOf(error);
+  } catch (...) {
+    return CurrentExceptionToHResult(GUID_NULL);
+  }
+}
+
+}  // namespace quillmere

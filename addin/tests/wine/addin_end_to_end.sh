@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# Tessivar.dll as PowerPoint meets it, in one Wine prefix: regsvr32 registers it for the user,
+# ppt-host loads it from the add-in list, and the document it receives is byte for byte the one
+# ribbon-xml prints for the same stored settings. Then regsvr32 /u removes everything again.
+# usage: addin_end_to_end.sh BIN_DIR RIBBON_XML
+set -uo pipefail
+bin=$(realpath "$1")
+ribbon_xml=$2
+here=$(dirname "$0")
+source "$here/../../../tests/wine/wine_prefix.sh"
+[[ -x $ribbon_xml ]] || { echo "FAIL: $ribbon_xml is missing: build the native preset first" >&2; exit 1; }
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+work=$(mktemp -d)
+trap 'wine_prefix_end; rm -rf "$work"' EXIT
+
+settings='HKCU\Software\VB and VBA Program Settings\Varnholt\Quillmere'
+clsid='{F014F2C8-2CE5-4C03-86A8-6DC0B6349C47}'
+libid='{D01D3003-E0B7-4D5A-B6B1-703ACD451372}'
+addin='HKCU\Software\Microsoft\Office\PowerPoint\AddIns\Halverin.Connect'
+dll_windows_path="Z:${bin//\//\\}\\Tessivar.dll"
+
+# value KEY NAME: the data of one registry value ("" for the default value), or nothing.
+value() {
+  local name_args=(/v "$2")
+  [[ -z $2 ]] && name_args=(/ve)
+  wine_reg_query "$1" "${name_args[@]}" 2>/dev/null | awk -F'    ' 'NF >= 4 { print $4; exit }'
+}
+expect_value() {
+  local got
+  got=$(value "$1" "$2")
+  [[ $got == "$3" ]] || fail "$1 [$2] is '$got', wanted '$3'"
+}
+
+wine_prefix_new
+
+# --- registration -------------------------------------------------------------------------
+wine_exec regsvr32 /s "$bin/Tessivar.dll" || fail "regsvr32 /s exit $?"
+expect_value "$addin" FriendlyName Quillmere
+expect_value "$addin" Description "Add-In Project Template"
+expect_value "$addin" LoadBehavior 0x3
+expect_value 'HKCU\Software\Classes\Halverin.Connect\CLSID' "" "$clsid"
+expect_value "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" "" "$dll_windows_path"
+expect_value "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" ThreadingModel Apartment
+expect_value "HKCU\\Software\\Classes\\TypeLib\\$libid\\1.0" "" Quillmere
+expect_value "HKCU\\Software\\Classes\\TypeLib\\$libid\\1.0\\0\\win64" "" "$dll_windows_path"
+wine_exec regsvr32 /s "$bin/Tessivar.dll" || fail "registering twice: regsvr32 /s exit $?"
+expect_value "$addin" LoadBehavior 0x3
+
+# Wine does not merge per-user classes into the classes view; Windows does (test prefix only).
+wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f || fail "reg copy"
+
+# --- documents ------------------------------------------------------------------------------
+# host ARGS... : runs ppt-host, leaves $work/doc.xml and $work/report.txt, returns its exit code.
+host() {
+  rm -f "$work/doc.xml" "$work/report.txt"
+  wine_exec "$bin/ppt-host.exe" --report "$work/report.txt" "$@" "$work/doc.xml"
+}
+report() { grep -m1 "^$1=" "$work/report.txt" | cut -d= -f2-; }
+store() { # store KEY=VALUE... : exactly these settings
+  wine_exec reg delete "$settings" /f
+  local pair
+  for pair in "$@"; do
+    wine_exec reg add "$settings" /v "${pair%%=*}" /d "${pair#*=}" /f || fail "reg add $pair"
+  done
+}
+
+# Each combination: KEY=VALUE pairs separated by ";" (keys and values may hold blanks).
+combinations=(
+  ""
+  "Classic=1;Left=1;All=1"
+  "Left=0"
+  "All=0"
+  "Left=0;All=0"
+  "Classic=2"
+  "Hide built-in Tabs=1;Home=1;Review=1;Format=1"
+  "Hide built-in Tabs=1;Home=1;Insert=1;Design=1;Animations=1;View=1;Review=1;Slide Show=1;Developer=1;Format=1"
+  "Hide built-in Tabs=1;Home=9"
+  "Hide built-in Tabs=0;Home=1;Insert=1"
+  "HIDE BUILT-IN TABS=1;view=1.0;Left= 1 "
+)
+for combination in "${combinations[@]}"; do
+  pairs=()
+  [[ -n $combination ]] && IFS=';' read -r -a pairs <<<"$combination"
+  store "${pairs[@]}"
+  host || fail "[$combination] ppt-host exit $?: $(tr '\n' ' ' <"$work/report.txt" 2>/dev/null)"
+  "$ribbon_xml" "${pairs[@]}" >"$work/expected.xml" || fail "[$combination] ribbon-xml failed"
+  [[ -s $work/expected.xml ]] || fail "[$combination] ribbon-xml printed nothing"
+  cmp -s "$work/doc.xml" "$work/expected.xml" || fail "[$combination] the add-in's document differs from ribbon-xml's"
+done
+
+store
+host --name "Microsoft Office Excel" || fail "other host: ppt-host exit $?"
+[[ -f $work/doc.xml && ! -s $work/doc.xml ]] || fail "a host that is not PowerPoint got a document"
+[[ $(report getcustomui) == 0x00000000 ]] || fail "a host that is not PowerPoint got a failure: $(report getcustomui)"
+
+store "Classic=0"
+host || fail "Classic=0: ppt-host exit $?"
+[[ ! -s $work/doc.xml ]] || fail "Classic=0 still gave a document"
+
+store
+host --unconnected && fail "an unconnected add-in reported success"
+[[ $(report getcustomui) == 0x8000FFFF ]] || fail "unconnected: GetCustomUI gave $(report getcustomui), wanted E_UNEXPECTED"
+[[ $(report text_returned) == 0 && ! -s $work/doc.xml ]] || fail "unconnected: text came back"
+
+host --no-name && fail "a host without Name reported success"
+[[ $(report getcustomui) == 0x80020006 ]] || fail "no Name: GetCustomUI gave $(report getcustomui), wanted the host's DISP_E_UNKNOWNNAME"
+
+store "Left=abc"
+host && fail "a bad stored value reported success"
+[[ $(report getcustomui) == 0x80020005 ]] || fail "Left=abc: GetCustomUI gave $(report getcustomui), wanted DISP_E_TYPEMISMATCH"
+[[ $(report error) == *Left*abc* ]] || fail "Left=abc: the error description '$(report error)' does not name the key and its text"
+[[ $(report text_returned) == 0 && ! -s $work/doc.xml ]] || fail "Left=abc: text came back"
+
+# --- references and unloading ----------------------------------------------------------------
+store
+host --connect-twice --document-map 0 --click Document0 --click NoSuchCallback
+[[ $(report first_application_references) == 0 ]] || fail "a second connection kept the first application object"
+[[ $(report application_references) == 0 ]] || fail "the add-in kept the application object after release"
+[[ $(report loaded_after_release) == 0 ]] || fail "Tessivar.dll stayed loaded with no object left (DllCanUnloadNow)"
+[[ $(report click.NoSuchCallback) == 0x80020006 ]] || fail "an unknown callback name was not refused: $(report click.NoSuchCallback)"
+# A callback by name, through IDispatch, back into the host's object model by late binding.
+[[ $(report click.Document0) == 0x00000000 && $(report documentmap) == 1 ]] ||
+  fail "Document0 by name: $(report click.Document0), document map $(report documentmap)"
+[[ $(report window_references) == 0 ]] || fail "the add-in kept the host's window object"
+
+# --- removal ----------------------------------------------------------------------------------
+wine_exec regsvr32 /u /s "$bin/Tessivar.dll" || fail "regsvr32 /u /s exit $?"
+for key in "$addin" 'HKCU\Software\Classes\Halverin.Connect' "HKCU\\Software\\Classes\\CLSID\\$clsid" \
+           "HKCU\\Software\\Classes\\TypeLib\\$libid" 'HKCU\Software\Classes\Interface\{2AF5246C-DC03-45AF-A13B-42B825AC1358}'; do
+  wine_exec reg query "$key" && fail "$key is still there after unregistering"
+done
+wine_exec reg query 'HKCU\Software\Microsoft\Office\PowerPoint\AddIns' || true
+wine_exec regsvr32 /u /s "$bin/Tessivar.dll" || fail "unregistering again: regsvr32 /u /s exit $?"
+
+[[ $failures -eq 0 ]] && echo "add-in end to end: ok"
+exit $((failures > 0))

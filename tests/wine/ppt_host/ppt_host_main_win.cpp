@@ -1,0 +1,351 @@
+// ppt-host: a PowerPoint stand-in for tests. Loads the current user's PowerPoint add-ins the way
+// PowerPoint does (every entry of its AddIns key with LoadBehavior 3, created by ProgID),
+// connects each to an application object of its own, asks for the ribbon document, and can click
+// ribbon callbacks by name through IDispatch. Results go to files: Wine pipes are slow.
+
+#include <windows.h>
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <wrl/client.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/unique_handle_win.h"
+#include "common/utf16_text.h"
+#include "host_objects_win.h"
+
+using Microsoft::WRL::ComPtr;
+using quillmere::test::HostApplicationObject;
+using quillmere::test::HostWindow;
+using quillmere::test::RibbonControl;
+
+namespace {
+
+constexpr wchar_t kUsage[] =
+    L"usage: ppt-host [OPTION...] OUTPUT\n"
+    L"Writes the ribbon documents of the loaded add-ins to OUTPUT (UTF-8).\n"
+    L"  --name TEXT          the application's Name (default \"Microsoft Office PowerPoint\")\n"
+    L"  --no-name            the application has no Name member\n"
+    L"  --no-window          ActiveWindow fails (no presentation open)\n"
+    L"  --document-map 0|1   the active window's DocumentMap at start (default 0)\n"
+    L"  --unconnected        skip the connection event\n"
+    L"  --connect-twice      connect to a first application object, then to the real one\n"
+    L"  --click NAME         after loading, call the ribbon callback NAME (repeatable)\n"
+    L"  --repeat N           load, connect and ask N times, unloading between (timings)\n"
+    L"  --report FILE        write what happened, one key=value line each\n"
+    L"Exit: 0 all calls succeeded, 1 a call failed, 2 bad usage, 3 no add-in to load.\n";
+
+constexpr wchar_t kAddInsKey[] = L"Software\\Microsoft\\Office\\PowerPoint\\AddIns";
+
+struct Options {
+  std::optional<std::wstring> name = L"Microsoft Office PowerPoint";
+  bool window = true;
+  bool documentMap = false;
+  bool connect = true;
+  bool connectTwice = false;
+  std::vector<std::wstring> clicks;
+  int repeat = 1;
+  std::wstring output;
+  std::wstring report;
+};
+
+std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    std::wstring_view argument = argv[i];
+    auto next = [&]() -> const wchar_t* { return i + 1 < argc ? argv[++i] : nullptr; };
+    if (argument == L"--name") {
+      const wchar_t* value = next();
+      if (value == nullptr) return std::nullopt;
+      options.name = value;
+    } else if (argument == L"--no-name") {
+      options.name.reset();
+    } else if (argument == L"--no-window") {
+      options.window = false;
+    } else if (argument == L"--document-map") {
+      const wchar_t* value = next();
+      if (value == nullptr) return std::nullopt;
+      options.documentMap = std::wstring_view(value) == L"1";
+    } else if (argument == L"--unconnected") {
+      options.connect = false;
+    } else if (argument == L"--connect-twice") {
+      options.connectTwice = true;
+    } else if (argument == L"--click") {
+      const wchar_t* value = next();
+      if (value == nullptr) return std::nullopt;
+      options.clicks.emplace_back(value);
+    } else if (argument == L"--repeat") {
+      const wchar_t* value = next();
+      if (value == nullptr || (options.repeat = _wtoi(value)) < 1) return std::nullopt;
+    } else if (argument == L"--report") {
+      const wchar_t* value = next();
+      if (value == nullptr) return std::nullopt;
+      options.report = value;
+    } else if (argument.starts_with(L"--") || !options.output.empty()) {
+      return std::nullopt;
+    } else {
+      options.output = argument;
+    }
+  }
+  if (options.output.empty()) return std::nullopt;
+  return options;
+}
+
+std::string Utf8(std::wstring_view text) {
+  return quillmere::Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
+std::string Hex(HRESULT result) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(result));
+  return text;
+}
+
+class Report {
+ public:
+  void Add(const std::string& key, const std::string& value) { lines_ += key + "=" + value + "\n"; }
+  void Add(const std::string& key, HRESULT result) {
+    Add(key, Hex(result));
+    if (FAILED(result)) failed_ = true;
+  }
+  bool Failed() const { return failed_; }
+  bool WriteTo(const std::wstring& path) const {
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    if (file == nullptr) return false;
+    bool written = std::fwrite(lines_.data(), 1, lines_.size(), file) == lines_.size();
+    return std::fclose(file) == 0 && written;
+  }
+
+ private:
+  std::string lines_;
+  bool failed_ = false;
+};
+
+// The ProgIDs PowerPoint would load at start-up: LoadBehavior 3.
+std::vector<std::wstring> AddInsToLoad() {
+  std::vector<std::wstring> progIds;
+  quillmere::UniqueHKey addIns;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, kAddInsKey, 0, KEY_READ, addIns.put()) != ERROR_SUCCESS) return progIds;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD length = ARRAYSIZE(name);
+    if (::RegEnumKeyExW(addIns.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+      break;
+    }
+    DWORD behaviour = 0;
+    DWORD size = sizeof behaviour;
+    if (::RegGetValueW(addIns.get(), name, L"LoadBehavior", RRF_RT_REG_DWORD, nullptr, &behaviour, &size) ==
+            ERROR_SUCCESS &&
+        behaviour == 3) {
+      progIds.emplace_back(name);
+    }
+  }
+  return progIds;
+}
+
+std::string ErrorDescription() {
+  ComPtr<IErrorInfo> info;
+  if (::GetErrorInfo(0, &info) != S_OK || !info) return {};
+  BSTR description = nullptr;
+  if (FAILED(info->GetDescription(&description)) || description == nullptr) return {};
+  std::string text = Utf8(std::wstring_view(description, ::SysStringLen(description)));
+  ::SysFreeString(description);
+  return text;
+}
+
+// Clicks a callback as PowerPoint does: IDispatch of the ribbon interface, the name resolved
+// with GetIDsOfNames, one VT_DISPATCH argument, the IRibbonControl.
+HRESULT Click(IUnknown* addIn, const std::wstring& callback) {
+  ComPtr<IRibbonExtensibility> ribbon;
+  HRESULT result = addIn->QueryInterface(IID_PPV_ARGS(&ribbon));
+  if (FAILED(result)) return result;
+  ComPtr<IDispatch> dispatch;
+  result = ribbon.As(&dispatch);
+  if (FAILED(result)) return result;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(callback.c_str())};
+  DISPID id = DISPID_UNKNOWN;
+  result = dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(result)) return result;
+  RibbonControl control(L"ppt-host-" + callback);
+  VARIANT argument;
+  ::VariantInit(&argument);
+  argument.vt = VT_DISPATCH;
+  argument.pdispVal = static_cast<IDispatch*>(static_cast<quillmere::test::NamedDispatch*>(&control));
+  DISPPARAMS arguments{&argument, nullptr, 1, 0};
+  VARIANT returned;
+  ::VariantInit(&returned);
+  EXCEPINFO exception{};
+  result = dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &arguments, &returned, &exception,
+                            nullptr);
+  if (result == DISP_E_EXCEPTION && exception.scode != 0) result = exception.scode;
+  ::SysFreeString(exception.bstrSource);
+  ::SysFreeString(exception.bstrDescription);
+  ::SysFreeString(exception.bstrHelpFile);
+  ::VariantClear(&returned);
+  return result;
+}
+
+struct Loaded {
+  std::wstring progId;
+  ComPtr<IUnknown> addIn;
+};
+
+// One start-up: create, connect and ask every add-in. Appends the documents to `documents`.
+// Microseconds of each phase of one start-up, from CoCreateInstance to the returned document.
+struct Timings {
+  std::vector<double> total, create, connect, ask;
+};
+
+double Microseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  LARGE_INTEGER frequency;
+  ::QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now() {
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return now;
+}
+
+std::vector<Loaded> LoadAll(const std::vector<std::wstring>& progIds, const Options& options, IDispatch* application,
+                            Report& report, std::string& documents, Timings& timings) {
+  std::vector<Loaded> loaded;
+  for (const std::wstring& progId : progIds) {
+    const std::string key = Utf8(progId);
+    CLSID clsid;
+    HRESULT result = ::CLSIDFromProgID(progId.c_str(), &clsid);
+    if (FAILED(result)) {
+      report.Add(key + ".progid", result);
+      continue;
+    }
+    const LARGE_INTEGER start = Now();
+    Loaded addIn{progId, nullptr};
+    result = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&addIn.addIn));
+    const LARGE_INTEGER created = Now();
+    report.Add("create", result);
+    if (FAILED(result)) continue;
+
+    if (options.connect) {
+      ComPtr<IDTExtensibility2> connection;
+      result = addIn.addIn.As(&connection);
+      if (SUCCEEDED(result)) {
+        SAFEARRAY* custom = ::SafeArrayCreateVector(VT_VARIANT, 0, 0);
+        if (options.connectTwice) {
+          HostApplicationObject first(L"Microsoft Office PowerPoint", nullptr);
+          result = connection->OnConnection(&first, 1, nullptr, &custom);
+          if (SUCCEEDED(result)) result = connection->OnConnection(application, 1, nullptr, &custom);
+          report.Add("first_application_references", std::to_string(first.ForeignReferences()));
+        } else {
+          result = connection->OnConnection(application, 1, nullptr, &custom);
+        }
+        ::SafeArrayDestroy(custom);
+      }
+      report.Add("connect", result);
+    }
+
+    const LARGE_INTEGER connected = Now();
+    ComPtr<IRibbonExtensibility> ribbon;
+    result = addIn.addIn.As(&ribbon);
+    BSTR document = nullptr;
+    if (SUCCEEDED(result)) result = ribbon->GetCustomUI(const_cast<BSTR>(L"Microsoft.PowerPoint.Presentation"), &document);
+    const LARGE_INTEGER end = Now();
+    report.Add("getcustomui", result);
+    if (FAILED(result)) {
+      report.Add("error", ErrorDescription());
+      report.Add("text_returned", document != nullptr ? "1" : "0");
+    } else {
+      timings.total.push_back(Microseconds(start, end));
+      timings.create.push_back(Microseconds(start, created));
+      timings.connect.push_back(Microseconds(created, connected));
+      timings.ask.push_back(Microseconds(connected, end));
+    }
+    if (document != nullptr) {
+      documents += Utf8(std::wstring_view(document, ::SysStringLen(document)));
+      ::SysFreeString(document);
+    }
+    loaded.push_back(std::move(addIn));
+  }
+  return loaded;
+}
+
+long Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return static_cast<long>(values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2);
+}
+
+bool WriteFile(const std::wstring& path, const std::string& bytes) {
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (file == nullptr) return false;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+int Run(const Options& options) {
+  Report report;
+  const std::vector<std::wstring> progIds = AddInsToLoad();
+  for (const std::wstring& progId : progIds) report.Add("addin", Utf8(progId));
+
+  HostWindow window(options.documentMap);
+  HostApplicationObject application(options.name, options.window ? &window : nullptr);
+  std::string documents;
+  Timings timings;
+
+  for (int round = 1; round <= options.repeat; ++round) {
+    std::string roundDocuments;
+    std::vector<Loaded> loaded = LoadAll(progIds, options, &application, report, roundDocuments, timings);
+    if (round == 1) {
+      documents = std::move(roundDocuments);
+      for (const std::wstring& callback : options.clicks) {
+        for (const Loaded& addIn : loaded) report.Add("click." + Utf8(callback), Click(addIn.addIn.Get(), callback));
+      }
+    }
+    loaded.clear();
+    // As PowerPoint does after releasing add-ins: libraries that agree are unloaded.
+    ::CoFreeUnusedLibrariesEx(0, 0);
+  }
+
+  report.Add("documentmap", window.DocumentMap() ? "1" : "0");
+  report.Add("documentmap_writes", std::to_string(window.Writes()));
+  report.Add("application_references", std::to_string(application.ForeignReferences()));
+  report.Add("window_references", std::to_string(window.ForeignReferences()));
+  report.Add("loaded_after_release", ::GetModuleHandleW(L"Tessivar.dll") != nullptr ? "1" : "0");
+  if (!timings.total.empty()) {
+    std::string list;
+    for (double value : timings.total) {
+      if (!list.empty()) list += ' ';
+      list += std::to_string(static_cast<long>(value));
+    }
+    report.Add("create_to_document_us", list);
+    report.Add("median_us", std::to_string(Median(timings.total)));
+    report.Add("median_create_us", std::to_string(Median(timings.create)));
+    report.Add("median_connect_us", std::to_string(Median(timings.connect)));
+    report.Add("median_getcustomui_us", std::to_string(Median(timings.ask)));
+  }
+
+  bool written = WriteFile(options.output, documents);
+  if (!options.report.empty()) written = report.WriteTo(options.report) && written;
+  if (!written) return 1;
+  if (progIds.empty()) return 3;
+  return report.Failed() ? 1 : 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  auto options = ParseOptions(argc, argv);
+  if (!options) {
+    std::fputws(kUsage, stderr);
+    return 2;
+  }
+  if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+  int status = Run(*options);
+  ::CoUninitialize();
+  return status;
+}
