@@ -1,5 +1,5 @@
-// ppt-host: a PowerPoint stand-in for tests. Loads the current user's PowerPoint add-ins the way
-// PowerPoint does (every entry of its AddIns key with LoadBehavior 3, created by ProgID),
+// ppt-host: a PowerPoint stand-in for tests. Loads PowerPoint add-ins the way PowerPoint does
+// (every entry of its AddIns keys with LoadBehavior 3, created by ProgID),
 // connects each to an application object of its own, asks for the ribbon document, and can click
 // ribbon callbacks by name through IDispatch. Results go to files: Wine pipes are slow.
 
@@ -126,23 +126,28 @@ class Report {
   bool failed_ = false;
 };
 
-// The ProgIDs PowerPoint would load at start-up: LoadBehavior 3.
+// The ProgIDs PowerPoint would load at start-up: LoadBehavior 3 in the user's add-in list, then
+// in the machine's (an all-users installation), each ProgID once.
 std::vector<std::wstring> AddInsToLoad() {
   std::vector<std::wstring> progIds;
-  quillmere::UniqueHKey addIns;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, kAddInsKey, 0, KEY_READ, addIns.put()) != ERROR_SUCCESS) return progIds;
-  for (DWORD index = 0;; ++index) {
-    wchar_t name[256];
-    DWORD length = ARRAYSIZE(name);
-    if (::RegEnumKeyExW(addIns.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
-      break;
-    }
-    DWORD behaviour = 0;
-    DWORD size = sizeof behaviour;
-    if (::RegGetValueW(addIns.get(), name, L"LoadBehavior", RRF_RT_REG_DWORD, nullptr, &behaviour, &size) ==
-            ERROR_SUCCESS &&
-        behaviour == 3) {
-      progIds.emplace_back(name);
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    quillmere::UniqueHKey addIns;
+    if (::RegOpenKeyExW(root, kAddInsKey, 0, KEY_READ, addIns.put()) != ERROR_SUCCESS) continue;
+    for (DWORD index = 0;; ++index) {
+      wchar_t name[256];
+      DWORD length = ARRAYSIZE(name);
+      if (::RegEnumKeyExW(addIns.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        break;
+      }
+      DWORD behaviour = 0;
+      DWORD size = sizeof behaviour;
+      const bool load = ::RegGetValueW(addIns.get(), name, L"LoadBehavior", RRF_RT_REG_DWORD, nullptr, &behaviour,
+                                       &size) == ERROR_SUCCESS &&
+                        behaviour == 3;
+      const bool seen = std::any_of(progIds.begin(), progIds.end(), [&](const std::wstring& known) {
+        return ::CompareStringOrdinal(known.c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+      });
+      if (load && !seen) progIds.emplace_back(name);
     }
   }
   return progIds;
