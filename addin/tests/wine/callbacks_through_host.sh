@@ -42,6 +42,7 @@ host_start() {
 host_wait() {
   wait "$host_pid"
   host_status=$?
+  { echo "-- exit $host_status"; tr -d '\r' <"$report" 2>/dev/null; } >>"$WINEPREFIX/reports.log"
 }
 host_run() {
   host_start "$@"
@@ -91,6 +92,17 @@ pointers=$(reported pointers)
   fail "pointer shapes over link, window, button: $pointers"
 rm -f "$addin_dir/HAND-M.CUR"
 
+echo "== PowerPoint lets go of the add-in while the About window is open: the library stays"
+host_start --click ShowAbout0 --release --pump 30
+probe about >/dev/null
+probe hover link
+probe click-ok
+host_wait
+expect "ppt-host exit after release" "$host_status" "0"
+expect "library loaded after the release" "$(reported loaded_after_step_release)" "1"
+expect "pump after the release" "$(reported pump)" "closed"
+expect "library after the window closed" "$(reported loaded_after_release)" "0"
+
 echo "== Uninstall0: one modal box with the instructions"
 host_start --null-control --click Uninstall0
 expect "uninstall box" "$(probe message-box Quillmere | paste -sd'|')" \
@@ -112,6 +124,8 @@ expect "writes without a window" "$(reported documentmap_writes)" "0"
 expect "windows shown without a window" "$(probe count)" "0"
 
 if ((failures)); then
+  echo "ppt-host reports:" >&2
+  cat "$WINEPREFIX/reports.log" >&2
   echo "$failures check(s) failed" >&2
   exit 1
 fi

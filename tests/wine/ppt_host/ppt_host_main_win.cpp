@@ -36,6 +36,9 @@ constexpr wchar_t kUsage[] =
     L"  --unconnected        skip the connection event\n"
     L"  --connect-twice      connect to a first application object, then to the real one\n"
     L"  --click NAME         after loading, call the ribbon callback NAME (repeatable)\n"
+    L"  --pump SECONDS       between clicks, run the message loop as PowerPoint does until the\n"
+    L"                       add-in's windows are closed or SECONDS pass (repeatable)\n"
+    L"  --null-control       clicks pass a null IRibbonControl\n"
     L"  --repeat N           load, connect and ask N times, unloading between (timings)\n"
     L"  --report FILE        write what happened, one key=value line each\n"
     L"Exit: 0 all calls succeeded, 1 a call failed, 2 bad usage, 3 no add-in to load.\n";
@@ -48,7 +51,14 @@ struct Options {
   bool documentMap = false;
   bool connect = true;
   bool connectTwice = false;
-  std::vector<std::wstring> clicks;
+  // In order: a callback name to click, or an empty name and the seconds to pump messages, or
+  // a release (no name, no seconds).
+  struct Step {
+    std::wstring click;
+    int pumpSeconds = 0;
+  };
+  std::vector<Step> steps;
+  bool nullControl = false;
   int repeat = 1;
   std::wstring output;
   std::wstring report;
@@ -78,7 +88,15 @@ std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
     } else if (argument == L"--click") {
       const wchar_t* value = next();
       if (value == nullptr) return std::nullopt;
-      options.clicks.emplace_back(value);
+      options.steps.push_back({value, 0});
+    } else if (argument == L"--pump") {
+      const wchar_t* value = next();
+      if (value == nullptr || _wtoi(value) < 1) return std::nullopt;
+      options.steps.push_back({L"", _wtoi(value)});
+    } else if (argument == L"--release") {
+      options.steps.push_back({L"", 0});
+    } else if (argument == L"--null-control") {
+      options.nullControl = true;
     } else if (argument == L"--repeat") {
       const wchar_t* value = next();
       if (value == nullptr || (options.repeat = _wtoi(value)) < 1) return std::nullopt;
@@ -165,7 +183,7 @@ std::string ErrorDescription() {
 
 // Clicks a callback as PowerPoint does: IDispatch of the ribbon interface, the name resolved
 // with GetIDsOfNames, one VT_DISPATCH argument, the IRibbonControl.
-HRESULT Click(IUnknown* addIn, const std::wstring& callback) {
+HRESULT Click(IUnknown* addIn, const std::wstring& callback, bool nullControl) {
   ComPtr<IRibbonExtensibility> ribbon;
   HRESULT result = addIn->QueryInterface(IID_PPV_ARGS(&ribbon));
   if (FAILED(result)) return result;
@@ -180,7 +198,8 @@ HRESULT Click(IUnknown* addIn, const std::wstring& callback) {
   VARIANT argument;
   ::VariantInit(&argument);
   argument.vt = VT_DISPATCH;
-  argument.pdispVal = static_cast<IDispatch*>(static_cast<quillmere::test::NamedDispatch*>(&control));
+  argument.pdispVal =
+      nullControl ? nullptr : static_cast<IDispatch*>(static_cast<quillmere::test::NamedDispatch*>(&control));
   DISPPARAMS arguments{&argument, nullptr, 1, 0};
   VARIANT returned;
   ::VariantInit(&returned);
@@ -193,6 +212,49 @@ HRESULT Click(IUnknown* addIn, const std::wstring& callback) {
   ::SysFreeString(exception.bstrHelpFile);
   ::VariantClear(&returned);
   return result;
+}
+
+BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM found) {
+  if (!::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+bool ThreadHasVisibleWindow() {
+  bool visible = false;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &NoteVisibleWindow, reinterpret_cast<LPARAM>(&visible));
+  return visible;
+}
+
+// The hot spot of the pointer shape this thread shows, "x,y" ("none" without one).
+std::string CursorHotSpot() {
+  ICONINFO info{};
+  HCURSOR cursor = ::GetCursor();
+  if (cursor == nullptr || !::GetIconInfo(cursor, &info)) return "none";
+  if (info.hbmMask != nullptr) ::DeleteObject(info.hbmMask);
+  if (info.hbmColor != nullptr) ::DeleteObject(info.hbmColor);
+  return std::to_string(info.xHotspot) + "," + std::to_string(info.yHotspot);
+}
+
+// PowerPoint's own loop: no IsDialogMessage for windows it does not know. Returns "closed" once
+// no window of this thread is visible, "timeout" when the time is up first. Notes each pointer
+// shape the add-in's windows set on the way (by hot spot) in `pointers`.
+std::string PumpMessages(int seconds, std::string& pointers) {
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  std::string last;
+  for (;;) {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+      const std::string shape = CursorHotSpot();
+      if (shape != last) pointers += (pointers.empty() ? "" : " ") + shape;
+      last = shape;
+    }
+    if (!ThreadHasVisibleWindow()) return "closed";
+    if (::GetTickCount64() >= end) return "timeout";
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
 }
 
 struct Loaded {
@@ -307,8 +369,22 @@ int Run(const Options& options) {
     std::vector<Loaded> loaded = LoadAll(progIds, options, &application, report, roundDocuments, timings);
     if (round == 1) {
       documents = std::move(roundDocuments);
-      for (const std::wstring& callback : options.clicks) {
-        for (const Loaded& addIn : loaded) report.Add("click." + Utf8(callback), Click(addIn.addIn.Get(), callback));
+      for (const Options::Step& step : options.steps) {
+        if (step.click.empty() && step.pumpSeconds == 0) {
+          loaded.clear();
+          ::CoFreeUnusedLibrariesEx(0, 0);
+          report.Add("loaded_after_step_release", ::GetModuleHandleW(L"Tessivar.dll") != nullptr ? "1" : "0");
+          continue;
+        }
+        if (step.click.empty()) {
+          std::string pointers;
+          report.Add("pump", PumpMessages(step.pumpSeconds, pointers));
+          report.Add("pointers", pointers);
+          continue;
+        }
+        for (const Loaded& addIn : loaded) {
+          report.Add("click." + Utf8(step.click), Click(addIn.addIn.Get(), step.click, options.nullControl));
+        }
       }
     }
     loaded.clear();
