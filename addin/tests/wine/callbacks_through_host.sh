@@ -92,6 +92,19 @@ pointers=$(reported pointers)
   fail "pointer shapes over link, window, button: $pointers"
 rm -f "$addin_dir/HAND-M.CUR"
 
+echo "== The link opens the vendor's web site, from the add-in's folder"
+# A browser stand-in for web addresses (machine-wide: Wine reads no per-user classes).
+opened="$WINEPREFIX/drive_c/opened.txt"
+wine_exec reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
+  /d "\"C:\\host\\window_probe.exe\" record C:\\opened.txt \"%1\""
+host_start --click ShowAbout0 --pump 30
+probe click-link
+for _ in $(seq 50); do [[ -s $opened ]] && break; sleep 0.1; done
+expect "browser called with" "$(tr -d '\r' <"$opened" 2>/dev/null | paste -sd'|')" \
+  "C:\\Add-in f$(printf '\xc3\xb6')lder|https://www.varnholt.example/"
+probe key 27
+host_wait
+
 echo "== PowerPoint lets go of the add-in while the About window is open: the library stays"
 host_start --click ShowAbout0 --release --pump 30
 probe about >/dev/null

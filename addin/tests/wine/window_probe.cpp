@@ -14,6 +14,9 @@
 //                                         "\r" and LF as "\n", then presses its OK button
 //   window_probe wait-replaced HANDLE     waits until that window is gone and another About
 //                                         window is there
+//   window_probe click-link               clicks the About window's web-site link
+//   window_probe record FILE ARG...       stands in for a web browser: writes its working folder
+//                                         and arguments to FILE, one a line
 //   window_probe rect                     the About window's frame on screen: left top width height
 
 #include <windows.h>
@@ -136,6 +139,27 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"hover" && argc > 2) return Hover(argv[2]);
   if (command == L"message-box" && argc > 2) return MessageBoxText(argv[2]);
+  if (command == L"click-link") {
+    HWND about = WaitFor(kAboutClass, nullptr);
+    if (!about) return 1;
+    HWND link = ::GetDlgItem(about, kLinkId);
+    ::PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    ::PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    return 0;
+  }
+  if (command == L"record" && argc > 2) {
+    FILE* file = _wfopen(argv[2], L"wb");
+    if (!file) return 1;
+    wchar_t folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, folder);
+    std::wstring lines = std::wstring(folder) + L"\n";
+    for (int i = 3; i < argc; ++i) lines += std::wstring(argv[i]) + L"\n";
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, lines.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(size, '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, lines.c_str(), -1, utf8.data(), size, nullptr, nullptr);
+    std::fputs(utf8.c_str(), file);
+    return std::fclose(file) == 0 ? 0 : 1;
+  }
   if (command == L"rect") {
     HWND about = WaitFor(kAboutClass, nullptr);
     RECT frame{};
@@ -153,6 +177,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: window_probe count|about|click-ok|key VK|hover WHERE|message-box TITLE|wait-replaced HANDLE|rect\n");
+  std::fprintf(stderr, "usage: window_probe count|about|click-ok|key VK|hover WHERE|message-box TITLE|wait-replaced HANDLE|click-link|record FILE ARG...|rect\n");
   return 2;
 }
