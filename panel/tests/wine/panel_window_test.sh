@@ -202,6 +202,36 @@ hover_case() {
 hover_case "hand file" yes
 hover_case "no hand file" no
 
+# --- End to end: OK registers the add-in and starts the PowerPoint stand-in, which loads it
+# through the registry as PowerPoint does; the document it gets is what ribbon-xml prints for the
+# values the window saved. Clearing box 0 then unregisters it before PowerPoint starts.
+ribbon_xml=${QUILLMERE_RIBBON_XML:-$here/../../../build/native/bin/ribbon-xml}
+if [[ -f $bin/Tessivar.dll && -f $bin/ppt-host.exe ]]; then
+  fresh_prefix
+  standin=$WINEPREFIX/drive_c/stand-in
+  cp "$bin/ppt-host.exe" "$standin/"
+  # Wine does not yet merge per-user classes into the classes view (test prefixes only).
+  printf '%s\r\n' 'reg copy "HKCU\Software\Classes" "HKLM\Software\Classes" /s /f' \
+    'C:\stand-in\ppt-host.exe C:\stand-in\document.xml' >"$standin/POWERPNT.args"
+  drive store Home=1 start "$exe_win" window click 5 boxes ok exit settings
+  expect "end to end: boxes as saved" < <(echo "boxes 1011010000010"; echo "exit 0"; all_settings 1 0 1 1 0 0 1 1 0 0 0 0 0)
+  mapfile -t saved < <(sed -n 's/^setting //p' "$out")
+  "$ribbon_xml" "${saved[@]}" >"$WINEPREFIX/expected.xml"
+  check "end to end: PowerPoint stand-in loaded the add-in" grep -q 'ppt-host.exe.*: exit 0' "$standin/started.txt"
+  check "end to end: document matches ribbon-xml for the saved values" \
+    cmp -s "$WINEPREFIX/expected.xml" "$standin/document.xml"
+  check "end to end: the document hides Home and Design" grep -q 'idMso="TabDesign"' "$standin/document.xml"
+
+  rm -f "$standin/started.txt" "$standin/document.xml"
+  drive start "$exe_win" window click 0 ok exit addin
+  expect "end to end: cleared, then OK" < <(echo "exit 0"; echo "addin-entry absent")
+  check "end to end: PowerPoint stand-in found no add-in to load" grep -q 'ppt-host.exe.*: exit 3' "$standin/started.txt"
+  wine_prefix_end
+else
+  echo "FAIL end to end: Tessivar.dll or ppt-host.exe missing in $bin"
+  failures=$((failures + 1))
+fi
+
 if ((failures)); then
   echo "$failures check(s) failed"
   exit 1
