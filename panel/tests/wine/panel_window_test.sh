@@ -2,7 +2,9 @@
 # The settings window under Wine, driven by panel-driver from a second process: restoring boxes
 # from prepared settings, the box rules on clicks, OK (settings written, add-in entry created or
 # removed, PowerPoint started), Cancel and the close box (nothing written), the error message
-# for a stored value that is not a number, and the hover rules. Runs inside one xvfb-run.
+# for a stored value that is not a number, the hover rules, and end to end with the add-in.
+# usage: panel_window_test.sh [restore|ok|end_to_end]...   (all when none is named); run it
+# inside one xvfb-run.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../../tests/wine/wine_prefix.sh"
@@ -66,11 +68,13 @@ all_settings() {  # the thirteen keys as OK must write them, sorted as the regis
   done
 }
 
-# --- Empty store: box 0 restored from its default checks 1 and 2; Cancel writes nothing.
-fresh_prefix
-drive start "$exe_win" window boxes rect 0 rect 1000 text 1001 text 1007 visible 101 visible 102 \
-  tab 1 visible 101 visible 102 text 110 text 111 text 112 cancel exit settings addin
-expect "empty store, then Cancel" <<'END'
+# Each section runs in its own prefixes, so ctest can run them side by side.
+section_restore() {
+  # --- Empty store: box 0 restored from its default checks 1 and 2; Cancel writes nothing.
+  fresh_prefix
+  drive start "$exe_win" window boxes rect 0 rect 1000 text 1001 text 1007 visible 101 visible 102 \
+    tab 1 visible 101 visible 102 text 110 text 111 text 112 cancel exit settings addin
+  expect "empty store, then Cancel" <<'END'
 boxes 1110000000000
 rect 0 408x334
 rect 1000 353x25
@@ -86,151 +90,163 @@ text 112 Website:
 exit 0
 addin-entry absent
 END
-check "Cancel does not start PowerPoint" bash -c "! [[ -f '$WINEPREFIX/drive_c/stand-in/started.txt' ]]"
-wine_prefix_end
+  check "Cancel does not start PowerPoint" bash -c "! [[ -f '$WINEPREFIX/drive_c/stand-in/started.txt' ]]"
+  wine_prefix_end
 
-# --- Stored combinations restored through the rules, then the close box: nothing written.
-fresh_prefix
-restore_case() {
-  local name=$1 boxes=$2
-  shift 2
-  local stores=()
-  for assignment in "$@"; do stores+=(store "$assignment"); done
-  drive forget "${stores[@]}" start "$exe_win" window boxes close exit settings
-  sort -o "$out" "$out"
-  expect "restore: $name (nothing written on close)" < <(
-    { echo "boxes $boxes"; echo "exit 0"; for assignment in "$@"; do echo "setting $assignment"; done; } | sort)
-}
-restore_case "Classic only" 1000000000000 Classic=1 Left=0 All=0
-restore_case "Insert checks master and Classic" 1000100000010 Classic=0 Left=0 All=0 Insert=1
-restore_case "Home checks Classic, clears Left" 1011000000000 Home=1
-restore_case "Classic 2 and Left -1" 1010000000000 Classic=2 Left=-1
-restore_case "master switch not read" 1110000000000 "Hide built-in Tabs=1"
-restore_case "all nine tabs" 1011111111111 Home=1 Insert=1 Design=1 Animations=1 View=1 Review=1 \
-  "Slide Show=1" Developer=1 Format=1
-wine_prefix_end
+  # --- Stored combinations restored through the rules, then the close box: nothing written.
+  fresh_prefix
+  restore_case() {
+    local name=$1 boxes=$2
+    shift 2
+    local stores=()
+    for assignment in "$@"; do stores+=(store "$assignment"); done
+    drive forget "${stores[@]}" start "$exe_win" window boxes close exit settings
+    sort -o "$out" "$out"
+    expect "restore: $name (nothing written on close)" < <(
+      { echo "boxes $boxes"; echo "exit 0"; for assignment in "$@"; do echo "setting $assignment"; done; } | sort)
+  }
+  restore_case "Classic only" 1000000000000 Classic=1 Left=0 All=0
+  restore_case "Insert checks master and Classic" 1000100000010 Classic=0 Left=0 All=0 Insert=1
+  restore_case "Home checks Classic, clears Left" 1011000000000 Home=1
+  restore_case "Classic 2 and Left -1" 1010000000000 Classic=2 Left=-1
+  restore_case "master switch not read" 1110000000000 "Hide built-in Tabs=1"
+  restore_case "all nine tabs" 1011111111111 Home=1 Insert=1 Design=1 Animations=1 View=1 Review=1 \
+    "Slide Show=1" Developer=1 Format=1
+  wine_prefix_end
 
-# --- Checking and clearing "Hide built-in tabs", then OK: all thirteen keys, add-in entry,
-# PowerPoint started.
-fresh_prefix
-drive start "$exe_win" window click 11 boxes click 11 boxes click 11 click 5 boxes ok exit settings addin
-expect "hide built-in tabs, then OK" < <(
-  echo "boxes 1011111111111"
-  echo "boxes 1010000000000"
-  echo "boxes 1011101111111"
-  echo "exit 0"
-  all_settings 1 1 1 0 1 1 1 1 1 0 1 1 1
-  echo "addin-entry present"
-)
-check "OK starts PowerPoint after installing" started_powerpoint
-
-# --- Same prefix: clearing box 0 clears every box; OK removes the add-in entry and still
-# starts PowerPoint.
-rm -f "$WINEPREFIX/drive_c/stand-in/started.txt"
-drive start "$exe_win" window boxes click 0 boxes ok exit settings addin
-expect "clear Classic, then OK" < <(
-  echo "boxes 1011101111111"
-  echo "boxes 0000000000000"
-  echo "exit 0"
-  all_settings 0 0 0 0 0 0 0 0 0 0 0 0 0
-  echo "addin-entry absent"
-)
-check "OK starts PowerPoint after uninstalling" started_powerpoint
-wine_prefix_end
-
-# --- A stored value that is not a number: the message names Form_Initialize and the step,
-# set-up goes on and the box keeps its state.
-fresh_prefix
-drive store Home=abc store Left=0x1 start "$exe_win" error error window boxes cancel exit
-expect "values that are not numbers" <<'END'
+  # --- A stored value that is not a number: the message names Form_Initialize and the step,
+  # set-up goes on and the box keeps its state.
+  fresh_prefix
+  drive store Home=abc store Left=0x1 start "$exe_win" error error window boxes cancel exit
+  expect "values that are not numbers" <<'END'
 error Type mismatch: "Left" holds "0x1", which is not a number\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line 108\r\rPlease email screenshot of this message to support@varnholt.example
 error Type mismatch: "Home" holds "abc", which is not a number\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line 116\r\rPlease email screenshot of this message to support@varnholt.example
 boxes 1110000000000
 exit 0
 END
-wine_prefix_end
+  wine_prefix_end
 
-# --- A hand pointer file that is not a cursor: reported by Form_Load, the window still opens.
-fresh_prefix
-echo "not a cursor" >"$app/HAND-M.CUR"
-drive start "$exe_win" error window cancel exit
-expect "broken hand pointer file" <<'END'
+  # --- A hand pointer file that is not a cursor: reported by Form_Load, the window still opens.
+  fresh_prefix
+  echo "not a cursor" >"$app/HAND-M.CUR"
+  drive start "$exe_win" error window cancel exit
+  expect "broken hand pointer file" <<'END'
 error Invalid picture\r\nin Morrowick2016/06/15.Form1.Form_Load at line 106\r\rPlease email screenshot of this message to support@varnholt.example
 exit 0
 END
-wine_prefix_end
+  wine_prefix_end
 
-# --- Laid out from twips at the screen's real DPI (120 here instead of 96).
-fresh_prefix
-wine_exec reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f
-drive start "$exe_win" window rect 0 rect 1000 rect 1012 cancel exit
-expect "layout at 120 dpi" <<'END'
+  # --- Laid out from twips at the screen's real DPI (120 here instead of 96).
+  fresh_prefix
+  wine_exec reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f
+  drive start "$exe_win" window rect 0 rect 1000 rect 1012 cancel exit
+  expect "layout at 120 dpi" <<'END'
 rect 0 510x418
 rect 1000 441x31
 rect 1012 101x19
 exit 0
 END
-wine_prefix_end
-
-# --- Hover rules: the hand over boxes and buttons (only with the file), the link underlined
-# over the link and not over the window's background.
-hover_case() {
-  local name=$1 with_hand=$2
-  fresh_prefix
-  [[ $with_hand == yes ]] && cp "$here/hand.cur" "$app/HAND-M.CUR"
-  drive start "$exe_win" window hover 0 cursor hover 1000 cursor hover 1 cursor hover 0 cursor tab 1 sleep 300 \
-    underline hover 113 underline hover 102 underline hover 0 underline hover 102 underline cancel exit
-  local background box button background2
-  background=$(sed -n 1p "$out")
-  box=$(sed -n 2p "$out")
-  button=$(sed -n 3p "$out")
-  background2=$(sed -n 4p "$out")
-  if [[ $with_hand == yes ]]; then
-    check "hover ($name): hand over a box" [ "$box" != "$background" ]
-    check "hover ($name): hand over a button" [ "$button" == "$box" ]
-  else
-    check "hover ($name): no hand over a box" [ "$box" == "$background" ]
-    check "hover ($name): no hand over a button" [ "$button" == "$background" ]
-  fi
-  check "hover ($name): default pointer back over the window" [ "$background2" == "$background" ]
-  # The window's background cleared the underline before the About tab was shown; the link
-  # sets it, its frame leaves it as it is.
-  check "hover ($name): link underline follows the pointer" \
-    [ "$(sed -n 5,9p "$out" | tr '\n' ' ')" == "underline 0 underline 1 underline 1 underline 0 underline 0 " ]
   wine_prefix_end
+
 }
-hover_case "hand file" yes
-hover_case "no hand file" no
 
-# --- End to end: OK registers the add-in and starts the PowerPoint stand-in, which loads it
-# through the registry as PowerPoint does; the document it gets is what ribbon-xml prints for the
-# values the window saved. Clearing box 0 then unregisters it before PowerPoint starts.
-ribbon_xml=${QUILLMERE_RIBBON_XML:-$here/../../../build/native/bin/ribbon-xml}
-if [[ -f $bin/Tessivar.dll && -f $bin/ppt-host.exe ]]; then
+section_ok() {
+  # --- Checking and clearing "Hide built-in tabs", then OK: all thirteen keys, add-in entry,
+  # PowerPoint started.
   fresh_prefix
-  standin=$WINEPREFIX/drive_c/stand-in
-  cp "$bin/ppt-host.exe" "$standin/"
-  # Wine does not yet merge per-user classes into the classes view (test prefixes only).
-  printf '%s\r\n' 'reg copy "HKCU\Software\Classes" "HKLM\Software\Classes" /s /f' \
-    'C:\stand-in\ppt-host.exe C:\stand-in\document.xml' >"$standin/POWERPNT.args"
-  drive store Home=1 start "$exe_win" window click 5 boxes ok exit settings
-  expect "end to end: boxes as saved" < <(echo "boxes 1011010000010"; echo "exit 0"; all_settings 1 0 1 1 0 0 1 1 0 0 0 0 0)
-  mapfile -t saved < <(sed -n 's/^setting //p' "$out")
-  "$ribbon_xml" "${saved[@]}" >"$WINEPREFIX/expected.xml"
-  check "end to end: PowerPoint stand-in loaded the add-in" grep -q 'ppt-host.exe.*: exit 0' "$standin/started.txt"
-  check "end to end: document matches ribbon-xml for the saved values" \
-    cmp -s "$WINEPREFIX/expected.xml" "$standin/document.xml"
-  check "end to end: the document hides Home and Design" grep -q 'idMso="TabDesign"' "$standin/document.xml"
+  drive start "$exe_win" window click 11 boxes click 11 boxes click 11 click 5 boxes ok exit settings addin
+  expect "hide built-in tabs, then OK" < <(
+    echo "boxes 1011111111111"
+    echo "boxes 1010000000000"
+    echo "boxes 1011101111111"
+    echo "exit 0"
+    all_settings 1 1 1 0 1 1 1 1 1 0 1 1 1
+    echo "addin-entry present"
+  )
+  check "OK starts PowerPoint after installing" started_powerpoint
 
-  rm -f "$standin/started.txt" "$standin/document.xml"
-  drive start "$exe_win" window click 0 ok exit addin
-  expect "end to end: cleared, then OK" < <(echo "exit 0"; echo "addin-entry absent")
-  check "end to end: PowerPoint stand-in found no add-in to load" grep -q 'ppt-host.exe.*: exit 3' "$standin/started.txt"
+  # --- Same prefix: clearing box 0 clears every box; OK removes the add-in entry and still
+  # starts PowerPoint.
+  rm -f "$WINEPREFIX/drive_c/stand-in/started.txt"
+  drive start "$exe_win" window boxes click 0 boxes ok exit settings addin
+  expect "clear Classic, then OK" < <(
+    echo "boxes 1011101111111"
+    echo "boxes 0000000000000"
+    echo "exit 0"
+    all_settings 0 0 0 0 0 0 0 0 0 0 0 0 0
+    echo "addin-entry absent"
+  )
+  check "OK starts PowerPoint after uninstalling" started_powerpoint
   wine_prefix_end
-else
-  echo "FAIL end to end: Tessivar.dll or ppt-host.exe missing in $bin"
-  failures=$((failures + 1))
-fi
+
+  # --- Hover rules: the hand over boxes and buttons (only with the file), the link underlined
+  # over the link and not over the window's background.
+  hover_case() {
+    local name=$1 with_hand=$2
+    fresh_prefix
+    [[ $with_hand == yes ]] && cp "$here/hand.cur" "$app/HAND-M.CUR"
+    drive start "$exe_win" window hover 0 cursor hover 1000 cursor hover 1 cursor hover 0 cursor tab 1 sleep 300 \
+      underline hover 113 underline hover 102 underline hover 0 underline hover 102 underline cancel exit
+    local background box button background2
+    background=$(sed -n 1p "$out")
+    box=$(sed -n 2p "$out")
+    button=$(sed -n 3p "$out")
+    background2=$(sed -n 4p "$out")
+    if [[ $with_hand == yes ]]; then
+      check "hover ($name): hand over a box" [ "$box" != "$background" ]
+      check "hover ($name): hand over a button" [ "$button" == "$box" ]
+    else
+      check "hover ($name): no hand over a box" [ "$box" == "$background" ]
+      check "hover ($name): no hand over a button" [ "$button" == "$background" ]
+    fi
+    check "hover ($name): default pointer back over the window" [ "$background2" == "$background" ]
+    # The window's background cleared the underline before the About tab was shown; the link
+    # sets it, its frame leaves it as it is.
+    check "hover ($name): link underline follows the pointer" \
+      [ "$(sed -n 5,9p "$out" | tr '\n' ' ')" == "underline 0 underline 1 underline 1 underline 0 underline 0 " ]
+    wine_prefix_end
+  }
+  hover_case "hand file" yes
+  hover_case "no hand file" no
+
+}
+
+section_end_to_end() {
+  # --- End to end: OK registers the add-in and starts the PowerPoint stand-in, which loads it
+  # through the registry as PowerPoint does; the document it gets is what ribbon-xml prints for the
+  # values the window saved. Clearing box 0 then unregisters it before PowerPoint starts.
+  ribbon_xml=${QUILLMERE_RIBBON_XML:-$here/../../../build/native/bin/ribbon-xml}
+  if [[ -f $bin/Tessivar.dll && -f $bin/ppt-host.exe ]]; then
+    fresh_prefix
+    standin=$WINEPREFIX/drive_c/stand-in
+    cp "$bin/ppt-host.exe" "$standin/"
+    # Wine does not yet merge per-user classes into the classes view (test prefixes only).
+    printf '%s\r\n' 'reg copy "HKCU\Software\Classes" "HKLM\Software\Classes" /s /f' \
+      'C:\stand-in\ppt-host.exe C:\stand-in\document.xml' >"$standin/POWERPNT.args"
+    drive store Home=1 start "$exe_win" window click 5 boxes ok exit settings
+    expect "end to end: boxes as saved" < <(echo "boxes 1011010000010"; echo "exit 0"; all_settings 1 0 1 1 0 0 1 1 0 0 0 0 0)
+    mapfile -t saved < <(sed -n 's/^setting //p' "$out")
+    "$ribbon_xml" "${saved[@]}" >"$WINEPREFIX/expected.xml"
+    check "end to end: PowerPoint stand-in loaded the add-in" grep -q 'ppt-host.exe.*: exit 0' "$standin/started.txt"
+    check "end to end: document matches ribbon-xml for the saved values" \
+      cmp -s "$WINEPREFIX/expected.xml" "$standin/document.xml"
+    check "end to end: the document hides Home and Design" grep -q 'idMso="TabDesign"' "$standin/document.xml"
+
+    rm -f "$standin/started.txt" "$standin/document.xml"
+    drive start "$exe_win" window click 0 ok exit addin
+    expect "end to end: cleared, then OK" < <(echo "exit 0"; echo "addin-entry absent")
+    check "end to end: PowerPoint stand-in found no add-in to load" grep -q 'ppt-host.exe.*: exit 3' "$standin/started.txt"
+    wine_prefix_end
+  else
+    echo "FAIL end to end: Tessivar.dll or ppt-host.exe missing in $bin"
+    failures=$((failures + 1))
+  fi
+
+}
+
+sections=("$@")
+[[ ${#sections[@]} -gt 0 ]] || sections=(restore ok end_to_end)
+for section in "${sections[@]}"; do "section_$section"; done
 
 if ((failures)); then
   echo "$failures check(s) failed"
