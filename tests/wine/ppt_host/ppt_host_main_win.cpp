@@ -40,12 +40,14 @@ constexpr wchar_t kUsage[] =
     L"                       add-in's windows are closed or SECONDS pass (repeatable)\n"
     L"  --null-control       clicks pass a null IRibbonControl\n"
     L"  --repeat N           load, connect and ask N times, unloading between (timings)\n"
+    L"  --preload DLL        load a system DLL first, as PowerPoint has it loaded (repeatable)\n"
     L"  --report FILE        write what happened, one key=value line each\n"
     L"Exit: 0 all calls succeeded, 1 a call failed, 2 bad usage, 3 no add-in to load.\n";
 
 constexpr wchar_t kAddInsKey[] = L"Software\\Microsoft\\Office\\PowerPoint\\AddIns";
 
 struct Options {
+  std::vector<std::wstring> preload;
   std::optional<std::wstring> name = L"Microsoft Office PowerPoint";
   bool window = true;
   bool documentMap = false;
@@ -100,6 +102,10 @@ std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
     } else if (argument == L"--repeat") {
       const wchar_t* value = next();
       if (value == nullptr || (options.repeat = _wtoi(value)) < 1) return std::nullopt;
+    } else if (argument == L"--preload") {
+      const wchar_t* value = next();
+      if (value == nullptr) return std::nullopt;
+      options.preload.emplace_back(value);
     } else if (argument == L"--report") {
       const wchar_t* value = next();
       if (value == nullptr) return std::nullopt;
@@ -356,6 +362,9 @@ bool WriteFile(const std::wstring& path, const std::string& bytes) {
 
 int Run(const Options& options) {
   Report report;
+  for (const std::wstring& library : options.preload) {
+    if (::LoadLibraryW(library.c_str()) == nullptr) report.Add("preload." + Utf8(library), HRESULT_FROM_WIN32(::GetLastError()));
+  }
   const std::vector<std::wstring> progIds = AddInsToLoad();
   for (const std::wstring& progId : progIds) report.Add("addin", Utf8(progId));
 
