@@ -194,24 +194,43 @@ void PostButton(int id) {
   ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
 }
 
+HCURSOR CurrentCursor() {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  ::GetCursorInfo(&info);
+  return info.hCursor;
+}
+
 void Hover(int id) {
+  HWND target = id == 0 ? RequireMainWindow() : Control(id);
   RECT rect;
   if (id == 0) {
     // Just inside the window's client area, left of the tab control.
-    HWND window = RequireMainWindow();
     POINT corner = {2, 2};
-    ::ClientToScreen(window, &corner);
+    ::ClientToScreen(target, &corner);
     rect = {corner.x, corner.y, corner.x + 1, corner.y + 1};
   } else {
-    ::GetWindowRect(Control(id), &rect);
+    ::GetWindowRect(target, &rect);
   }
-  const int x = (rect.left + rect.right) / 2;
-  const int y = (rect.top + rect.bottom) / 2;
+  const POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   // Two moves, so the window sees the pointer arrive even if it already stood there.
-  ::SetCursorPos(x + 1, y);
-  ::Sleep(100);
-  ::SetCursorPos(x, y);
-  ::Sleep(300);
+  ::SetCursorPos(middle.x + 1, middle.y);
+  ::Sleep(50);
+  ::SetCursorPos(middle.x, middle.y);
+  WaitFor([&] { return ::WindowFromPoint(middle) == target; }, "the pointer over control " + std::to_string(id));
+  // The window sets its pointer when the move reaches it: wait until there is one and it has
+  // stayed the same for a while, letting the window's thread run in between.
+  HWND window = RequireMainWindow();
+  HCURSOR last = nullptr;
+  int steady = 0;
+  for (int i = 0; i < 100 && steady < 6; ++i) {
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 1000, &ignored);
+    ::Sleep(50);
+    const HCURSOR now = CurrentCursor();
+    steady = now != nullptr && now == last ? steady + 1 : 0;
+    last = now;
+  }
 }
 
 // Fonts cannot be read across processes, so look at the screen: an underline is a long run of
@@ -275,11 +294,8 @@ void Run(const std::vector<std::wstring>& words) {
     } else if (command == L"hover") {
       Hover(Number(argument()));
     } else if (command == L"cursor") {
-      CURSORINFO info{};
-      info.cbSize = sizeof info;
-      ::GetCursorInfo(&info);
       char handle[32];
-      std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(info.hCursor));
+      std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(CurrentCursor()));
       Print(std::string("cursor ") + handle);
     } else if (command == L"error") {
       ReadAndDismissError();
