@@ -23,14 +23,14 @@ dll_windows_path="Z:${bin//\//\\}\\Tessivar.dll"
 
 # value KEY NAME: the data of one registry value ("" for the default value), or nothing.
 value() {
-  local name_args=(/v "$2")
-  [[ -z $2 ]] && name_args=(/ve)
-  wine_reg_query "$1" "${name_args[@]}" 2>/dev/null | awk -F'    ' 'NF >= 4 { print $4; exit }'
+  local name=${2:-(Default)}
+  wine_reg_query "$1" 2>/dev/null >"$work/key.txt"
+  awk -F'    ' -v name="$name" 'NF >= 4 && $2 == name { print $4; exit }' "$work/key.txt"
 }
 expect_value() {
   local got
   got=$(value "$1" "$2")
-  [[ $got == "$3" ]] || fail "$1 [$2] is '$got', wanted '$3'"
+  [[ $got == "$3" ]] || fail "$1 [$2] is '$got', wanted '$3'; reg query printed: $(cat "$work/key.txt")"
 }
 
 wine_prefix_new
