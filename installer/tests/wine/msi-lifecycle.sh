@@ -100,8 +100,8 @@ check_installed() {
     || fail "registration values missing:"$'\n'"$missing"
 }
 
-# The PowerPoint stand-in must find the add-in through the current user's add-in list and
-# receive its document: the one ribbon-xml prints for the settings given as arguments.
+# The PowerPoint stand-in must find the add-in through PowerPoint's add-in lists and receive its
+# document: the one ribbon-xml prints for the settings given as arguments.
 # It runs in a copy of the prefix, so the Wine workaround below stays out of the listings.
 check_host_loads() {
   [[ -n "$host" ]] || { echo "skip [$scenario]: no PowerPoint stand-in given"; return; }
@@ -208,7 +208,7 @@ snapshot installed
 check_installed installed "$machine_dir" "$menu_dir" "$work/expected-machine.registry"
 [[ ! -e "$prefix/drive_c/$install_dir" ]] && ! grep -q '^user V \[software\\\\classes\\\\halverin' "$work/installed.registry" \
   && pass "nothing in the administrator's profile" || fail "per-user files or registration in an all-users install"
-# (The stand-in reads only the current user's add-in list, so it cannot load this install.)
+check_host_loads
 # By product code, as the Uninstall entry does: Wine 8's msiexec /x PACKAGE looks only for a
 # per-user install and silently does nothing here.
 in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
