@@ -3,6 +3,8 @@
 # native: the portable core; asan: the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer; mingw-i686: the shipping 32-bit Windows build, compiled, linked
 # and import-checked (32-bit Wine cannot run here); mingw-x64: the Windows code run under Wine.
+# Each Windows build also makes its installer package and tests it (the x64 one under Wine);
+# the release script then gathers both into dist/ and checks the checksum file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh native windows
@@ -12,3 +14,5 @@ for preset in native asan mingw-i686 mingw-x64; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+scripts/release.sh
