@@ -52,6 +52,7 @@ int SettingsWindow::Run(int showCommand) {
   ::UpdateWindow(window_);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (window_ && SwitchTabByKey(message)) continue;
     if (window_ && ::IsDialogMessageW(window_, &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
@@ -237,6 +238,16 @@ LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       ::FillRect(reinterpret_cast<HDC>(wParam), &client, BrushFor(ToColorRef(back)));
       return 1;
     }
+    case WM_ACTIVATE:
+      // Like a dialog: the focus goes back to the control that had it, at first to box 0. (The tab
+      // control holds the frames, so Tab walks through it instead of stopping on it.)
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
+      } else {
+        ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : boxes_[kClassicBox]);
+      }
+      return 0;
     case DM_GETDEFID:
       return MAKELRESULT(control_id::kOkButton, DC_HASDEFID);
     case WM_CLOSE:
@@ -265,6 +276,18 @@ void SettingsWindow::OnCommand(int id, int code) {
   } else if (id == control_id::kWebsiteLink && code == STN_CLICKED) {
     ShellOpen(window_, kVendorWebAddress);
   }
+}
+
+// Ctrl+Tab and Ctrl+Page Down go to the next tab, with Shift or Page Up to the previous one.
+bool SettingsWindow::SwitchTabByKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || (::GetKeyState(VK_CONTROL) & 0x8000) == 0) return false;
+  if (!::IsChild(window_, message.hwnd) && message.hwnd != window_) return false;
+  const bool back = message.wParam == VK_PRIOR || (message.wParam == VK_TAB && (::GetKeyState(VK_SHIFT) & 0x8000));
+  if (message.wParam != VK_TAB && message.wParam != VK_NEXT && message.wParam != VK_PRIOR) return false;
+  const auto count = ::SendMessageW(tabs_, TCM_GETITEMCOUNT, 0, 0);
+  const auto current = ::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0);
+  ::SendMessageW(tabs_, TCM_SETCURFOCUS, (current + (back ? count - 1 : 1)) % count, 0);
+  return true;
 }
 
 void SettingsWindow::OnTabChanged() {

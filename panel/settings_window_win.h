@@ -53,6 +53,7 @@ class SettingsWindow final : public PanelWindow {
                   const TwipsRect& rect, int id, HFONT font);
   void OnCommand(int id, int code);
   void OnTabChanged();
+  bool SwitchTabByKey(const MSG& message);
   bool OnSetCursor(HWND over, int hitTest);
   HBRUSH OnControlColor(HDC dc, HWND control);
   void PaintFrame(HWND frame);
@@ -69,6 +70,7 @@ class SettingsWindow final : public PanelWindow {
   HWND titleLabel_ = nullptr;
   HWND versionLabel_ = nullptr;
   HWND link_ = nullptr;
+  HWND lastFocus_ = nullptr;
   std::array<HWND, kBoxCount> boxes_{};
   int dpi_ = kDefaultDpi;
   bool linkUnderlined_ = true;

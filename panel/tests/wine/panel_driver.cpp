@@ -14,6 +14,8 @@
 //   underline         print "underline 0|1": whether the web link shows underlined on screen
 //   hover ID          move the pointer to the middle of control ID (0: the window's corner)
 //   cursor            print "cursor <handle>" of the pointer now shown
+//   key NAME          press escape, return, space or tab in the window (where the focus is)
+//   focus             print "focus ID" of the control that has the focus
 //   error             wait for the "Application Error" message, print "error <text>", press OK
 //   ok | cancel | close   press OK, Cancel, or the close box (posted: OK may wait on regsvr32)
 //   exit              wait for the program to end, print "exit <code>"
@@ -233,6 +235,32 @@ void Hover(int id) {
   }
 }
 
+HWND FocusedWindow() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(RequireMainWindow(), nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Posts the key to the control that has the focus, as the keyboard would; it goes through the
+// window's message loop.
+void PressKey(const std::wstring& name) {
+  const struct {
+    const wchar_t* name;
+    WPARAM key;
+  } keys[] = {{L"escape", VK_ESCAPE}, {L"return", VK_RETURN}, {L"space", VK_SPACE}, {L"tab", VK_TAB}};
+  for (const auto& entry : keys) {
+    if (name != entry.name) continue;
+    HWND focus = FocusedWindow();
+    if (!focus) Fail("nothing has the focus");
+    ::PostMessageW(focus, WM_KEYDOWN, entry.key, 1);
+    ::PostMessageW(focus, WM_KEYUP, entry.key, 0xC0000001);
+    ::Sleep(400);
+    return;
+  }
+  Fail("unknown key " + Utf8(name));
+}
+
 // Fonts cannot be read across processes, so look at the screen: an underline is a long run of
 // link-blue pixels in one row of the link.
 bool LinkLooksUnderlined() {
@@ -297,6 +325,10 @@ void Run(const std::vector<std::wstring>& words) {
       char handle[32];
       std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(CurrentCursor()));
       Print(std::string("cursor ") + handle);
+    } else if (command == L"key") {
+      PressKey(argument());
+    } else if (command == L"focus") {
+      Print("focus " + std::to_string(::GetDlgCtrlID(FocusedWindow())));
     } else if (command == L"error") {
       ReadAndDismissError();
     } else if (command == L"ok") {

@@ -179,6 +179,20 @@ section_ok() {
   check "OK starts PowerPoint after uninstalling" started_powerpoint
   wine_prefix_end
 
+  # --- Keyboard: the focus starts on box 0, Tab walks the boxes, Space clicks one, Esc cancels,
+  # Enter presses OK.
+  fresh_prefix
+  drive start "$exe_win" window focus key tab focus key space boxes key escape exit settings
+  expect "keyboard: Tab, Space, Esc" <<'END'
+focus 1000
+focus 1001
+boxes 1010000000000
+exit 0
+END
+  drive start "$exe_win" window key tab key tab key space key return exit settings
+  expect "keyboard: Enter presses OK" < <(echo "exit 0"; all_settings 0 0 1 0 0 0 0 0 0 1 0 0 0)
+  wine_prefix_end
+
   # --- Hover rules: the hand over boxes and buttons (only with the file), the link underlined
   # over the link and not over the window's background.
   hover_case() {
