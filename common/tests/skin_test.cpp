@@ -52,20 +52,6 @@ TEST(ApplySkinRulesTest, PlainControlsTakeButtonFaceAndTheRestKeepTheirs) {
   EXPECT_EQ(window.colors(), expected);
 }
 
-TEST(ApplySkinRulesTest, AWindowWithoutControlsStillTakesTheColour) {
-  RecordingWindow window({});
-  EXPECT_TRUE(ApplySkinRules(window, true));
-  EXPECT_EQ(window.back, std::optional<OleColor>(kSkinBackColor));
-}
-
-TEST(OleColorTest, TellsSystemColoursFromRgb) {
-  EXPECT_TRUE(IsSystemColor(kSkinBackColor));
-  EXPECT_EQ(SystemColorIndex(kSkinBackColor), 15);
-  EXPECT_FALSE(IsSystemColor(RgbColor(255, 255, 255)));
-  EXPECT_EQ(RgbColor(0, 128, 0), 0x008000u);
-  EXPECT_EQ(RgbColor(0, 0, 255), 0xFF0000u);
-}
-
 struct FolderCase {
   const wchar_t* path;
   const wchar_t* folder;

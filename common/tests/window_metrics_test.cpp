@@ -39,10 +39,6 @@ TEST(TwipsRectTest, NeighboursStillTouchAtEveryDpi) {
   }
 }
 
-TEST(TwipsRectTest, ConvertsTheDesignedButtonAt96Dpi) {
-  EXPECT_EQ(TwipsToPixels(TwipsRect{4200, 2985, 1447, 405}, 96), (PixelRect{280, 199, 96, 27}));
-}
-
 struct FontCase {
   double points;
   int dpi;

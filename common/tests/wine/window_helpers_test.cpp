@@ -153,16 +153,5 @@ TEST(WindowSkinTest, RecoloursChildWindowsByKindWhenTheSkinFileIsThere) {
   ::RemoveDirectoryW((ProgramFolder() + L"\\x").c_str());
 }
 
-TEST(CreateDesignedFontTest, SizesByPointsAtTheDpi) {
-  UniqueFont font = CreateDesignedFont({L"Arial", 9.75, true, true}, 120);
-  ASSERT_TRUE(font);
-  LOGFONTW look{};
-  ::GetObjectW(font.get(), sizeof look, &look);
-  EXPECT_EQ(look.lfHeight, -16);
-  EXPECT_EQ(look.lfWeight, FW_BOLD);
-  EXPECT_TRUE(look.lfUnderline);
-  EXPECT_STREQ(look.lfFaceName, L"Arial");
-}
-
 }  // namespace
 }  // namespace quillmere
