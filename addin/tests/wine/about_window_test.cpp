@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -141,6 +142,10 @@ TEST_F(AboutWindowTest, LaysOutTheDesignAtTheScreensDpi) {
   ShowAboutWindow();
   HWND about = AboutWindowHandle();
   const int dpi = WindowDpi(about);
+  // The run may set the screen's DPI; then the window must have seen that one.
+  if (const char* expected = std::getenv("QUILLMERE_TEST_DPI")) {
+    EXPECT_EQ(dpi, std::atoi(expected));
+  }
   RECT client{};
   ::GetClientRect(about, &client);
   EXPECT_EQ(client.right, TwipsToPixels(about::kClientWidth, dpi));
