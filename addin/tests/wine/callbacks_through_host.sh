@@ -99,7 +99,7 @@ wine_exec reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
   /d "\"C:\\host\\window_probe.exe\" record C:\\opened.txt \"%1\""
 host_start --click ShowAbout0 --pump 30
 probe click-link
-for _ in $(seq 50); do [[ -s $opened ]] && break; sleep 0.1; done
+for _ in $(seq 200); do [[ -s $opened ]] && break; sleep 0.1; done
 expect "browser called with" "$(tr -d '\r' <"$opened" 2>/dev/null | paste -sd'|')" \
   "C:\\Add-in f$(printf '\xc3\xb6')lder|https://www.varnholt.example/"
 probe key 27

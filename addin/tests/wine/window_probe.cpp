@@ -54,9 +54,11 @@ std::vector<HWND> AboutWindows() {
   return found;
 }
 
+// Waits for a shown window: the add-in creates its window hidden and shows it once loaded.
 HWND WaitFor(const wchar_t* className, const wchar_t* title) {
-  for (int i = 0; i < 100; ++i) {
-    if (HWND window = ::FindWindowW(className, title)) return window;
+  for (int i = 0; i < 200; ++i) {
+    HWND window = ::FindWindowW(className, title);
+    if (window && ::IsWindowVisible(window)) return window;
     ::Sleep(50);
   }
   return nullptr;
@@ -172,7 +174,7 @@ int wmain(int argc, wchar_t** argv) {
     const auto old = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(argv[2], nullptr, 10)));
     for (int i = 0; i < 100; ++i) {
       const std::vector<HWND> open = AboutWindows();
-      if (!::IsWindow(old) && !open.empty() && open.front() != old) return 0;
+      if (!::IsWindow(old) && !open.empty() && ::IsWindowVisible(open.front())) return 0;
       ::Sleep(50);
     }
     return 1;
