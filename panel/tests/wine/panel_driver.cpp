@@ -21,6 +21,7 @@
 //   exit              wait for the program to end, print "exit <code>"
 //   settings          print "setting KEY=VALUE" for every stored setting
 //   addin             print "addin-entry present|absent"
+//   mark | elapsed    start timing (start does too) | print "elapsed <milliseconds>"
 //   sleep MS
 // Output goes to a file because Wine keeps pipes open for seconds. Any failure prints
 // "FAIL <why>" and ends with exit code 1 (a started program that is still running is ended).
@@ -42,6 +43,7 @@ constexpr DWORD kWaitMilliseconds = 20000;
 
 FILE* output = nullptr;
 HANDLE program = nullptr;
+ULONGLONG markTime = 0;
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
@@ -167,6 +169,7 @@ void Start(const std::wstring& path) {
   }
   ::CloseHandle(process.hThread);
   program = process.hProcess;
+  markTime = ::GetTickCount64();
 }
 
 HWND MessageBoxWindow() { return ::FindWindowW(L"#32770", L"Application Error"); }
@@ -350,6 +353,10 @@ void Run(const std::vector<std::wstring>& words) {
       const bool present = ::RegOpenKeyExW(HKEY_CURRENT_USER, kAddInEntry, 0, KEY_READ, &key) == ERROR_SUCCESS;
       if (present) ::RegCloseKey(key);
       Print(std::string("addin-entry ") + (present ? "present" : "absent"));
+    } else if (command == L"mark") {
+      markTime = ::GetTickCount64();
+    } else if (command == L"elapsed") {
+      Print("elapsed " + std::to_string(::GetTickCount64() - markTime));
     } else if (command == L"sleep") {
       ::Sleep(static_cast<DWORD>(Number(argument())));
     } else {
