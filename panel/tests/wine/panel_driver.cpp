@@ -14,6 +14,7 @@
 //   underline         print "underline 0|1": whether the web link shows underlined on screen
 //   hover ID          move the pointer to the middle of control ID (0: the window's corner)
 //   cursor            print "cursor <handle>" of the pointer now shown
+//   click-link        click the web link
 //   key NAME          press escape, return, space or tab in the window (where the focus is)
 //   focus             print "focus ID" of the control that has the focus
 //   error             wait for the "Application Error" message, print "error <text>", press OK
@@ -328,6 +329,13 @@ void Run(const std::vector<std::wstring>& words) {
       char handle[32];
       std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(CurrentCursor()));
       Print(std::string("cursor ") + handle);
+    } else if (command == L"click-link") {
+      HWND link = Control(quillmere::control_id::kWebsiteLink);
+      RECT rect;
+      ::GetClientRect(link, &rect);
+      const LPARAM middle = MAKELPARAM(rect.right / 2, rect.bottom / 2);
+      ::PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+      ::PostMessageW(link, WM_LBUTTONUP, 0, middle);
     } else if (command == L"key") {
       PressKey(argument());
     } else if (command == L"focus") {
@@ -388,14 +396,19 @@ std::string RunAndWait(const std::string& line) {
 // Copied as POWERPNT.exe, the driver stands in for PowerPoint: it notes beside itself that it
 // was started and runs the command lines of "POWERPNT.args" there, one by one (a host that
 // loads the add-in), noting each one's exit code.
-bool StandInForPowerPoint() {
+bool StandInForPowerPoint(int argc, wchar_t** argv) {
   wchar_t module[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, module, MAX_PATH);
   const std::wstring path = module;
   const auto slash = path.find_last_of(L'\\');
   if (::lstrcmpiW(path.c_str() + slash + 1, L"POWERPNT.exe") != 0) return false;
   const std::wstring folder = path.substr(0, slash);
-  std::string note = "started\n";
+  // What it was given and where it was started, for callers that pass a target.
+  std::string note = "started";
+  for (int i = 1; i < argc; ++i) note.append(" ").append(Utf8(argv[i]));
+  wchar_t directory[MAX_PATH] = {};
+  ::GetCurrentDirectoryW(MAX_PATH, directory);
+  note.append(" in ").append(Utf8(directory)).append("\n");
   if (FILE* args = ::_wfopen((folder + L"\\POWERPNT.args").c_str(), L"rb")) {
     char buffer[256];
     while (std::fgets(buffer, sizeof buffer, args)) {
@@ -413,7 +426,7 @@ bool StandInForPowerPoint() {
 }
 
 int wmain(int argc, wchar_t** argv) {
-  if (StandInForPowerPoint()) return 0;
+  if (StandInForPowerPoint(argc, argv)) return 0;
   if (argc < 2) return 2;
   output = ::_wfopen(argv[1], L"w");
   if (!output) return 2;

@@ -193,6 +193,16 @@ END
   expect "keyboard: Enter presses OK" < <(echo "exit 0"; all_settings 0 0 1 0 0 0 0 0 0 1 0 0 0)
   wine_prefix_end
 
+  # --- The web link opens the vendor's address through the shell, from the program's folder.
+  fresh_prefix
+  wine_exec reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
+    /d '"C:\stand-in\POWERPNT.exe" "%1"'
+  drive start "$exe_win" window tab 1 click-link sleep 300 cancel exit
+  for _ in $(seq 100); do [[ -s $WINEPREFIX/drive_c/stand-in/started.txt ]] && break; sleep 0.1; done
+  check "the link opens the web site" grep -qxF "started https://www.varnholt.example/ in $app_win" \
+    <(tr -d '\r' <"$WINEPREFIX/drive_c/stand-in/started.txt")
+  wine_prefix_end
+
   # --- Hover rules: the hand over boxes and buttons (only with the file), the link underlined
   # over the link and not over the window's background.
   hover_case() {
