@@ -52,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {{0, true}, {1, true}, {2, true}}, Checked({0, 1, 2})},
         RuleCase{"ClassicOnWithATabBoxChangesNothingElse", Checked({5, 11}), 0, true,
                  {{0, true}}, Checked({0, 5, 11})},
+        // Box 12 counts too, even alone (the window never shows it so, the rule still holds).
+        RuleCase{"ClassicOnWithOnlyFormatChangesNothingElse", Checked({12}), 0, true, {{0, true}},
+                 Checked({0, 12})},
         RuleCase{"ClassicOffClearsEveryBoxInOrder", Checked({0, 2, 4, 11, 12}), 0, false,
                  {{0, false}, {2, false}, {4, false}, {11, false}, {12, false}}, {}},
         RuleCase{"LeftOnClearsHome", Checked({0, 3}), 1, true, {{1, true}, {3, false}},
@@ -66,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{7, true}, {11, true}, {0, true}}, Checked({0, 7, 11})},
         RuleCase{"FormatIsATabBoxToo", Checked({0}), 12, true, {{12, true}, {11, true}},
                  Checked({0, 11, 12})},
-        RuleCase{"MasterOnCheckesAllTabsAndClearsLeft", Checked({0, 1, 2}), 11, true,
+        RuleCase{"MasterOnChecksAllTabsAndClearsLeft", Checked({0, 1, 2}), 11, true,
                  {{11, true}, {3, true}, {1, false}, {4, true}, {5, true}, {6, true}, {7, true},
                   {8, true}, {9, true}, {10, true}, {12, true}},
                  Checked({0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})},
