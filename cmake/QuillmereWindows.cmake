@@ -41,6 +41,29 @@ function(quillmere_windows_library name)
 endfunction()
 
 # GoogleTest built from Debian's source package for the target; only when a test needs it.
+# quillmere_delay_load(TARGET DLL SYMBOL[@N]...): an import library that loads DLL on the first
+# call of one of the symbols rather than with the module (@N: i686 stdcall argument bytes).
+# TARGET names an imported library to list before the DLL's ordinary import library.
+function(quillmere_delay_load target dll)
+  set(def ${CMAKE_BINARY_DIR}/delayload/${target}.def)
+  set(lib ${CMAKE_BINARY_DIR}/delayload/lib${target}.a)
+  set(exports "")
+  foreach(symbol IN LISTS ARGN)
+    if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+      string(REGEX REPLACE "@[0-9]+$" "" symbol ${symbol})
+    endif()
+    string(APPEND exports "${symbol}\n")
+  endforeach()
+  file(GENERATE OUTPUT ${def} CONTENT "LIBRARY ${dll}\nEXPORTS\n${exports}")
+  add_custom_command(OUTPUT ${lib}
+    COMMAND ${QUILLMERE_DLLTOOL} --kill-at --input-def ${def} --output-delaylib ${lib}
+    DEPENDS ${def} VERBATIM)
+  add_custom_target(${target}_generate DEPENDS ${lib})
+  add_library(${target} STATIC IMPORTED GLOBAL)
+  set_target_properties(${target} PROPERTIES IMPORTED_LOCATION ${lib})
+  add_dependencies(${target} ${target}_generate)
+endfunction()
+
 function(quillmere_windows_googletest)
   if(TARGET gtest)
     return()
