@@ -17,19 +17,26 @@ wine_prefix_new
 wine_exec regsvr32 /s "$bin/Tessivar.dll" || { echo "regsvr32 failed" >&2; exit 1; }
 wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f
 
-# PowerPoint has these system DLLs loaded long before it loads add-ins; a bare test host does
-# not, and would otherwise count their loading (and, between rounds, unloading) as ours.
-host_dlls=(--preload shell32.dll --preload comctl32.dll)
-
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
-for ((i = 0; i < processes; ++i)); do
-  wine_exec "$bin/ppt-host.exe" "${host_dlls[@]}" --report "$work/report.txt" "$work/doc.xml" || { echo "ppt-host failed" >&2; exit 1; }
-  grep '^median_us=' "$work/report.txt" | cut -d= -f2
-done >"$work/cold.txt"
-echo "cold start, one per process ($processes processes): median $(median <"$work/cold.txt") us"
+# measure LABEL [PPT-HOST OPTION...]
+measure() {
+  local label=$1 i phase
+  shift
+  for ((i = 0; i < processes; ++i)); do
+    wine_exec "$bin/ppt-host.exe" "$@" --report "$work/report.txt" "$work/doc.xml" ||
+      { echo "ppt-host failed: $(tr "\n" " " <"$work/report.txt")" >&2; exit 1; }
+    grep '^median_us=' "$work/report.txt" | cut -d= -f2
+  done >"$work/cold.txt"
+  echo "$label: cold start, one per process ($processes processes): median $(median <"$work/cold.txt") us"
+  wine_exec "$bin/ppt-host.exe" "$@" --repeat "$rounds" --report "$work/report.txt" "$work/doc.xml" ||
+    { echo "ppt-host failed: $(grep -v "=0x00000000" "$work/report.txt" | tr "\n" " ")" >&2; exit 1; }
+  for phase in median_us median_create_us median_connect_us median_getcustomui_us; do
+    echo "$label: $rounds rounds in one process, $phase $(grep "^$phase=" "$work/report.txt" | cut -d= -f2)"
+  done
+}
 
-wine_exec "$bin/ppt-host.exe" "${host_dlls[@]}" --repeat "$rounds" --report "$work/report.txt" "$work/doc.xml" || exit 1
-for phase in median_us median_create_us median_connect_us median_getcustomui_us; do
-  echo "$rounds rounds in one process, $phase: $(grep "^$phase=" "$work/report.txt" | cut -d= -f2)"
-done
+# A bare test host, and one that, like PowerPoint, has the shell and common controls loaded
+# long before it loads add-ins.
+measure "bare host"
+measure "shell loaded" --preload shell32.dll --preload comctl32.dll
