@@ -16,3 +16,5 @@ for preset in native asan mingw-i686 mingw-x64; do
 done
 
 scripts/release.sh
+# Quality gates: a bounded fuzzing run.
+scripts/fuzz.sh 60
