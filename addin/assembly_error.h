@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quillmere {
 
@@ -16,9 +17,9 @@ class AssemblyError : public std::runtime_error {
     Overflow,         // an id counter, or the sum of the hidden-tab settings, would pass 32 bits
   };
 
-  AssemblyError(Reason reason, std::string message, std::string key = {}, std::string storedText = {},
+  AssemblyError(Reason reason, const std::string& message, std::string key = {}, std::string storedText = {},
                 long hostStatus = 0)
-      : std::runtime_error(std::move(message)),
+      : std::runtime_error(message),
         reason_(reason),
         key_(std::move(key)),
         storedText_(std::move(storedText)),
