@@ -73,8 +73,11 @@ int main(int argc, char** argv) {
     } else {
       document = assembler.GetRibbonXML(&host, given);
     }
-    if (!document.empty()) std::fwrite(document.data(), 1, document.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    // A short write (a full disk, a closed pipe) must not pass for a printed document. An empty
+    // document has no data pointer, which fwrite must not be given.
+    const bool written =
+        document.empty() || std::fwrite(document.data(), 1, document.size(), stdout) == document.size();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
   } catch (const quillmere::AssemblyError& error) {
     std::cerr << "ribbon-xml: " << error.what() << '\n';
     return 1;
