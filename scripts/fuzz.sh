@@ -12,6 +12,7 @@ budget=${1:-60}
 targets=(
   "ribbon_document_fuzzer addin/tests/fuzz 3"
   "setting_conversion_fuzzer common/tests/fuzz 1"
+  "box_rules_fuzzer panel/tests/fuzz 1"
 )
 
 cmake --preset fuzz >/dev/null
