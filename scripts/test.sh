@@ -17,4 +17,6 @@ done
 
 scripts/release.sh
 # Quality gates: a bounded fuzzing run.
+# Quality gates: a bounded fuzzing run, clang-tidy and cppcheck.
 scripts/fuzz.sh 60
+scripts/static-analysis.sh
