@@ -70,7 +70,7 @@ class MarkupEmitters::Element {
 };
 
 void MarkupEmitters::Grow(std::size_t length) {
-  std::size_t capacity = std::max({capacity_ * 2, size_ + length, std::size_t{32 * 1024}});
+  std::size_t capacity = std::max({capacity_ * 2, size_ + length, std::size_t{32} * 1024});
   auto grown = std::make_unique_for_overwrite<char[]>(capacity);
   if (size_ > 0) std::memcpy(grown.get(), buffer_.get(), size_);
   buffer_ = std::move(grown);
