@@ -32,7 +32,7 @@ int FontHeightForPoints(double points, int dpi) {
 
 PixelPoint CenteredOrigin(const PixelRect& screen, int width, int height) {
   // Halves of odd differences go up and left, the same way for windows larger than the screen.
-  const auto half = [](int difference) { return static_cast<int>(std::floor(difference / 2.0f)); };
+  const auto half = [](int difference) { return static_cast<int>(std::floor(difference / 2.0)); };
   return {screen.left + half(screen.width - width), screen.top + half(screen.height - height)};
 }
 
