@@ -5,14 +5,15 @@
 # Tests are left to cppcheck only: clang-tidy's analyzer on GoogleTest costs minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh native gates
+scripts/setup.sh native windows gates
 
 cmake --preset native >/dev/null
 failed=0
 
-# Product sources: everything under addin/, common/ and panel/ except the tests.
-mapfile -t portable < <(git ls-files 'addin/*.cpp' 'common/*.cpp' 'panel/*.cpp' | grep -v '/tests/' | grep -v '_win\.cpp$' || true)
-mapfile -t windows < <(git ls-files 'addin/*_win.cpp' 'common/*_win.cpp' 'panel/*_win.cpp' | grep -v '/tests/' || true)
+# Product sources: every C++ file outside tests and benchmarks.
+mapfile -t sources < <(git ls-files '*.cpp' | grep -v -E '(^|/)(tests|benchmarks)/')
+mapfile -t portable < <(printf '%s\n' "${sources[@]}" | grep -v '_win\.cpp$' || true)
+mapfile -t windows < <(printf '%s\n' "${sources[@]}" | grep '_win\.cpp$' || true)
 
 tidy() {  # tidy BUILD_DIR [EXTRA_ARG...] -- FILE...
   local build=$1; shift
@@ -30,7 +31,11 @@ if ((${#windows[@]} > 0)); then
   if grep -q '"name": "mingw-x64"' CMakePresets.json; then
     cmake --preset mingw-x64 >/dev/null
     echo "clang-tidy: ${#windows[@]} Windows files (x86_64-w64-mingw32)"
-    tidy build/mingw-x64 --target=x86_64-w64-mingw32 -- "${windows[@]}" >>build/native/clang-tidy.log || failed=1
+    # clang does not find mingw-w64's libstdc++ by itself: hand it the cross compiler's C++ dirs.
+    mapfile -t cxx_dirs < <(echo | x86_64-w64-mingw32-g++ -std=c++20 -E -x c++ - -v 2>&1 |
+      sed -n '/search starts here:/,/End of search list/p' | grep '/include/c++' | sed 's/^ *//')
+    tidy build/mingw-x64 --target=x86_64-w64-mingw32 -nostdinc++ "${cxx_dirs[@]/#/-isystem}" -- "${windows[@]}" \
+      >>build/native/clang-tidy.log || failed=1
   else
     echo "clang-tidy: no mingw-x64 preset yet; ${#windows[@]} Windows files not checked"
   fi
@@ -40,7 +45,13 @@ grep -E 'warning:|error:' build/native/clang-tidy.log || true
 echo "cppcheck: product code and tests"
 cppcheck --project=build/native/compile_commands.json --library=googletest --std=c++20 \
   --enable=warning,performance,portability --inline-suppr --suppress=missingIncludeSystem \
-  --error-exitcode=1 --quiet -j 2 || failed=1
+  --suppress='passedByValue:*/tests/*' --error-exitcode=1 --quiet -j 2 || failed=1
+if ((${#windows[@]} > 0)) && [[ -f build/mingw-x64/compile_commands.json ]]; then
+  echo "cppcheck: Windows glue"
+  cppcheck --project=build/mingw-x64/compile_commands.json --file-filter='*_win.cpp' --platform=win64 \
+    --library=windows --std=c++20 --enable=warning,performance,portability --inline-suppr \
+    --suppress=missingIncludeSystem --error-exitcode=1 --quiet -j 2 || failed=1
+fi
 
 if ((failed)); then
   echo "static analysis: findings above" >&2
