@@ -104,11 +104,10 @@ class IdSequences {
     for (auto& [prefix, suffix, last] : kinds_) {
       if (!id.starts_with(prefix) || !id.ends_with(suffix)) continue;
       std::string_view number = id.substr(prefix.size(), id.size() - prefix.size() - suffix.size());
-      Require(!number.empty() && number.front() != '0' &&
-                  number.find_first_not_of("0123456789") == std::string_view::npos,
-              "generated id without a proper number: " + std::string(id), document);
-      Require(std::stol(std::string(number)) == last + 1, "generated id out of sequence: " + std::string(id),
-              document);
+      Require(
+          !number.empty() && number.front() != '0' && number.find_first_not_of("0123456789") == std::string_view::npos,
+          "generated id without a proper number: " + std::string(id), document);
+      Require(std::stol(std::string(number)) == last + 1, "generated id out of sequence: " + std::string(id), document);
       ++last;
       return;
     }
@@ -127,8 +126,8 @@ struct DocumentFacts {
   std::set<std::string> ids;
   IdSequences sequences;
   int hiddenTabs = 0;
-  int menuBarGaps = 0;   // narrow spacers between the menus of the first row
-  int allMenuGaps = 0;   // wide spacers in the first row, after the "All" drop-down
+  int menuBarGaps = 0;  // narrow spacers between the menus of the first row
+  int allMenuGaps = 0;  // wide spacers in the first row, after the "All" drop-down
   bool startFromScratch = false;
   bool insertBeforeHome = false;
 };
@@ -210,18 +209,16 @@ void CheckDocument(std::string_view document, const FuzzStore& store) {
   // What the settings decide, checked against the settings themselves.
   Require(facts.insertBeforeHome == (StoredWhole(store, "Left", 1) == 1), "Classic tab placed wrongly", document);
   const bool all = StoredWhole(store, "All", 1) == 1;
-  Require(facts.ids.contains("BR32341") && (facts.ids.count("sep001") == 1), "first menu or spacer missing",
-          document);
+  Require(facts.ids.contains("BR32341") && (facts.ids.count("sep001") == 1), "first menu or spacer missing", document);
   Require(all == facts.ids.contains("Alld242242"), "\"All\" copy present wrongly", document);
   Require(facts.allMenuGaps == (all ? 1 : 0), "gap after \"All\" missing or extra", document);
   Require(facts.menuBarGaps == 8, "the menu bar needs a gap between each two of its nine menus", document);
   const bool hiding = StoredWhole(store, "Hide built-in Tabs", 0) == 1;
-  Require(hiding || (facts.hiddenTabs == 0 && !facts.startFromScratch), "tabs hidden while hiding is off",
-          document);
+  Require(hiding || (facts.hiddenTabs == 0 && !facts.startFromScratch), "tabs hidden while hiding is off", document);
   Require(!(facts.startFromScratch && facts.hiddenTabs > 0), "start from scratch and hidden tabs", document);
   int exactlyOne = 0;
-  for (std::string_view key : {"Home", "Insert", "Design", "Animations", "Slide Show", "Review", "View",
-                               "Developer", "Format"}) {
+  for (std::string_view key :
+       {"Home", "Insert", "Design", "Animations", "Slide Show", "Review", "View", "Developer", "Format"}) {
     if (StoredDouble(store, key) == 1.0) ++exactlyOne;
   }
   if (hiding && !facts.startFromScratch) {
@@ -232,9 +229,7 @@ void CheckDocument(std::string_view document, const FuzzStore& store) {
 void CheckFailure(const AssemblyError& error, const Scenario& scenario) {
   using Reason = AssemblyError::Reason;
   switch (error.GetReason()) {
-    case Reason::NoHost:
-      Require(!scenario.hasHost, "no-host failure with a host");
-      return;
+    case Reason::NoHost: Require(!scenario.hasHost, "no-host failure with a host"); return;
     case Reason::HostFailed:
       Require(scenario.hasHost && !scenario.hostName, "host failure from a host that answered");
       return;
@@ -253,9 +248,7 @@ void CheckFailure(const AssemblyError& error, const Scenario& scenario) {
         return;
       }
       Fail("a readable key was reported unreadable: " + error.Key());
-    case Reason::Overflow:
-      Require(IsBoxKey(error.Key()), "overflow names no setting: \"" + error.Key() + "\"");
-      return;
+    case Reason::Overflow: Require(IsBoxKey(error.Key()), "overflow names no setting: \"" + error.Key() + "\""); return;
   }
   Fail("unknown failure reason");
 }

@@ -87,7 +87,8 @@ std::optional<long long> RoundExactly(const Reference& ref) {
   if (whole.size() > 18) return std::nullopt;
   long long value = whole.empty() ? 0 : std::stoll(whole);
   if (!fraction.empty()) {
-    const bool aboveHalf = fraction[0] > '5' || (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string::npos);
+    const bool aboveHalf =
+        fraction[0] > '5' || (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string::npos);
     const bool half = fraction[0] == '5' && !aboveHalf;
     if (aboveHalf || (half && value % 2 == 1)) ++value;
   }

@@ -81,9 +81,7 @@ class ReferenceBoxes {
         Set(3, false);
         Set(0, true);
         return;
-      case 2:
-        Set(0, true);
-        return;
+      case 2: Set(0, true); return;
       case 3:
         Set(1, false);
         Set(0, true);
