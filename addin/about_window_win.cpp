@@ -297,6 +297,8 @@ LRESULT CALLBACK AboutWindow::StaticWindowProc(HWND window, UINT message, WPARAM
     if (!about) return FALSE;
     ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(about));
   }
+  // The window holds the object from WM_NCCREATE and frees it on WM_NCDESTROY.
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
   auto* about = reinterpret_cast<AboutWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!about) return ::DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
