@@ -49,6 +49,7 @@ int SettingsWindow::Run(int showCommand) {
   panel_.Load();
   if (!window_) return 0;  // a set-up step may have closed it
   ::ShowWindow(window_, showCommand);
+  // cppcheck-suppress nullPointerRedundantCheck ; checked above; the loop checks again because a dispatched message may close it
   ::UpdateWindow(window_);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
