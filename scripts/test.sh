@@ -22,3 +22,5 @@ scripts/fuzz.sh 60
 scripts/static-analysis.sh
 # Formatting is reported, not yet enforced: switch to --fail once the tree is formatted.
 scripts/format-check.sh
+# Line coverage of the native suite, reported by folder.
+scripts/coverage.sh
