@@ -34,7 +34,10 @@ if ((${#windows[@]} > 0)); then
     # clang does not find mingw-w64's libstdc++ by itself: hand it the cross compiler's C++ dirs.
     mapfile -t cxx_dirs < <(echo | x86_64-w64-mingw32-g++ -std=c++20 -E -x c++ - -v 2>&1 |
       sed -n '/search starts here:/,/End of search list/p' | grep '/include/c++' | sed 's/^ *//')
-    tidy build/mingw-x64 --target=x86_64-w64-mingw32 -nostdinc++ "${cxx_dirs[@]/#/-isystem}" -- "${windows[@]}" \
+    # The headers widl generates are not ours to fix: as system headers they are not checked.
+    generated=(build/mingw-x64/*/generated)
+    tidy build/mingw-x64 --target=x86_64-w64-mingw32 -nostdinc++ "${cxx_dirs[@]/#/-isystem}" \
+      "${generated[@]/#/-isystem$PWD/}" -- "${windows[@]}" \
       >>build/native/clang-tidy.log || failed=1
   else
     echo "clang-tidy: no mingw-x64 preset yet; ${#windows[@]} Windows files not checked"
@@ -50,7 +53,10 @@ if ((${#windows[@]} > 0)) && [[ -f build/mingw-x64/compile_commands.json ]]; the
   echo "cppcheck: Windows glue"
   cppcheck --project=build/mingw-x64/compile_commands.json --file-filter='*_win.cpp' --platform=win64 \
     --library=windows --std=c++20 --enable=warning,performance,portability --inline-suppr \
-    --suppress=missingIncludeSystem --error-exitcode=1 --quiet -j 2 || failed=1
+    --suppress=missingIncludeSystem --error-exitcode=1 --quiet -j 2 \
+    --suppress=throwInNoexceptFunction || failed=1
+  # (cppcheck does not see the catch-all inside ComBoundary's template and takes every COM method
+  # for one that throws; clang-tidy's bugprone-exception-escape checks the same thing soundly.)
 fi
 
 if ((failed)); then
