@@ -20,6 +20,8 @@ HRESULT Describe(HRESULT status, const char* description, REFIID iid) noexcept {
   try {
     auto text = Utf8ToUtf16(description);
     if (!text) return status;
+    // The text is neither changed nor freed before the call returns.
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.InnerPointer)
     return SetErrorInfoFor(status, std::wstring_view(reinterpret_cast<const wchar_t*>(text->data()), text->size()),
                            iid);
   } catch (...) {
