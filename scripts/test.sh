@@ -16,7 +16,7 @@ for preset in native asan mingw-i686 mingw-x64; do
 done
 
 scripts/release.sh
-# Quality gates: a bounded fuzzing run.
+
 # Quality gates: a bounded fuzzing run, clang-tidy and cppcheck.
 scripts/fuzz.sh 60
 scripts/static-analysis.sh
