@@ -8,15 +8,12 @@ void AboutHover::PointerOver(HoverArea area) {
       linkUnderlined_ = true;
       customPointer_ = true;
       break;
-    case HoverArea::Button:
-      customPointer_ = true;
-      break;
+    case HoverArea::Button: customPointer_ = true; break;
     case HoverArea::Window:
       linkUnderlined_ = false;
       customPointer_ = false;
       break;
-    case HoverArea::OtherControl:
-      break;
+    case HoverArea::OtherControl: break;
   }
 }
 

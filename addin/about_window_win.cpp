@@ -94,8 +94,8 @@ HWND AboutWindow::Open() {
   // Hidden until it is loaded; no owner, so PowerPoint stays usable and the window has its own
   // taskbar button.
   HWND window = ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kWindowClass, L"",
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr,
-                                  nullptr, module, nullptr);
+                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr, nullptr,
+                                  module, nullptr);
   if (!window) {
     const DWORD error = ::GetLastError();
     ::UnregisterClassW(kWindowClass, module);
@@ -115,9 +115,8 @@ HWND AboutWindow::Open() {
 
 void AboutWindow::CreateControls() {
   const auto label = [&](int id, DWORD extraStyle) {
-    return ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | extraStyle, 0, 0,
-                             0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), CodeModule(),
-                             nullptr);
+    return ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | extraStyle, 0, 0, 0,
+                             0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), CodeModule(), nullptr);
   };
   if (!label(kTitleId, SS_LEFT) || !label(kVersionId, SS_LEFTNOWORDWRAP) ||
       !label(kWebsiteLabelId, SS_LEFTNOWORDWRAP) || !label(kLinkId, SS_LEFTNOWORDWRAP)) {
@@ -125,9 +124,9 @@ void AboutWindow::CreateControls() {
   }
   ::SetWindowTextW(Control(kWebsiteLabelId), about::kWebsiteLabelText);
   ::SetWindowTextW(Control(kLinkId), kVendorWebSiteText);
-  button_ = ::CreateWindowExW(0, L"Button", about::kOkText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                              0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), CodeModule(),
-                              nullptr);
+  button_ =
+      ::CreateWindowExW(0, L"Button", about::kOkText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
+                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), CodeModule(), nullptr);
   if (!button_) ThrowLastError();
 }
 
@@ -250,9 +249,7 @@ void AboutWindow::Close() {
 
 LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      PaintBackground(reinterpret_cast<HDC>(wParam));
-      return TRUE;
+    case WM_ERASEBKGND: PaintBackground(reinterpret_cast<HDC>(wParam)); return TRUE;
     case WM_PAINT: {
       PAINTSTRUCT paint{};
       HDC dc = ::BeginPaint(window_, &paint);
@@ -264,15 +261,13 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam & PRF_ERASEBKGND) PaintBackground(reinterpret_cast<HDC>(wParam));
       PaintLines(reinterpret_cast<HDC>(wParam));
       return 0;
-    case WM_CTLCOLORSTATIC:
-      return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORSTATIC: return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORBTN:
       return reinterpret_cast<LRESULT>(Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) return ::DefWindowProcW(window_, message, wParam, lParam);
       return SetPointer(reinterpret_cast<HWND>(wParam));
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) ::SetFocus(button_);
       return 0;
@@ -283,11 +278,8 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ShellOpen(window_, kVendorWebAddress);
       }
       return 0;
-    case WM_CLOSE:
-      Close();
-      return 0;
-    default:
-      return ::DefWindowProcW(window_, message, wParam, lParam);
+    case WM_CLOSE: Close(); return 0;
+    default: return ::DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 

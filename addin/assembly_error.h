@@ -10,11 +10,11 @@ namespace quillmere {
 class AssemblyError : public std::runtime_error {
  public:
   enum class Reason {
-    NoHost,           // no application object is connected
-    HostFailed,       // the application did not answer its Name
-    NotANumber,       // a stored setting is not a number
-    StoreFailed,      // the settings store could not be read
-    Overflow,         // an id counter, or the sum of the hidden-tab settings, would pass 32 bits
+    NoHost,       // no application object is connected
+    HostFailed,   // the application did not answer its Name
+    NotANumber,   // a stored setting is not a number
+    StoreFailed,  // the settings store could not be read
+    Overflow,     // an id counter, or the sum of the hidden-tab settings, would pass 32 bits
   };
 
   AssemblyError(Reason reason, const std::string& message, std::string key = {}, std::string storedText = {},

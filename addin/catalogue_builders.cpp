@@ -41,12 +41,8 @@ void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::str
       case RowKind::Spacer: out.AddSpacer(row.label); break;
       case RowKind::OpenMenu: out.OpenMenu(row.label, row.imageMso, row.screentip); break;
       case RowKind::CloseMenu: out.CloseMenu(false); break;
-      case RowKind::Command:
-        out.AddMenuItem(row.id, row.label, row.imageMso, row.screentip, row.onAction);
-        break;
-      case RowKind::Gallery:
-        out.AddGalleryItem(row.id, row.label, row.imageMso, row.screentip, row.onAction);
-        break;
+      case RowKind::Command: out.AddMenuItem(row.id, row.label, row.imageMso, row.screentip, row.onAction); break;
+      case RowKind::Gallery: out.AddGalleryItem(row.id, row.label, row.imageMso, row.screentip, row.onAction); break;
       case RowKind::Separator: out.AddMenuSeparator(); break;
       case RowKind::CustomButton: AppendCustomButton(out, row, idPrefix); break;
     }

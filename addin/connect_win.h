@@ -12,10 +12,7 @@ namespace quillmere {
 // The add-in class behind the ProgID Halverin.Connect. PowerPoint creates one, connects it to
 // its application object through IDTExtensibility2, asks IRibbonExtensibility for the ribbon
 // document and calls the ribbon callbacks by name through IDispatch (the embedded type library).
-class Connect final : public _Connect,
-                      public IRibbonExtensibility,
-                      public IDTExtensibility2,
-                      public ISupportErrorInfo {
+class Connect final : public _Connect, public IRibbonExtensibility, public IDTExtensibility2, public ISupportErrorInfo {
  public:
   Connect() noexcept;
   Connect(const Connect&) = delete;
@@ -63,7 +60,7 @@ class Connect final : public _Connect,
 
   LONG references_ = 1;
   Microsoft::WRL::ComPtr<IDispatch> hostApplication_;  // the host's application object, once connected
-  Microsoft::WRL::ComPtr<ITypeInfo> typeInfo_;        // _Connect's, loaded on first use by name
+  Microsoft::WRL::ComPtr<ITypeInfo> typeInfo_;         // _Connect's, loaded on first use by name
   RibbonAssembler assembler_;
 };
 

@@ -14,7 +14,8 @@ inline constexpr std::int32_t kFail = static_cast<std::int32_t>(0x80004005);    
 inline constexpr std::int32_t kOutOfMemory = static_cast<std::int32_t>(0x8007000E);   // E_OUTOFMEMORY
 inline constexpr std::int32_t kTypeMismatch = static_cast<std::int32_t>(0x80020005);  // DISP_E_TYPEMISMATCH
 inline constexpr std::int32_t kOverflow = static_cast<std::int32_t>(0x8002000A);      // DISP_E_OVERFLOW
-inline constexpr std::int32_t kCannotRead = static_cast<std::int32_t>(0x800703F4);    // HRESULT_FROM_WIN32(ERROR_CANTREAD)
+inline constexpr std::int32_t kCannotRead =
+    static_cast<std::int32_t>(0x800703F4);  // HRESULT_FROM_WIN32(ERROR_CANTREAD)
 }  // namespace status
 
 // What the host is told when the document cannot be assembled: the failed status of the call

@@ -8,8 +8,7 @@ namespace quillmere {
 // The host could not answer (no such member, or the call failed).
 class HostError : public std::runtime_error {
  public:
-  explicit HostError(const std::string& what, long status = 0)
-      : std::runtime_error(what), status_(status) {}
+  explicit HostError(const std::string& what, long status = 0) : std::runtime_error(what), status_(status) {}
   // The host's own failure code where it gave one (an HRESULT on Windows), else 0.
   long Status() const { return status_; }
 

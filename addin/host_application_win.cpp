@@ -41,8 +41,8 @@ std::string DispatchHostApplication::Name() const {
   DISPPARAMS none{};
   Variant value;
   ExceptionInfo exception;
-  result = application_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, &exception,
-                                nullptr);
+  result =
+      application_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, &exception, nullptr);
   if (result == DISP_E_EXCEPTION) {
     if (exception.pfnDeferredFillIn != nullptr) exception.pfnDeferredFillIn(&exception);
     result = exception.Status();
@@ -52,7 +52,8 @@ std::string DispatchHostApplication::Name() const {
   Variant text;
   result = ::VariantChangeType(&text, &value, 0, VT_BSTR);
   if (FAILED(result)) throw HostError("the host application's Name is not text", result);
-  return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text.bstrVal), ::SysStringLen(text.bstrVal)));
+  return Utf16ToUtf8(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.bstrVal), ::SysStringLen(text.bstrVal)));
 }
 
 }  // namespace quillmere

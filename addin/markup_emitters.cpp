@@ -99,9 +99,9 @@ void MarkupEmitters::Grow(std::size_t length) {
 void MarkupEmitters::Append(std::string_view literal) { Element(*this, literal.size()).Put(literal).Finish(); }
 
 void MarkupEmitters::AddControl(std::string_view element, std::string_view idMso, std::string_view label,
-                                std::string_view imageMso, std::string_view screentip,
-                                std::string_view onAction) {
-  Element out(*this, element.size() + idMso.size() + label.size() + imageMso.size() + screentip.size() + onAction.size());
+                                std::string_view imageMso, std::string_view screentip, std::string_view onAction) {
+  Element out(*this,
+              element.size() + idMso.size() + label.size() + imageMso.size() + screentip.size() + onAction.size());
   // A built-in control is named by its idMso; without one the element is a custom button that
   // takes the next number of the spacer sequence.
   if (idMso.empty()) {

@@ -62,8 +62,8 @@ class MarkupEmitters {
     return buffer_.get() + size_;
   }
   void Grow(std::size_t length);
-  void AddControl(std::string_view element, std::string_view idMso, std::string_view label,
-                  std::string_view imageMso, std::string_view screentip, std::string_view onAction);
+  void AddControl(std::string_view element, std::string_view idMso, std::string_view label, std::string_view imageMso,
+                  std::string_view screentip, std::string_view onAction);
 
   std::unique_ptr<char[]> buffer_;
   std::size_t size_ = 0;

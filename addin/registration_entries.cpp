@@ -57,7 +57,7 @@ constexpr std::array<std::string_view, 5> kKeys{
 
 static_assert(kConnectClsid == QM_CLSID && kHalverinLibId == QM_LIBID && kConnectDispatchIid == QM_IID);
 
-} // namespace
+}  // namespace
 
 std::span<const RegistrationEntry> RegistrationEntries(ModuleBitness bitness) {
   if (bitness == ModuleBitness::Bits64) return kEntries64;
@@ -66,4 +66,4 @@ std::span<const RegistrationEntry> RegistrationEntries(ModuleBitness bitness) {
 
 std::span<const std::string_view> RegistrationKeys() { return kKeys; }
 
-} // namespace quillmere
+}  // namespace quillmere

@@ -14,10 +14,10 @@ inline constexpr std::string_view kHalverinLibId = "{D01D3003-E0B7-4D5A-B6B1-703
 inline constexpr std::string_view kConnectDispatchIid = "{2AF5246C-DC03-45AF-A13B-42B825AC1358}";
 
 enum class RegistrationData {
-  Text,         // the entry's text
-  Number,       // the entry's number, as REG_DWORD
-  ModulePath,   // full path of Tessivar.dll as loaded
-  ModuleFolder, // the folder holding Tessivar.dll, with a trailing backslash
+  Text,          // the entry's text
+  Number,        // the entry's number, as REG_DWORD
+  ModulePath,    // full path of Tessivar.dll as loaded
+  ModuleFolder,  // the folder holding Tessivar.dll, with a trailing backslash
 };
 
 // One registry value that registering the add-in writes, below HKEY_CURRENT_USER. The one list
@@ -25,7 +25,7 @@ enum class RegistrationData {
 // cannot differ.
 struct RegistrationEntry {
   std::string_view key;
-  std::string_view name; // empty: the key's default value
+  std::string_view name;  // empty: the key's default value
   RegistrationData data;
   std::string_view text;
   std::uint32_t number;
@@ -40,4 +40,4 @@ std::span<const RegistrationEntry> RegistrationEntries(ModuleBitness bitness);
 // The keys unregistering deletes with everything below them; together they hold every entry.
 std::span<const std::string_view> RegistrationKeys();
 
-} // namespace quillmere
+}  // namespace quillmere

@@ -43,15 +43,9 @@ void WriteEntry(const RegistrationEntry& entry, const std::wstring& modulePath, 
                           KEY_SET_VALUE, nullptr, key.put(), nullptr));
   const std::wstring name = Wide(entry.name);
   switch (entry.data) {
-    case RegistrationData::Text:
-      WriteText(key.get(), name, Wide(entry.text));
-      break;
-    case RegistrationData::ModulePath:
-      WriteText(key.get(), name, modulePath);
-      break;
-    case RegistrationData::ModuleFolder:
-      WriteText(key.get(), name, moduleFolder);
-      break;
+    case RegistrationData::Text: WriteText(key.get(), name, Wide(entry.text)); break;
+    case RegistrationData::ModulePath: WriteText(key.get(), name, modulePath); break;
+    case RegistrationData::ModuleFolder: WriteText(key.get(), name, moduleFolder); break;
     case RegistrationData::Number: {
       const DWORD number = entry.number;
       Check(::RegSetValueExW(key.get(), name.empty() ? nullptr : name.c_str(), 0, REG_DWORD,
@@ -76,8 +70,8 @@ void DeleteIfEmpty(const std::wstring& path) {
   Check(status);
   DWORD subkeys = 0;
   DWORD values = 0;
-  Check(::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
-                           nullptr, nullptr, nullptr));
+  Check(::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr,
+                           nullptr, nullptr));
   key.reset();
   if (subkeys != 0 || values != 0) return;
   status = ::RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());

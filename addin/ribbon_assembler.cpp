@@ -34,8 +34,7 @@ std::string StoredText(const SettingsStore& settings, std::string_view key, int 
     return GetSetting(settings, key, defaultValue);
   } catch (const SettingsStoreError& error) {
     throw AssemblyError(AssemblyError::Reason::StoreFailed,
-                        "setting \"" + std::string(key) + "\" cannot be read: " + error.what(),
-                        std::string(key));
+                        "setting \"" + std::string(key) + "\" cannot be read: " + error.what(), std::string(key));
   }
 }
 
@@ -53,15 +52,14 @@ std::string HostName(const HostApplication* host) {
     return host->Name();
   } catch (const HostError& error) {
     throw AssemblyError(AssemblyError::Reason::HostFailed,
-                        std::string("the host application did not answer its Name: ") + error.what(), {},
-                        {}, error.Status());
+                        std::string("the host application did not answer its Name: ") + error.what(), {}, {},
+                        error.Status());
   }
 }
 
 }  // namespace
 
-std::int32_t RibbonAssembler::ReadWholeNumber(const SettingsStore& settings, std::string_view key,
-                                              int defaultValue) {
+std::int32_t RibbonAssembler::ReadWholeNumber(const SettingsStore& settings, std::string_view key, int defaultValue) {
   std::string text = StoredText(settings, key, defaultValue);
   auto value = ToInt32(text);
   if (!value) ThrowNotANumber(key, text);
@@ -87,10 +85,10 @@ void RibbonAssembler::AppendTabs(const SettingsStore& settings) {
   for (const BuiltInTab& tab : kBuiltInTabs) {
     double next = std::nearbyint(static_cast<double>(sum) + ReadDouble(settings, tab.key));
     if (!(next >= std::numeric_limits<std::int32_t>::min() && next <= std::numeric_limits<std::int32_t>::max())) {
-      throw AssemblyError(AssemblyError::Reason::Overflow,
-                          "the hidden-tab settings add up past the whole-number range at \"" +
-                              std::string(tab.key) + "\"",
-                          std::string(tab.key));
+      throw AssemblyError(
+          AssemblyError::Reason::Overflow,
+          "the hidden-tab settings add up past the whole-number range at \"" + std::string(tab.key) + "\"",
+          std::string(tab.key));
     }
     sum = static_cast<std::int32_t>(next);
   }

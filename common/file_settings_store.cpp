@@ -78,8 +78,7 @@ FileSettingsStore FileSettingsStore::ForCurrentUser() {
   } else {
     config = ".config";
   }
-  return FileSettingsStore(config / std::string(kSettingsApplication) /
-                           (std::string(kSettingsSection) + ".conf"));
+  return FileSettingsStore(config / std::string(kSettingsApplication) / (std::string(kSettingsSection) + ".conf"));
 }
 
 std::optional<std::string> FileSettingsStore::Read(std::string_view key) const {

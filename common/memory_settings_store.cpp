@@ -2,8 +2,7 @@
 
 namespace quillmere {
 
-MemorySettingsStore::MemorySettingsStore(
-    std::initializer_list<std::pair<const std::string, std::string>> values) {
+MemorySettingsStore::MemorySettingsStore(std::initializer_list<std::pair<const std::string, std::string>> values) {
   for (const auto& [key, value] : values) Write(key, value);
 }
 

@@ -8,8 +8,6 @@ std::wstring ParentFolder(std::wstring_view filePath) {
   return std::wstring(filePath.substr(0, separator));
 }
 
-std::wstring HandCursorPath(std::wstring_view programFolder) {
-  return std::wstring(programFolder) + L"\\HAND-M.CUR";
-}
+std::wstring HandCursorPath(std::wstring_view programFolder) { return std::wstring(programFolder) + L"\\HAND-M.CUR"; }
 
 }  // namespace quillmere

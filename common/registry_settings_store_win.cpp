@@ -22,8 +22,8 @@ std::string ToUtf8(std::wstring_view text) {
 }
 
 [[noreturn]] void ThrowWin32(std::string_view action, std::string_view key, LSTATUS status) {
-  throw SettingsStoreError(std::string(action) + " setting \"" + std::string(key) +
-                           "\" failed (Windows error " + std::to_string(status) + ")");
+  throw SettingsStoreError(std::string(action) + " setting \"" + std::string(key) + "\" failed (Windows error " +
+                           std::to_string(status) + ")");
 }
 
 // A REG_SZ may or may not carry its terminator, and may carry junk after it: text ends at the
@@ -37,11 +37,9 @@ std::wstring TextOf(const std::vector<BYTE>& data) {
 
 }  // namespace
 
-RegistrySettingsStore::RegistrySettingsStore()
-    : RegistrySettingsStore(kSettingsApplication, kSettingsSection) {}
+RegistrySettingsStore::RegistrySettingsStore() : RegistrySettingsStore(kSettingsApplication, kSettingsSection) {}
 
-RegistrySettingsStore::RegistrySettingsStore(std::string_view application, std::string_view section,
-                                             HKEY root)
+RegistrySettingsStore::RegistrySettingsStore(std::string_view application, std::string_view section, HKEY root)
     : root_(root),
       keyPath_(std::wstring(kSettingsRoot) + ToWide(application, "application name") + L"\\" +
                ToWide(section, "section name")) {}
@@ -72,8 +70,7 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view key) con
 
   switch (type) {
     case REG_SZ:
-    case REG_EXPAND_SZ:
-      return ToUtf8(TextOf(data));
+    case REG_EXPAND_SZ: return ToUtf8(TextOf(data));
     case REG_DWORD:
       if (data.size() != sizeof(DWORD)) break;
       {
@@ -81,8 +78,7 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view key) con
         std::memcpy(&number, data.data(), sizeof number);
         return std::to_string(number);
       }
-    default:
-      break;
+    default: break;
   }
   throw SettingsStoreError("setting \"" + std::string(key) + "\" has registry type " + std::to_string(type) +
                            ", not text");
@@ -100,8 +96,7 @@ void RegistrySettingsStore::Write(std::string_view key, std::string_view value) 
                                      nullptr, section.put(), nullptr);
   if (status != ERROR_SUCCESS) ThrowWin32("creating the section to write", key, status);
   const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-  status = ::RegSetValueExW(section.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                            bytes);
+  status = ::RegSetValueExW(section.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
   if (status != ERROR_SUCCESS) ThrowWin32("writing", key, status);
 }
 

@@ -21,8 +21,7 @@ class RegistrySettingsStore final : public SettingsStore {
   // The product's own store under the current user.
   RegistrySettingsStore();
   // Another application and section; the root is for tests that must not touch HKCU.
-  RegistrySettingsStore(std::string_view application, std::string_view section,
-                        HKEY root = HKEY_CURRENT_USER);
+  RegistrySettingsStore(std::string_view application, std::string_view section, HKEY root = HKEY_CURRENT_USER);
 
   std::optional<std::string> Read(std::string_view key) const override;
   void Write(std::string_view key, std::string_view value) override;

@@ -13,7 +13,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // A decimal number split into its parts: value = sign * 0.digits * 10^pointPosition.
 struct DecimalText {
   bool negative = false;
-  std::string digits;          // significant digits, no leading zeros ("" for zero)
+  std::string digits;           // significant digits, no leading zeros ("" for zero)
   long long pointPosition = 0;  // where the decimal point stands relative to digits
   std::string_view number;      // the text without blanks, for the double conversion
 };

@@ -14,17 +14,14 @@ std::string GetSetting(const SettingsStore& store, std::string_view key, int def
   return std::to_string(defaultValue);
 }
 
-void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value) {
-  store.Write(key, value);
-}
+void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value) { store.Write(key, value); }
 
 bool KeysEqual(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) { return FoldCase(x) == FoldCase(y); });
 }
 
 bool KeyLess(std::string_view a, std::string_view b) {
-  return std::ranges::lexicographical_compare(
-      a, b, [](char x, char y) { return FoldCase(x) < FoldCase(y); });
+  return std::ranges::lexicographical_compare(a, b, [](char x, char y) { return FoldCase(x) < FoldCase(y); });
 }
 
 }  // namespace quillmere

@@ -14,8 +14,9 @@ inline constexpr std::string_view kSettingsSection = "Quillmere";
 
 // The thirteen keys, in the order of the control panel's check boxes (box index = position).
 inline constexpr std::array<std::string_view, 13> kBoxKeys = {
-    "Classic", "Left",   "All",        "Home",      "Insert",             "Design", "Animations",
-    "View",    "Review", "Slide Show", "Developer", "Hide built-in Tabs", "Format",
+    "Classic",    "Left", "All",    "Home",       "Insert",    "Design",
+    "Animations", "View", "Review", "Slide Show", "Developer", "Hide built-in Tabs",
+    "Format",
 };
 
 // The store could not carry out a read or write (an absent key is not an error).

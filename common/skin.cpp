@@ -7,16 +7,12 @@ bool TakesSkinColor(ControlKind kind) {
     case ControlKind::Label:
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
-    case ControlKind::Frame:
-      return true;
-    default:
-      return false;
+    case ControlKind::Frame: return true;
+    default: return false;
   }
 }
 
-std::wstring SkinFilePath(std::wstring_view programFolder) {
-  return std::wstring(programFolder) + L"\\x\\o.cjs";
-}
+std::wstring SkinFilePath(std::wstring_view programFolder) { return std::wstring(programFolder) + L"\\x\\o.cjs"; }
 
 bool ApplySkinRules(SkinnableWindow& window, bool skinFilePresent) {
   if (!skinFilePresent) return false;

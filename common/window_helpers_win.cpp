@@ -75,8 +75,8 @@ bool FileExists(const std::wstring& path) noexcept {
 UniqueHKey CreateRegistryKey(const std::wstring& subKey, HKEY root) noexcept {
   UniqueHKey key;
   DWORD disposition = 0;
-  if (::RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                        key.put(), &disposition) != ERROR_SUCCESS) {
+  if (::RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key.put(),
+                        &disposition) != ERROR_SUCCESS) {
     key.release();  // the slot may hold garbage after a failure; it is not ours to close
   }
   return key;

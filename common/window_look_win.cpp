@@ -46,8 +46,8 @@ UniqueIcon LoadProductIcon(HMODULE module, WPARAM which) noexcept {
   const bool big = which == ICON_BIG;
   const int width = ::GetSystemMetrics(big ? SM_CXICON : SM_CXSMICON);
   const int height = ::GetSystemMetrics(big ? SM_CYICON : SM_CYSMICON);
-  return UniqueIcon(static_cast<HICON>(
-      ::LoadImageW(module, MAKEINTRESOURCEW(kProductIconId), IMAGE_ICON, width, height, 0)));
+  return UniqueIcon(
+      static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(kProductIconId), IMAGE_ICON, width, height, 0)));
 }
 
 ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexcept {
@@ -57,23 +57,18 @@ ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexc
       case BS_CHECKBOX:
       case BS_AUTOCHECKBOX:
       case BS_3STATE:
-      case BS_AUTO3STATE:
-        return ControlKind::CheckBox;
+      case BS_AUTO3STATE: return ControlKind::CheckBox;
       case BS_RADIOBUTTON:
-      case BS_AUTORADIOBUTTON:
-        return ControlKind::OptionButton;
-      case BS_GROUPBOX:
-        return ControlKind::Frame;
-      default:
-        return ControlKind::PushButton;
+      case BS_AUTORADIOBUTTON: return ControlKind::OptionButton;
+      case BS_GROUPBOX: return ControlKind::Frame;
+      default: return ControlKind::PushButton;
     }
   }
   if (is(L"Static")) {
     switch (style & SS_TYPEMASK) {
       case SS_ICON:
       case SS_BITMAP:
-      case SS_ENHMETAFILE:
-        return ControlKind::Picture;
+      case SS_ENHMETAFILE: return ControlKind::Picture;
       case SS_BLACKRECT:
       case SS_GRAYRECT:
       case SS_WHITERECT:
@@ -82,10 +77,8 @@ ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexc
       case SS_WHITEFRAME:
       case SS_ETCHEDHORZ:
       case SS_ETCHEDVERT:
-      case SS_ETCHEDFRAME:
-        return ControlKind::Line;
-      default:
-        return ControlKind::Label;
+      case SS_ETCHEDFRAME: return ControlKind::Line;
+      default: return ControlKind::Label;
     }
   }
   if (is(L"SysTabControl32")) return ControlKind::TabControl;

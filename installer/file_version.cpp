@@ -14,7 +14,7 @@ std::uint32_t ReadLe32(std::span<const std::byte> bytes, std::size_t at) {
   return value;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<std::string> FileVersionOf(std::span<const std::byte> image) {
   if (image.size() < 2 || image[0] != std::byte{'M'} || image[1] != std::byte{'Z'}) return std::nullopt;
@@ -30,4 +30,4 @@ std::optional<std::string> FileVersionOf(std::span<const std::byte> image) {
   return std::nullopt;
 }
 
-} // namespace quillmere
+}  // namespace quillmere

@@ -12,4 +12,4 @@ namespace quillmere {
 // Installer compares versions rather than dates when it replaces a file.
 std::optional<std::string> FileVersionOf(std::span<const std::byte> image);
 
-} // namespace quillmere
+}  // namespace quillmere

@@ -12,4 +12,4 @@ namespace quillmere {
 // the module's path and folder taken from where the package puts Tessivar.dll.
 std::vector<InstallerRegistryValue> InstallerValuesFor(std::span<const RegistrationEntry> entries);
 
-} // namespace quillmere
+}  // namespace quillmere

@@ -9,9 +9,9 @@ namespace quillmere {
 
 // Where a registry value's data comes from once the package is installed.
 enum class InstallerValueSource {
-  Literal,       // the text or number as given
-  LibraryPath,   // full path of the installed Tessivar.dll
-  LibraryFolder, // the installed program folder, with a trailing backslash
+  Literal,        // the text or number as given
+  LibraryPath,    // full path of the installed Tessivar.dll
+  LibraryFolder,  // the installed program folder, with a trailing backslash
 };
 
 enum class InstallerValueKind { String, Dword };
@@ -20,7 +20,7 @@ enum class InstallerValueKind { String, Dword };
 // the install root: below HKEY_CURRENT_USER for one user, HKEY_LOCAL_MACHINE for all users.
 struct InstallerRegistryValue {
   std::string key;
-  std::string name; // empty: the key's default value
+  std::string name;  // empty: the key's default value
   InstallerValueKind kind = InstallerValueKind::String;
   InstallerValueSource source = InstallerValueSource::Literal;
   std::string text;
@@ -39,4 +39,4 @@ std::string EscapeFormatted(std::string_view text);
 std::string WixRegistryInclude(std::span<const InstallerRegistryValue> values, std::string_view libraryFileId,
                                std::string_view folderId);
 
-} // namespace quillmere
+}  // namespace quillmere

@@ -33,7 +33,7 @@ int PrintFileVersion(const char* path) {
   return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace quillmere;

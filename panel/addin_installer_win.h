@@ -17,8 +17,7 @@ inline constexpr DWORD kRegistrationWaitMilliseconds = 8000;
 // step. Every failure is ignored: the user gets PowerPoint either way.
 class WindowsAddInInstaller final : public AddInInstaller {
  public:
-  explicit WindowsAddInInstaller(std::wstring programFolder,
-                                 DWORD waitMilliseconds = kRegistrationWaitMilliseconds);
+  explicit WindowsAddInInstaller(std::wstring programFolder, DWORD waitMilliseconds = kRegistrationWaitMilliseconds);
 
   void Install() override;
   void Uninstall() override;

@@ -51,9 +51,7 @@ void ControlPanel::RestoreBox(int index) {
   boxes_.Set(index, BoxStateFromStored(index, stored));
 }
 
-void ControlPanel::SaveBox(int index) {
-  SaveSetting(store_, kBoxKeys.at(index), boxes_.IsChecked(index) ? "1" : "0");
-}
+void ControlPanel::SaveBox(int index) { SaveSetting(store_, kBoxKeys.at(index), boxes_.IsChecked(index) ? "1" : "0"); }
 
 void ControlPanel::Initialize() {
   const auto handler = kInitializeHandler;

@@ -10,8 +10,8 @@ std::string ErrorMessageText(std::string_view description, std::string_view hand
   constexpr std::string_view kRequest = "\r\rPlease email screenshot of this message to ";
   const std::string number = std::to_string(step);
   std::string text;
-  text.reserve(description.size() + kLocation.size() + handler.size() + kLine.size() + number.size() +
-               kRequest.size() + 32);
+  text.reserve(description.size() + kLocation.size() + handler.size() + kLine.size() + number.size() + kRequest.size() +
+               32);
   text.append(description).append(kLocation).append(handler).append(kLine).append(number).append(kRequest);
   // The address is plain ASCII.
   for (const wchar_t* c = kSupportEmail; *c != L'\0'; ++c) text.push_back(static_cast<char>(*c));

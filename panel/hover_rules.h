@@ -16,16 +16,12 @@ struct HoverEffect {
 constexpr HoverEffect HoverEffectFor(HoverTarget target) {
   switch (target) {
     case HoverTarget::Box:
-    case HoverTarget::Button:
-      return {true, LinkUnderline::Keep};
-    case HoverTarget::Link:
-      return {true, LinkUnderline::On};
+    case HoverTarget::Button: return {true, LinkUnderline::Keep};
+    case HoverTarget::Link: return {true, LinkUnderline::On};
     case HoverTarget::WindowBackground:
-    case HoverTarget::PowerPointFrame:
-      return {false, LinkUnderline::Off};
+    case HoverTarget::PowerPointFrame: return {false, LinkUnderline::Off};
     case HoverTarget::AboutFrame:
-    case HoverTarget::Other:
-      break;
+    case HoverTarget::Other: break;
   }
   return {false, LinkUnderline::Keep};
 }

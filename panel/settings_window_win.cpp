@@ -49,7 +49,8 @@ int SettingsWindow::Run(int showCommand) {
   panel_.Load();
   if (!window_) return 0;  // a set-up step may have closed it
   ::ShowWindow(window_, showCommand);
-  // cppcheck-suppress nullPointerRedundantCheck ; checked above; the loop checks again because a dispatched message may close it
+  // cppcheck-suppress nullPointerRedundantCheck ; checked above; the loop checks again because a dispatched message may
+  // close it
   ::UpdateWindow(window_);
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -75,9 +76,9 @@ bool SettingsWindow::Create() {
   dpi_ = WindowDpi(nullptr);
   RECT frame = {0, 0, Pixels(layout::kClientWidth), Pixels(layout::kClientHeight)};
   ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  window_ = ::CreateWindowExW(exStyle, control_id::kSettingsWindowClass, kProductName, style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                              instance_, this);
+  window_ =
+      ::CreateWindowExW(exStyle, control_id::kSettingsWindowClass, kProductName, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_, this);
   if (!window_) return false;
   CreateControls();
   return true;
@@ -86,9 +87,9 @@ bool SettingsWindow::Create() {
 HWND SettingsWindow::AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
                                 const TwipsRect& rect, int id, HFONT font) {
   const PixelRect pixels = TwipsToPixels(rect, dpi_);
-  HWND control = ::CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
-                                   pixels.width, pixels.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  HWND control =
+      ::CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top, pixels.width,
+                        pixels.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
   if (control && font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
 }
@@ -135,8 +136,8 @@ void SettingsWindow::CreateControls() {
 
   titleLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout::kTitleLabel, control_id::kTitleLabel,
                            titleFont_.get());
-  versionLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout::kVersionLabel,
-                             control_id::kVersionLabel, versionFont_.get());
+  versionLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout::kVersionLabel, control_id::kVersionLabel,
+                             versionFont_.get());
   AddControl(aboutFrame_, L"Static", L"Website: ", SS_LEFT, layout::kWebsiteCaption, control_id::kWebsiteCaption,
              versionFont_.get());
   link_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout::kWebsiteLink,
@@ -218,9 +219,7 @@ LRESULT CALLBACK SettingsWindow::s_WindowProc(HWND window, UINT message, WPARAM 
 
 LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) OnTabChanged();
@@ -249,8 +248,7 @@ LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : boxes_[kClassicBox]);
       }
       return 0;
-    case DM_GETDEFID:
-      return MAKELRESULT(control_id::kOkButton, DC_HASDEFID);
+    case DM_GETDEFID: return MAKELRESULT(control_id::kOkButton, DC_HASDEFID);
     case WM_CLOSE:
       // The close box ends the program without saving, like Cancel.
       ::DestroyWindow(window_);
@@ -359,20 +357,12 @@ LRESULT SettingsWindow::FrameProc(HWND frame, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return ::SendMessageW(window_, message, wParam, lParam);
-    case WM_SETCURSOR:
-      return ::SendMessageW(window_, message, wParam, lParam);
-    case WM_NCHITTEST:
-      return HTCLIENT;  // a group box is see-through for the mouse; a frame is not
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      PaintFrame(frame);
-      return 0;
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(frame, &SettingsWindow::s_FrameProc, kFrameSubclassId);
-      break;
+    case WM_CTLCOLORBTN: return ::SendMessageW(window_, message, wParam, lParam);
+    case WM_SETCURSOR: return ::SendMessageW(window_, message, wParam, lParam);
+    case WM_NCHITTEST: return HTCLIENT;  // a group box is see-through for the mouse; a frame is not
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: PaintFrame(frame); return 0;
+    case WM_NCDESTROY: ::RemoveWindowSubclass(frame, &SettingsWindow::s_FrameProc, kFrameSubclassId); break;
   }
   return ::DefSubclassProc(frame, message, wParam, lParam);
 }

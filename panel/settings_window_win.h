@@ -49,8 +49,8 @@ class SettingsWindow final : public PanelWindow {
 
   bool Create();
   void CreateControls();
-  HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
-                  const TwipsRect& rect, int id, HFONT font);
+  HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& rect,
+                  int id, HFONT font);
   void OnCommand(int id, int code);
   void OnTabChanged();
   bool SwitchTabByKey(const MSG& message);

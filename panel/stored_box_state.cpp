@@ -19,11 +19,9 @@ bool BoxStateFromStored(int index, std::string_view text) {
   const auto value = ToInt16(text);
   if (!value) {
     if (ToDouble(text)) {
-      throw StepFailure("Overflow: " + Quoted(key) + " holds " + Quoted(text) +
-                        ", beyond the range of a box state");
+      throw StepFailure("Overflow: " + Quoted(key) + " holds " + Quoted(text) + ", beyond the range of a box state");
     }
-    throw StepFailure("Type mismatch: " + Quoted(key) + " holds " + Quoted(text) +
-                      ", which is not a number");
+    throw StepFailure("Type mismatch: " + Quoted(key) + " holds " + Quoted(text) + ", which is not a number");
   }
   if (index == kClassicBox) return *value != 0;
   // The add-in reads the tab keys as doubles: "1.4" rounds to 1 here but is not 1 there.
@@ -31,8 +29,6 @@ bool BoxStateFromStored(int index, std::string_view text) {
   return *value == 1;
 }
 
-int StoredBoxDefault(int index) {
-  return index == kClassicBox || index == kLeftBox || index == kAllBox ? 1 : 0;
-}
+int StoredBoxDefault(int index) { return index == kClassicBox || index == kLeftBox || index == kAllBox ? 1 : 0; }
 
 }  // namespace quillmere

@@ -8,9 +8,9 @@ namespace quillmere::catalogue {
 
 // One row of the Classic tab's fixed content; each row becomes exactly one emitter call.
 enum class RowKind : std::uint8_t {
-  OpenRow,       // <box id="{id}" boxStyle="horizontal">
-  CloseRow,      // </box>
-  OpenGroup,     // a buttonGroup with the next group id
+  OpenRow,    // <box id="{id}" boxStyle="horizontal">
+  CloseRow,   // </box>
+  OpenGroup,  // a buttonGroup with the next group id
   CloseGroup,
   ToolButton,    // icon-only control: idMso, screentip, imageMso
   ComboBox,      // idMso
@@ -61,8 +61,8 @@ constexpr CatalogueRow Gallery(std::string_view idMso, std::string_view label) {
   return {RowKind::Gallery, idMso, label};
 }
 constexpr CatalogueRow Separator() { return {RowKind::Separator}; }
-constexpr CatalogueRow CustomButton(std::string_view id, std::string_view label,
-                                    std::string_view screentip, std::string_view onAction) {
+constexpr CatalogueRow CustomButton(std::string_view id, std::string_view label, std::string_view screentip,
+                                    std::string_view onAction) {
   return {RowKind::CustomButton, id, label, {}, screentip, onAction};
 }
 

@@ -124,12 +124,21 @@ RowTotals TotalsOf(std::span<const CatalogueRow> rows) {
   int groupDepth = 0, menuDepth = 0;
   for (const CatalogueRow& row : rows) {
     switch (row.kind) {
-      case RowKind::OpenGroup: ++totals.groups; ++groupDepth; break;
+      case RowKind::OpenGroup:
+        ++totals.groups;
+        ++groupDepth;
+        break;
       case RowKind::CloseGroup: --groupDepth; break;
-      case RowKind::Spacer: ++totals.spacers; totals.spacerLabels += std::string(row.label) + "|"; break;
+      case RowKind::Spacer:
+        ++totals.spacers;
+        totals.spacerLabels += std::string(row.label) + "|";
+        break;
       case RowKind::ToolButton: ++totals.toolButtons; break;
       case RowKind::ComboBox: ++totals.comboBoxes; break;
-      case RowKind::OpenMenu: ++totals.menus; ++menuDepth; break;
+      case RowKind::OpenMenu:
+        ++totals.menus;
+        ++menuDepth;
+        break;
       case RowKind::CloseMenu: --menuDepth; break;
       case RowKind::Command: ++totals.menuItems; break;
       default: break;

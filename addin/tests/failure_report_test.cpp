@@ -30,7 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
     Reasons, FailureReportTest,
     testing::Values(
         ReportCase{"not_connected", AssemblyError(Reason::NoHost, "no host"), status::kUnexpected},
-        ReportCase{"host_status_passed_on", AssemblyError(Reason::HostFailed, "no Name", {}, {}, static_cast<long>(static_cast<std::int32_t>(0x80020006))),
+        ReportCase{"host_status_passed_on",
+                   AssemblyError(Reason::HostFailed, "no Name", {}, {},
+                                 static_cast<long>(static_cast<std::int32_t>(0x80020006))),
                    static_cast<std::int32_t>(0x80020006)},
         ReportCase{"host_without_status", AssemblyError(Reason::HostFailed, "no Name"), status::kFail},
         // A success code from the host is no failure to pass on.

@@ -27,7 +27,7 @@ class ParsedRibbon {
   std::vector<std::string> Select(const std::string& xpath) const {
     if (!document_) throw std::logic_error("document is not well-formed");
     std::unique_ptr<xmlXPathContext, decltype(&xmlXPathFreeContext)> context(xmlXPathNewContext(document_.get()),
-                                                                            xmlXPathFreeContext);
+                                                                             xmlXPathFreeContext);
     xmlXPathRegisterNs(context.get(), BAD_CAST "r", BAD_CAST "http://schemas.microsoft.com/office/2006/01/customui");
     std::unique_ptr<xmlXPathObject, decltype(&xmlXPathFreeObject)> result(
         xmlXPathEvalExpression(BAD_CAST xpath.c_str(), context.get()), xmlXPathFreeObject);

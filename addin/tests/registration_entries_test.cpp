@@ -18,12 +18,12 @@ struct BitnessCase {
 void PrintTo(const BitnessCase& c, std::ostream* os) { *os << c.platform; }
 
 class RegistrationTable : public testing::TestWithParam<BitnessCase> {
-protected:
+ protected:
   std::span<const RegistrationEntry> entries = RegistrationEntries(GetParam().bitness);
 
   const RegistrationEntry* Find(std::string_view key, std::string_view name = "") const {
-    const auto it = std::find_if(entries.begin(), entries.end(),
-                                 [&](const auto& e) { return e.key == key && e.name == name; });
+    const auto it =
+        std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.key == key && e.name == name; });
     return it == entries.end() ? nullptr : &*it;
   }
 };
@@ -38,8 +38,8 @@ TEST_P(RegistrationTable, EachValueIsWrittenOnce) {
 TEST_P(RegistrationTable, EveryValueLiesBelowAKeyThatUnregisteringDeletes) {
   for (const auto& entry : entries) {
     const bool covered = std::any_of(RegistrationKeys().begin(), RegistrationKeys().end(), [&](std::string_view key) {
-      return entry.key == key || (entry.key.size() > key.size() && entry.key.substr(0, key.size()) == key &&
-                                  entry.key[key.size()] == '\\');
+      return entry.key == key ||
+             (entry.key.size() > key.size() && entry.key.substr(0, key.size()) == key && entry.key[key.size()] == '\\');
     });
     EXPECT_TRUE(covered) << entry.key;
   }
@@ -83,5 +83,5 @@ INSTANTIATE_TEST_SUITE_P(Builds, RegistrationTable,
                                          BitnessCase{ModuleBitness::Bits64, "win64"}),
                          [](const auto& info) { return std::string(info.param.platform); });
 
-} // namespace
-} // namespace quillmere
+}  // namespace
+}  // namespace quillmere

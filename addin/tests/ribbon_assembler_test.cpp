@@ -53,24 +53,35 @@ const std::vector<Settings> kVariants = {
     {{"Left", "0"}},
     {{"Left", "0"}, {"All", "0"}},
     {{"Hide built-in Tabs", "1"}, {"Home", "1"}, {"Review", "1"}, {"Format", "1"}},
-    {{"Hide built-in Tabs", "1"}, {"Home", "1"}, {"Insert", "1"}, {"Design", "1"}, {"Animations", "1"},
-     {"Slide Show", "1"}, {"Review", "1"}, {"View", "1"}, {"Developer", "1"}, {"Format", "1"}},
+    {{"Hide built-in Tabs", "1"},
+     {"Home", "1"},
+     {"Insert", "1"},
+     {"Design", "1"},
+     {"Animations", "1"},
+     {"Slide Show", "1"},
+     {"Review", "1"},
+     {"View", "1"},
+     {"Developer", "1"},
+     {"Format", "1"}},
     {{"Classic", "2"}, {"Left", "5"}, {"All", "-1"}, {"Hide built-in Tabs", "1"}, {"Home", "9"}},
 };
 
 TEST(RibbonDocumentTest, DefaultDocumentHasTheDocumentedFrame) {
   const std::string document = Assemble({});
-  EXPECT_TRUE(document.starts_with(std::string(kRoot) +
-                                   R"(<ribbon><tabs><tab id="Menus" label="Classic" insertBeforeMso="TabHome">)"
-                                   R"(<group id="ToolsPanel" label="Tools panel"><box id="boxNew1" boxStyle="horizontal">)"
-                                   R"(<menu id="BR32341" label="All" tag = "BR32341"><menu id="BR32342" label="File" tag = "BR32342">)"
-                                   R"(<control idMso="FileNew" label="New"/>)"));
+  EXPECT_TRUE(document.starts_with(
+      std::string(kRoot) +
+      R"(<ribbon><tabs><tab id="Menus" label="Classic" insertBeforeMso="TabHome">)"
+      R"(<group id="ToolsPanel" label="Tools panel"><box id="boxNew1" boxStyle="horizontal">)"
+      R"(<menu id="BR32341" label="All" tag = "BR32341"><menu id="BR32342" label="File" tag = "BR32342">)"
+      R"(<control idMso="FileNew" label="New"/>)"));
   EXPECT_TRUE(document.ends_with(R"(<control idMso="ShapeEffectsMenu" showLabel="false"/></buttonGroup>)" +
                                  std::string(kClose)));
   // The "All" copy closes, then the wide spacer, then the bar's File menu.
-  EXPECT_NE(document.find(R"(<button id="Alld242242" label="About Quillmere" onAction="ShowAbout0"/></menu></menu>)"
-                          R"(<button id="sep001" label="  " enabled="false"/><menu id="BR323419" label="File" tag = "BR323419">)"),
-            std::string::npos);
+  EXPECT_NE(
+      document.find(
+          R"(<button id="Alld242242" label="About Quillmere" onAction="ShowAbout0"/></menu></menu>)"
+          R"(<button id="sep001" label="  " enabled="false"/><menu id="BR323419" label="File" tag = "BR323419">)"),
+      std::string::npos);
   // No line breaks or indentation anywhere.
   EXPECT_EQ(document.find_first_of("\r\n\t"), std::string::npos);
   EXPECT_EQ(document.find("> <"), std::string::npos);
@@ -158,9 +169,9 @@ TEST_P(HiddenTabsTest, WritesTheRibbonOpeningForTheStoredTabs) {
   EXPECT_EQ(document.substr(kRoot.size(), classicTab - kRoot.size()), GetParam().expectedTabs);
 }
 
-const Settings kAllNineTabs = {{"Home", "1"},   {"Insert", "1"},     {"Design", "1"},
+const Settings kAllNineTabs = {{"Home", "1"},       {"Insert", "1"},     {"Design", "1"},
                                {"Animations", "1"}, {"Slide Show", "1"}, {"Review", "1"},
-                               {"View", "1"},   {"Developer", "1"},  {"Format", "1"}};
+                               {"View", "1"},       {"Developer", "1"},  {"Format", "1"}};
 
 Settings With(Settings base, const Settings& more) {
   for (const auto& [key, value] : more) base[key] = value;
@@ -174,17 +185,20 @@ INSTANTIATE_TEST_SUITE_P(
         TabsCase{"HidingTwoIsNotOn", With(kAllNineTabs, {{"Hide built-in Tabs", "2"}}), "<ribbon><tabs>"},
         TabsCase{"AllNineStartFromScratch", With(kAllNineTabs, {{"Hide built-in Tabs", "1"}}),
                  R"(<ribbon startFromScratch="true"><tabs>)"},
-        TabsCase{"SumOfNineStartsFromScratch", {{"Hide built-in Tabs", "1"}, {"Home", "9"}},
+        TabsCase{"SumOfNineStartsFromScratch",
+                 {{"Hide built-in Tabs", "1"}, {"Home", "9"}},
                  R"(<ribbon startFromScratch="true"><tabs>)"},
         TabsCase{"SumRoundsAfterEachStep",  // 0.5 -> 0, then 8.5 -> 8, ... rounding ties to even
                  {{"Hide built-in Tabs", "1"}, {"Home", "0.5"}, {"Insert", "8.5"}, {"Design", "1"}},
                  R"(<ribbon startFromScratch="true"><tabs>)"},
-        TabsCase{"EightOfNineListedInTableOrder", With(With(kAllNineTabs, {{"Hide built-in Tabs", "1"}}), {{"Home", "0"}}),
+        TabsCase{"EightOfNineListedInTableOrder",
+                 With(With(kAllNineTabs, {{"Hide built-in Tabs", "1"}}), {{"Home", "0"}}),
                  R"(<ribbon><tabs><tab idMso="TabInsert" visible="false"/><tab idMso="TabDesign" visible="false"/>)"
                  R"(<tab idMso="TabAnimations" visible="false"/><tab idMso="TabSlideShow" visible="false"/>)"
                  R"(<tab idMso="TabReview" visible="false"/><tab idMso="TabView" visible="false"/>)"
                  R"(<tab idMso="TabDeveloper" visible="false"/><tab idMso="TabSlideMasterHome" visible="false"/>)"},
-        TabsCase{"FormatHidesTheSlideMasterTab", {{"Hide built-in Tabs", "1"}, {"Format", "1"}},
+        TabsCase{"FormatHidesTheSlideMasterTab",
+                 {{"Hide built-in Tabs", "1"}, {"Format", "1"}},
                  R"(<ribbon><tabs><tab idMso="TabSlideMasterHome" visible="false"/>)"},
         TabsCase{"OnlyExactlyOneHides",
                  {{"Hide built-in Tabs", "1.0"}, {"Home", "2"}, {"View", " 1.0 "}, {"Review", "0.9999"}},
@@ -208,14 +222,18 @@ TEST(RibbonDocumentTest, WithoutAllTheBarStartsTheRow) {
                           R"(<control idMso="FileNew" label="New"/><control idMso="FileOpen" label="Open"/>)"
                           R"(<control idMso="FileClose" label="Close"/><menuSeparator id="msep001d"/>)"),
             std::string::npos);
-  EXPECT_NE(document.find(R"(<control idMso="FileExit" label="Exit PowerPoint"/></menu><button id="sep001" label=" " enabled="false"/>)"
-                          R"(<menu id="BR32342" label="Edit" tag = "BR32342"><control idMso="Undo"/><control idMso="RedoOrRepeat"/>)"
-                          R"(<menuSeparator id="msep007d"/>)"),
-            std::string::npos);
-  EXPECT_NE(document.find(R"(<menuSeparator id="msep0034d"/><button id="d24224025" label="Uninstall Quillmere" )"
-                          R"(screentip="You can uninstall using this option." onAction="Uninstall0"/><menuSeparator id="msep0035d"/>)"
-                          R"(<button id="d242242" label="About Quillmere" onAction="ShowAbout0"/></menu></box>)"),
-            std::string::npos);
+  EXPECT_NE(
+      document.find(
+          R"(<control idMso="FileExit" label="Exit PowerPoint"/></menu><button id="sep001" label=" " enabled="false"/>)"
+          R"(<menu id="BR32342" label="Edit" tag = "BR32342"><control idMso="Undo"/><control idMso="RedoOrRepeat"/>)"
+          R"(<menuSeparator id="msep007d"/>)"),
+      std::string::npos);
+  EXPECT_NE(
+      document.find(
+          R"(<menuSeparator id="msep0034d"/><button id="d24224025" label="Uninstall Quillmere" )"
+          R"(screentip="You can uninstall using this option." onAction="Uninstall0"/><menuSeparator id="msep0035d"/>)"
+          R"(<button id="d242242" label="About Quillmere" onAction="ShowAbout0"/></menu></box>)"),
+      std::string::npos);
   EXPECT_EQ(document.find(R"(label="All")"), std::string::npos);
   EXPECT_EQ(document.find(R"(id="All)"), std::string::npos);
 }
@@ -253,7 +271,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         IdRangeCase{"AllOnMenus", {}, kRow1 + "//r:menu/@id", "BR3234", "", 1, 35},
         IdRangeCase{"AllOnCopyMenus", {}, kRow1 + "/r:menu[@label='All']//r:menu/@id", "BR3234", "", 2, 18},
-        IdRangeCase{"AllOnSeparatorsInCopy", {}, kRow1 + "/r:menu[@label='All']//r:menuSeparator/@id", "msep00", "d", 1, 35},
+        IdRangeCase{
+            "AllOnSeparatorsInCopy", {}, kRow1 + "/r:menu[@label='All']//r:menuSeparator/@id", "msep00", "d", 1, 35},
         IdRangeCase{"AllOnSeparators", {}, kRow1 + "//r:menuSeparator/@id", "msep00", "d", 1, 70},
         IdRangeCase{"AllOnSpacersOfRow1", {}, kRow1 + "/r:button/@id", "sep00", "", 1, 9},
         IdRangeCase{"AllOnStandardMenus", {}, kRow2 + "//r:menu/@id", "BR3234", "", 36, 37},
@@ -288,8 +307,8 @@ TEST(RibbonDocumentTest, EachPassWritesTheWholeCatalogue) {
   // Spacers between the bar's menus, one blank each, none after Help; two blanks after "All".
   EXPECT_EQ(ribbon.Select(kRow1 + "/*"),
             (std::vector<std::string>{"menu", "button", "menu", "button", "menu", "button", "menu", "button", "menu",
-                                      "button", "menu", "button", "menu", "button", "menu", "button", "menu",
-                                      "button", "menu"}));
+                                      "button", "menu", "button", "menu", "button", "menu", "button", "menu", "button",
+                                      "menu"}));
   EXPECT_EQ(ribbon.Select(kRow1 + "/r:button/@label"),
             (std::vector<std::string>{"  ", " ", " ", " ", " ", " ", " ", " ", " "}));
 }

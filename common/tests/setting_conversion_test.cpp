@@ -26,18 +26,17 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // what the control panel writes, and what people type
         WholeCase{"0", 0}, WholeCase{"1", 1}, WholeCase{"-1", -1}, WholeCase{"+1", 1}, WholeCase{" 1 ", 1},
-        WholeCase{"\t2\t", 2}, WholeCase{"007", 7}, WholeCase{"1.0", 1}, WholeCase{"1e0", 1},
-        WholeCase{"1E3", 1000}, WholeCase{"100e-2", 1}, WholeCase{".5e1", 5}, WholeCase{"1.", 1},
+        WholeCase{"\t2\t", 2}, WholeCase{"007", 7}, WholeCase{"1.0", 1}, WholeCase{"1e0", 1}, WholeCase{"1E3", 1000},
+        WholeCase{"100e-2", 1}, WholeCase{".5e1", 5}, WholeCase{"1.", 1},
         // fractions round to the nearest whole number, a tie to the even one
-        WholeCase{"0.5", 0}, WholeCase{"1.5", 2}, WholeCase{"2.5", 2}, WholeCase{"-2.5", -2},
-        WholeCase{"-3.5", -4}, WholeCase{"2.5000001", 3}, WholeCase{"2.4999999", 2}, WholeCase{"0.05", 0},
-        WholeCase{"1e-100000000", 0}, WholeCase{"-0.4", 0},
+        WholeCase{"0.5", 0}, WholeCase{"1.5", 2}, WholeCase{"2.5", 2}, WholeCase{"-2.5", -2}, WholeCase{"-3.5", -4},
+        WholeCase{"2.5000001", 3}, WholeCase{"2.4999999", 2}, WholeCase{"0.05", 0}, WholeCase{"1e-100000000", 0},
+        WholeCase{"-0.4", 0},
         // the edges of the 32-bit range
-        WholeCase{"2147483647", 2147483647}, WholeCase{"-2147483648", INT32_MIN},
-        WholeCase{"2147483647.4", 2147483647}, WholeCase{"2147483647.5", std::nullopt},
-        WholeCase{"2147483648", std::nullopt}, WholeCase{"-2147483649", std::nullopt},
-        WholeCase{"1e10", std::nullopt}, WholeCase{"1e99999999999", std::nullopt},
-        WholeCase{"99999999999999999999999", std::nullopt},
+        WholeCase{"2147483647", 2147483647}, WholeCase{"-2147483648", INT32_MIN}, WholeCase{"2147483647.4", 2147483647},
+        WholeCase{"2147483647.5", std::nullopt}, WholeCase{"2147483648", std::nullopt},
+        WholeCase{"-2147483649", std::nullopt}, WholeCase{"1e10", std::nullopt},
+        WholeCase{"1e99999999999", std::nullopt}, WholeCase{"99999999999999999999999", std::nullopt},
         // not numbers
         WholeCase{"", std::nullopt}, WholeCase{"   ", std::nullopt}, WholeCase{"abc", std::nullopt},
         WholeCase{"1a", std::nullopt}, WholeCase{"1 2", std::nullopt}, WholeCase{"--1", std::nullopt},
@@ -66,15 +65,14 @@ TEST_P(ToDoubleTest, ConvertsAsAUserWouldExpect) {
   EXPECT_EQ(ToDouble(GetParam().text), GetParam().expected) << "text: \"" << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StoredTexts, ToDoubleTest,
-    testing::Values(DoubleCase{"1", 1.0}, DoubleCase{" +1.0 ", 1.0}, DoubleCase{"0.5", 0.5},
-                    DoubleCase{"-2.25", -2.25}, DoubleCase{"9", 9.0}, DoubleCase{"1e2", 100.0},
-                    DoubleCase{".25", 0.25}, DoubleCase{"3.", 3.0}, DoubleCase{"1e-400", 0.0},
-                    DoubleCase{"1e400", std::nullopt}, DoubleCase{"", std::nullopt},
-                    DoubleCase{"one", std::nullopt}, DoubleCase{"1.0.0", std::nullopt},
-                    DoubleCase{"inf", std::nullopt}, DoubleCase{"nan", std::nullopt},
-                    DoubleCase{"0x1p3", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(StoredTexts, ToDoubleTest,
+                         testing::Values(DoubleCase{"1", 1.0}, DoubleCase{" +1.0 ", 1.0}, DoubleCase{"0.5", 0.5},
+                                         DoubleCase{"-2.25", -2.25}, DoubleCase{"9", 9.0}, DoubleCase{"1e2", 100.0},
+                                         DoubleCase{".25", 0.25}, DoubleCase{"3.", 3.0}, DoubleCase{"1e-400", 0.0},
+                                         DoubleCase{"1e400", std::nullopt}, DoubleCase{"", std::nullopt},
+                                         DoubleCase{"one", std::nullopt}, DoubleCase{"1.0.0", std::nullopt},
+                                         DoubleCase{"inf", std::nullopt}, DoubleCase{"nan", std::nullopt},
+                                         DoubleCase{"0x1p3", std::nullopt}));
 
 }  // namespace
 }  // namespace quillmere

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,12 @@
 namespace quillmere {
 namespace {
 
+// A parameterised test's name holds a "/", which would make a nested folder.
+std::string FlatName(std::string name) {
+  std::replace(name.begin(), name.end(), '/', '-');
+  return name;
+}
+
 // Both stores must behave alike; each test runs against each.
 class SettingsStoreTest : public testing::TestWithParam<std::string> {
  protected:
@@ -21,7 +28,7 @@ class SettingsStoreTest : public testing::TestWithParam<std::string> {
     } else {
       directory_ = std::filesystem::temp_directory_path() /
                    ("quillmere-store-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+                    FlatName(testing::UnitTest::GetInstance()->current_test_info()->name()));
       std::filesystem::remove_all(directory_);
       store_ = std::make_unique<FileSettingsStore>(directory_ / "Varnholt" / "Quillmere.conf");
     }

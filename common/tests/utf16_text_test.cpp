@@ -33,7 +33,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundTrip{"surrogate_pair", u"\U0001d11e\U0010ffff", "\xf0\x9d\x84\x9e\xf4\x8f\xbf\xbf"},
                     RoundTrip{"embedded_nul", std::u16string(u"a\0b", 3), std::string("a\0b", 3)},
                     RoundTrip{"lone_high_surrogate", u"1\xd800", "1\xed\xa0\x80"},
-                    RoundTrip{"lone_low_surrogate", u"\xdc00" u"1", "\xed\xb0\x80" "1"},
+                    RoundTrip{"lone_low_surrogate",
+                              u"\xdc00"
+                              u"1",
+                              "\xed\xb0\x80"
+                              "1"},
                     RoundTrip{"low_then_high", u"\xdc00\xd800", "\xed\xb0\x80\xed\xa0\x80"},
                     RoundTrip{"high_at_end_after_pair", u"\U0001d11e\xdbff", "\xf0\x9d\x84\x9e\xed\xaf\xbf"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -58,7 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"overlong_three_byte", "\xe0\x80\xaf"},
                     Malformed{"overlong_four_byte", "\xf0\x80\x80\xaf"},
                     Malformed{"beyond_unicode", "\xf4\x90\x80\x80"}, Malformed{"invalid_lead", "\xff"},
-                    Malformed{"lead_without_continuation", "\xe2" "1" "\xa6"},
+                    Malformed{"lead_without_continuation",
+                              "\xe2"
+                              "1"
+                              "\xa6"},
                     // A pair split into two three-byte halves is not what Utf16ToUtf8 writes.
                     Malformed{"split_surrogate_pair", "\xed\xa0\x80\xed\xb0\x80"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -18,14 +18,15 @@ TEST_P(TwipsToPixelsTest, RoundsToTheNearestPixel) {
   EXPECT_EQ(TwipsToPixels(GetParam().twips, GetParam().dpi), GetParam().pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Measures, TwipsToPixelsTest,
-    testing::Values(TwipsCase{15, 96, 1}, TwipsCase{1440, 96, 96}, TwipsCase{5730, 96, 382},
-                    TwipsCase{7, 96, 0}, TwipsCase{8, 96, 1}, TwipsCase{-8, 96, -1}, TwipsCase{0, 144, 0},
-                    // 5730 * 120 / 1440 = 477.5: halves go away from zero
-                    TwipsCase{5730, 120, 478}, TwipsCase{1447, 144, 145}, TwipsCase{3555, 192, 474},
-                    // large values must not overflow on the way
-                    TwipsCase{20'000'000, 480, 6'666'667}));
+INSTANTIATE_TEST_SUITE_P(Measures, TwipsToPixelsTest,
+                         testing::Values(TwipsCase{15, 96, 1}, TwipsCase{1440, 96, 96}, TwipsCase{5730, 96, 382},
+                                         TwipsCase{7, 96, 0}, TwipsCase{8, 96, 1}, TwipsCase{-8, 96, -1},
+                                         TwipsCase{0, 144, 0},
+                                         // 5730 * 120 / 1440 = 477.5: halves go away from zero
+                                         TwipsCase{5730, 120, 478}, TwipsCase{1447, 144, 145},
+                                         TwipsCase{3555, 192, 474},
+                                         // large values must not overflow on the way
+                                         TwipsCase{20'000'000, 480, 6'666'667}));
 
 TEST(TwipsRectTest, NeighboursStillTouchAtEveryDpi) {
   // The About window's OK button and a control that would start at its right edge.
@@ -73,14 +74,13 @@ TEST_P(CenteredOriginTest, PutsTheWindowsMiddleOnTheScreensMiddle) {
   EXPECT_EQ(CenteredOrigin(c.screen, c.width, c.height), c.origin);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, CenteredOriginTest,
-    testing::Values(CentreCase{"fits", {0, 0, 1024, 768}, 400, 300, {312, 234}},
-                    CentreCase{"odd_difference", {0, 0, 1024, 768}, 401, 301, {311, 233}},
-                    CentreCase{"same_size", {0, 0, 800, 600}, 800, 600, {0, 0}},
-                    CentreCase{"larger_than_screen", {0, 0, 1024, 768}, 1200, 900, {-88, -66}},
-                    CentreCase{"larger_by_odd", {0, 0, 1024, 768}, 1025, 769, {-1, -1}},
-                    CentreCase{"second_monitor", {1920, -200, 1280, 1024}, 280, 24, {2420, 300}}));
+INSTANTIATE_TEST_SUITE_P(Screens, CenteredOriginTest,
+                         testing::Values(CentreCase{"fits", {0, 0, 1024, 768}, 400, 300, {312, 234}},
+                                         CentreCase{"odd_difference", {0, 0, 1024, 768}, 401, 301, {311, 233}},
+                                         CentreCase{"same_size", {0, 0, 800, 600}, 800, 600, {0, 0}},
+                                         CentreCase{"larger_than_screen", {0, 0, 1024, 768}, 1200, 900, {-88, -66}},
+                                         CentreCase{"larger_by_odd", {0, 0, 1024, 768}, 1025, 769, {-1, -1}},
+                                         CentreCase{"second_monitor", {1920, -200, 1280, 1024}, 280, 24, {2420, 300}}));
 
 }  // namespace
 }  // namespace quillmere

@@ -43,11 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{"ProductVersion", ImageWithFixedInfo(64, 0x00010000, 0x00070000, 0x00000000), "7.0.0.0"},
         VersionCase{"EveryPartItsOwnField", ImageWithFixedInfo(64, 0x00010000, 0x0001FFFF, 0x00030004), "1.65535.3.4"},
         VersionCase{"SignatureNotAlignedIsNoResource", ImageWithFixedInfo(66, 0x00010000, 0x00070000, 0), std::nullopt},
-        VersionCase{"SignatureWithoutStructureVersion", ImageWithFixedInfo(64, 0x12345678, 0x00070000, 0), std::nullopt},
+        VersionCase{"SignatureWithoutStructureVersion", ImageWithFixedInfo(64, 0x12345678, 0x00070000, 0),
+                    std::nullopt},
         VersionCase{"CutOffInsideTheFixedInfo", ImageWithFixedInfo(240, 0x00010000, 0x00070000, 0, 256), std::nullopt},
-        VersionCase{"NoVersionResource", std::vector<std::byte>{std::byte{'M'}, std::byte{'Z'}, std::byte{0}}, std::nullopt},
+        VersionCase{"NoVersionResource", std::vector<std::byte>{std::byte{'M'}, std::byte{'Z'}, std::byte{0}},
+                    std::nullopt},
         VersionCase{"NotAnExecutable", std::vector<std::byte>(256), std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
-} // namespace quillmere
+}  // namespace
+}  // namespace quillmere

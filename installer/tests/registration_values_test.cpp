@@ -37,5 +37,5 @@ TEST(InstallerValuesFor, TheAddInsTableMakesAValidIncludeForBothBuilds) {
   }
 }
 
-} // namespace
-} // namespace quillmere
+}  // namespace
+}  // namespace quillmere

@@ -30,32 +30,36 @@ void PrintTo(const ElementCase& c, std::ostream* os) { *os << c.name; }
 
 class WixRegistryElement : public testing::TestWithParam<ElementCase> {};
 
-TEST_P(WixRegistryElement, WritesTheValueExactlyOnce) {
-  EXPECT_EQ(ElementFor(GetParam().value), GetParam().element);
-}
+TEST_P(WixRegistryElement, WritesTheValueExactlyOnce) { EXPECT_EQ(ElementFor(GetParam().value), GetParam().element); }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, WixRegistryElement,
     testing::Values(
-        ElementCase{"DefaultValueHasNoName",
-                    {"Software\\Classes\\Halverin.Connect", "", Kind::String, Source::Literal, "Connect"},
-                    R"(<RegistryValue Root="HKMU" Key="Software\Classes\Halverin.Connect" Type="string" Value="Connect"/>)"},
-        ElementCase{"NamedDword",
-                    {"Software\\Microsoft\\Office\\PowerPoint\\AddIns\\Halverin.Connect", "LoadBehavior", Kind::Dword,
-                     Source::Literal, "", 3},
-                    R"(<RegistryValue Root="HKMU" Key="Software\Microsoft\Office\PowerPoint\AddIns\Halverin.Connect" Name="LoadBehavior" Type="integer" Value="3"/>)"},
-        ElementCase{"LibraryPathBecomesTheInstalledFile",
-                    {"Software\\Classes\\CLSID\\{0}\\InprocServer32", "", Kind::String, Source::LibraryPath, "ignored"},
-                    R"(<RegistryValue Root="HKMU" Key="Software\Classes\CLSID\{0}\InprocServer32" Type="string" Value="[#TessivarDll]"/>)"},
-        ElementCase{"LibraryFolderBecomesTheInstallFolder",
-                    {"Software\\Classes\\TypeLib\\{1}\\1.0\\HELPDIR", "", Kind::String, Source::LibraryFolder, ""},
-                    R"(<RegistryValue Root="HKMU" Key="Software\Classes\TypeLib\{1}\1.0\HELPDIR" Type="string" Value="[INSTALLDIR]"/>)"},
-        ElementCase{"BracketsAreNotPropertyReferences",
-                    {"Software\\[Key]", "[Name]", Kind::String, Source::Literal, "a[b]c"},
-                    R"(<RegistryValue Root="HKMU" Key="Software\[\[]Key[\]]" Name="[\[]Name[\]]" Type="string" Value="a[\[]b[\]]c"/>)"},
-        ElementCase{"XmlSpecialCharactersAreEscaped",
-                    {"Software\\A&B", "q\"'", Kind::String, Source::Literal, "<x>"},
-                    R"(<RegistryValue Root="HKMU" Key="Software\A&amp;B" Name="q&quot;&apos;" Type="string" Value="&lt;x&gt;"/>)"},
+        ElementCase{
+            "DefaultValueHasNoName",
+            {"Software\\Classes\\Halverin.Connect", "", Kind::String, Source::Literal, "Connect"},
+            R"(<RegistryValue Root="HKMU" Key="Software\Classes\Halverin.Connect" Type="string" Value="Connect"/>)"},
+        ElementCase{
+            "NamedDword",
+            {"Software\\Microsoft\\Office\\PowerPoint\\AddIns\\Halverin.Connect", "LoadBehavior", Kind::Dword,
+             Source::Literal, "", 3},
+            R"(<RegistryValue Root="HKMU" Key="Software\Microsoft\Office\PowerPoint\AddIns\Halverin.Connect" Name="LoadBehavior" Type="integer" Value="3"/>)"},
+        ElementCase{
+            "LibraryPathBecomesTheInstalledFile",
+            {"Software\\Classes\\CLSID\\{0}\\InprocServer32", "", Kind::String, Source::LibraryPath, "ignored"},
+            R"(<RegistryValue Root="HKMU" Key="Software\Classes\CLSID\{0}\InprocServer32" Type="string" Value="[#TessivarDll]"/>)"},
+        ElementCase{
+            "LibraryFolderBecomesTheInstallFolder",
+            {"Software\\Classes\\TypeLib\\{1}\\1.0\\HELPDIR", "", Kind::String, Source::LibraryFolder, ""},
+            R"(<RegistryValue Root="HKMU" Key="Software\Classes\TypeLib\{1}\1.0\HELPDIR" Type="string" Value="[INSTALLDIR]"/>)"},
+        ElementCase{
+            "BracketsAreNotPropertyReferences",
+            {"Software\\[Key]", "[Name]", Kind::String, Source::Literal, "a[b]c"},
+            R"(<RegistryValue Root="HKMU" Key="Software\[\[]Key[\]]" Name="[\[]Name[\]]" Type="string" Value="a[\[]b[\]]c"/>)"},
+        ElementCase{
+            "XmlSpecialCharactersAreEscaped",
+            {"Software\\A&B", "q\"'", Kind::String, Source::Literal, "<x>"},
+            R"(<RegistryValue Root="HKMU" Key="Software\A&amp;B" Name="q&quot;&apos;" Type="string" Value="&lt;x&gt;"/>)"},
         ElementCase{"LargestNumberTheTableHolds",
                     {"Software\\K", "N", Kind::Dword, Source::Literal, "", 2147483647u},
                     R"(<RegistryValue Root="HKMU" Key="Software\K" Name="N" Type="integer" Value="2147483647"/>)"}),
@@ -104,5 +108,5 @@ TEST(WixRegistryInclude, IsOneWellFormedIncludeWithEveryValueInOrder) {
   EXPECT_GT(include.find("</Include>"), b);
 }
 
-} // namespace
-} // namespace quillmere
+}  // namespace
+}  // namespace quillmere

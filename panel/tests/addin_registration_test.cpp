@@ -6,14 +6,12 @@ namespace quillmere {
 namespace {
 
 TEST(AddInRegistrationTest, LibraryLiesInTheProgramFolder) {
-  EXPECT_EQ(AddInLibraryPath(L"C:\\Program Files\\Quillmere"),
-            L"C:\\Program Files\\Quillmere\\Tessivar.dll");
+  EXPECT_EQ(AddInLibraryPath(L"C:\\Program Files\\Quillmere"), L"C:\\Program Files\\Quillmere\\Tessivar.dll");
   EXPECT_EQ(AddInLibraryPath(L"C:\\"), L"C:\\Tessivar.dll");
 }
 
 TEST(AddInRegistrationTest, RegistrationProgramComesFromTheSystemFolder) {
-  EXPECT_EQ(RegistrationProgramPath(L"C:\\Windows\\system32"),
-            L"C:\\Windows\\system32\\regsvr32.exe");
+  EXPECT_EQ(RegistrationProgramPath(L"C:\\Windows\\system32"), L"C:\\Windows\\system32\\regsvr32.exe");
 }
 
 TEST(AddInRegistrationTest, CommandLinesQuoteTheLibraryPath) {

@@ -119,8 +119,7 @@ TEST_P(RestoreTest, BoxesEndAsTheRulesLeaveThem) {
   EXPECT_EQ(window.errors, std::vector<std::string>{});
 }
 
-const std::map<std::string, std::string> kNothingOn = {
-    {"Classic", "0"}, {"Left", "0"}, {"All", "0"}};
+const std::map<std::string, std::string> kNothingOn = {{"Classic", "0"}, {"Left", "0"}, {"All", "0"}};
 
 std::map<std::string, std::string> NothingOnAnd(std::string key, std::string value) {
   auto stored = kNothingOn;
@@ -132,48 +131,46 @@ INSTANTIATE_TEST_SUITE_P(
     Stored, RestoreTest,
     testing::Values(
         RestoreCase{"EmptyStore", {}, {0, 1, 2}},
-        RestoreCase{"ClassicOnlyClearsTheDefaultsAgain",
-                    {{"Classic", "1"}, {"Left", "0"}, {"All", "0"}},
-                    {0}},
+        RestoreCase{"ClassicOnlyClearsTheDefaultsAgain", {{"Classic", "1"}, {"Left", "0"}, {"All", "0"}}, {0}},
         RestoreCase{"NothingOn", kNothingOn, {}},
-        RestoreCase{"InsertChecksMasterAndClassicEvenWhenClassicIsOff",
-                    NothingOnAnd("Insert", "1"), {0, 4, 11}},
+        RestoreCase{"InsertChecksMasterAndClassicEvenWhenClassicIsOff", NothingOnAnd("Insert", "1"), {0, 4, 11}},
         RestoreCase{"HomeChecksClassicButNotTheMaster", NothingOnAnd("Home", "1"), {0, 3}},
         RestoreCase{"HomeAfterDefaultsClearsLeft", {{"Home", "1"}}, {0, 2, 3}},
         RestoreCase{"LeftAloneChecksClassic", NothingOnAnd("Left", "1"), {0, 1}},
         RestoreCase{"MasterSwitchIsNeverReadBack", {{"Hide built-in Tabs", "1"}}, {0, 1, 2}},
         RestoreCase{"AllNineTabs",
-                    {{"Home", "1"}, {"Insert", "1"}, {"Design", "1"}, {"Animations", "1"},
-                     {"View", "1"}, {"Review", "1"}, {"Slide Show", "1"}, {"Developer", "1"},
+                    {{"Home", "1"},
+                     {"Insert", "1"},
+                     {"Design", "1"},
+                     {"Animations", "1"},
+                     {"View", "1"},
+                     {"Review", "1"},
+                     {"Slide Show", "1"},
+                     {"Developer", "1"},
                      {"Format", "1"}},
                     {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
         RestoreCase{"FormatIsReadLast", NothingOnAnd("format", "1"), {0, 11, 12}},
-        RestoreCase{"KeysMatchInAnyLetterCase", {{"CLASSIC", "0"}, {"left", "0"}, {"aLL", "0"},
-                                                 {"slide show", "1"}},
+        RestoreCase{"KeysMatchInAnyLetterCase",
+                    {{"CLASSIC", "0"}, {"left", "0"}, {"aLL", "0"}, {"slide show", "1"}},
                     {0, 9, 11}},
         // Values other than 0 and 1 mean what they mean to the add-in.
         RestoreCase{"ClassicTwoIsOn", {{"Classic", "2"}, {"Left", "0"}, {"All", "0"}}, {0}},
-        RestoreCase{"ClassicMinusOneIsOn", {{"Classic", "-1"}, {"Left", "0"}, {"All", "0"}},
-                    {0}},
-        RestoreCase{"LeftTwoIsOff", {{"Left", "2"}}, {0, 2}},
-        RestoreCase{"AllMinusOneIsOff", {{"All", "-1"}}, {0, 1}},
+        RestoreCase{"ClassicMinusOneIsOn", {{"Classic", "-1"}, {"Left", "0"}, {"All", "0"}}, {0}},
+        RestoreCase{"LeftTwoIsOff", {{"Left", "2"}}, {0, 2}}, RestoreCase{"AllMinusOneIsOff", {{"All", "-1"}}, {0, 1}},
         RestoreCase{"TabTwoIsOff", NothingOnAnd("Design", "2"), {}},
-        RestoreCase{"NumberFormsOfOne", {{"Classic", " 1 "}, {"Left", "1.0"}, {"All", "1e0"},
-                                         {"Review", "+1"}},
+        RestoreCase{"NumberFormsOfOne",
+                    {{"Classic", " 1 "}, {"Left", "1.0"}, {"All", "1e0"}, {"Review", "+1"}},
                     {0, 1, 2, 8, 11}},
         RestoreCase{"TabNearOneIsOffAsForTheAddIn", NothingOnAnd("View", "1.4"), {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ControlPanelTest, InitializeRunsItsStepsAndReadsKeysInBoxOrder) {
   panel.Initialize();
-  EXPECT_EQ(window.log, (std::vector<std::string>{"skin", "title Quillmere", "icon",
-                                                  "lblVersion Version:   7.0",
+  EXPECT_EQ(window.log, (std::vector<std::string>{"skin", "title Quillmere", "icon", "lblVersion Version:   7.0",
                                                   "lblTitle Quillmere"}));
-  EXPECT_EQ(store.log,
-            (std::vector<std::string>{"read Classic", "read Left", "read All", "read Home",
-                                      "read Insert", "read Design", "read Animations",
-                                      "read View", "read Review", "read Slide Show",
-                                      "read Developer", "read Format"}));
+  EXPECT_EQ(store.log, (std::vector<std::string>{"read Classic", "read Left", "read All", "read Home", "read Insert",
+                                                 "read Design", "read Animations", "read View", "read Review",
+                                                 "read Slide Show", "read Developer", "read Format"}));
 }
 
 struct BadValueCase {
@@ -193,8 +190,7 @@ TEST_P(BadValueTest, IsReportedWithItsStepAndSetUpGoesOn) {
   panel.Initialize();
   ASSERT_EQ(window.errors.size(), 1u);
   EXPECT_EQ(window.errors[0], std::string("Application Error|") + c.description +
-                                  "\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line " +
-                                  std::to_string(c.step) +
+                                  "\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line " + std::to_string(c.step) +
                                   "\r\rPlease email screenshot of this message to "
                                   "support@varnholt.example");
   // Later keys were still restored.
@@ -246,12 +242,10 @@ TEST_F(ControlPanelTest, OkWritesAllThirteenKeysInBoxOrderThenInstallsAndStartsP
   store.log.clear();
   window.log.clear();
   panel.Ok();
-  EXPECT_EQ(store.log,
-            (std::vector<std::string>{
-                "write Classic=1", "write Left=0", "write All=1", "write Home=0",
-                "write Insert=0", "write Design=0", "write Animations=0", "write View=0",
-                "write Review=1", "write Slide Show=0", "write Developer=0",
-                "write Hide built-in Tabs=1", "write Format=0"}));
+  EXPECT_EQ(store.log, (std::vector<std::string>{"write Classic=1", "write Left=0", "write All=1", "write Home=0",
+                                                 "write Insert=0", "write Design=0", "write Animations=0",
+                                                 "write View=0", "write Review=1", "write Slide Show=0",
+                                                 "write Developer=0", "write Hide built-in Tabs=1", "write Format=0"}));
   EXPECT_EQ(window.log, (std::vector<std::string>{"install", "POWERPNT", "close"}));
   EXPECT_EQ(window.errors, std::vector<std::string>{});
 }

@@ -57,8 +57,8 @@ int CountAboutWindows() {
 
 bool LinkUnderlined(HWND about) {
   LOGFONTW font{};
-  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(about, kLinkId), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(about, kLinkId), WM_GETFONT, 0, 0)), sizeof font,
+               &font);
   return font.lfUnderline != 0;
 }
 
@@ -70,17 +70,21 @@ void MovePointerOver(HWND about, HWND under) {
 void WriteCursorFile(const std::wstring& path) {
   std::vector<std::uint8_t> bytes;
   const auto put16 = [&](std::uint16_t v) { bytes.insert(bytes.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
-  const auto put32 = [&](std::uint32_t v) { put16(std::uint16_t(v)); put16(std::uint16_t(v >> 16)); };
-  put16(0), put16(2), put16(1);                           // a cursor file with one image
+  const auto put32 = [&](std::uint32_t v) {
+    put16(std::uint16_t(v));
+    put16(std::uint16_t(v >> 16));
+  };
+  put16(0), put16(2), put16(1);  // a cursor file with one image
   bytes.insert(bytes.end(), {32, 32, 2, 0});
-  put16(7), put16(3);                                     // hot spot
+  put16(7), put16(3);  // hot spot
   put32(40 + 8 + 128 + 128), put32(22);
-  put32(40), put32(32), put32(64), put16(1), put16(1);    // bitmap header, XOR and AND masks
+  put32(40), put32(32), put32(64), put16(1), put16(1);  // bitmap header, XOR and AND masks
   for (int i = 0; i < 6; ++i) put32(0);
-  put32(0), put32(0x00FFFFFF);                            // black, white
+  put32(0), put32(0x00FFFFFF);  // black, white
   for (int i = 0; i < 128; ++i) bytes.push_back(i % 4 == 0 ? 0xFF : 0x00);
   for (int i = 0; i < 128; ++i) bytes.push_back(i % 4 == 0 ? 0x00 : 0xFF);
-  std::ofstream(std::filesystem::path(path), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  std::ofstream(std::filesystem::path(path), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 COLORREF PixelOfClient(HWND about, int x, int y) {
@@ -101,9 +105,8 @@ COLORREF PixelOfClient(HWND about, int x, int y) {
 
 COLORREF LabelBackground(HWND about, int id) {
   HDC screen = ::GetDC(nullptr);
-  const auto brush = reinterpret_cast<HBRUSH>(
-      ::SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(screen),
-                     reinterpret_cast<LPARAM>(::GetDlgItem(about, id))));
+  const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(screen),
+                                                             reinterpret_cast<LPARAM>(::GetDlgItem(about, id))));
   ::ReleaseDC(nullptr, screen);
   LOGBRUSH look{};
   ::GetObjectW(brush, sizeof look, &look);

@@ -212,9 +212,8 @@ class ConnectFailure : public ConnectTest, public testing::WithParamInterface<Fa
 TEST_P(ConnectFailure, ReportsTheStatusWithNoTextAndADescription) {
   const FailureCase& c = GetParam();
   for (const auto& [key, value] : c.stored) Store(key, value);
-  HostApplicationObject application(c.hostHasName ? std::optional<std::wstring>(L"Microsoft Office PowerPoint")
-                                                  : std::nullopt,
-                                    nullptr);
+  HostApplicationObject application(
+      c.hostHasName ? std::optional<std::wstring>(L"Microsoft Office PowerPoint") : std::nullopt, nullptr);
   ComPtr<IDTExtensibility2> connection = NewConnect<IDTExtensibility2>();
   if (c.connect) {
     ASSERT_EQ(connection->OnConnection(&application, 0, nullptr, nullptr), S_OK);
@@ -237,7 +236,8 @@ TEST_P(ConnectFailure, ReportsTheStatusWithNoTextAndADescription) {
   EXPECT_EQ(Text(source.get()), L"Halverin.Connect");
   for (const std::wstring& text : c.described) {
     EXPECT_NE(Text(description.get()).find(text), std::wstring::npos)
-        << "description \"" << testing::PrintToString(Text(description.get())) << "\" lacks " << testing::PrintToString(text);
+        << "description \"" << testing::PrintToString(Text(description.get())) << "\" lacks "
+        << testing::PrintToString(text);
   }
 }
 
@@ -246,14 +246,19 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FailureCase{"not_connected", false, true, {}, E_UNEXPECTED, {L"no host"}},
         FailureCase{"host_without_name", true, false, {}, DISP_E_UNKNOWNNAME, {L"Name"}},
-        FailureCase{"classic_not_a_number", true, true, {{"Classic", "yes"}}, DISP_E_TYPEMISMATCH, {L"Classic", L"yes"}},
+        FailureCase{
+            "classic_not_a_number", true, true, {{"Classic", "yes"}}, DISP_E_TYPEMISMATCH, {L"Classic", L"yes"}},
         FailureCase{"tab_not_a_number",
                     true,
                     true,
                     {{"Hide built-in Tabs", "1"}, {"Slide Show", "1,0"}},
                     DISP_E_TYPEMISMATCH,
                     {L"Slide Show", L"1,0"}},
-        FailureCase{"text_beyond_ascii", true, true, {{"Left", "\xc3\xbc\xe2\x80\xa6"}}, DISP_E_TYPEMISMATCH,
+        FailureCase{"text_beyond_ascii",
+                    true,
+                    true,
+                    {{"Left", "\xc3\xbc\xe2\x80\xa6"}},
+                    DISP_E_TYPEMISMATCH,
                     {L"Left", L"\u00fc\u2026"}},
         FailureCase{"tab_sum_overflows",
                     true,
@@ -265,8 +270,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ConnectTest, ValueOfAnotherTypeIsAStoreFailure) {
   UniqueHKey key;
-  ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      ::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr),
+      ERROR_SUCCESS);
   const BYTE binary[] = {'1', 0};
   ASSERT_EQ(::RegSetValueExW(key.get(), L"Left", 0, REG_BINARY, binary, sizeof binary), ERROR_SUCCESS);
   HostApplicationObject application(L"Microsoft Office PowerPoint", nullptr);
@@ -341,7 +347,8 @@ TEST(TypeLibrary, IsHalverinWithConnectsMethodsInSlotOrderAndNoOfficeTypes) {
     ASSERT_EQ(own->GetFuncDesc(i, &function), S_OK);
     UniqueBstr functionName;
     own->GetDocumentation(function->memid, functionName.put(), nullptr, nullptr, nullptr);
-    if (function->oVft >= static_cast<SHORT>(7 * sizeof(void*))) slots.emplace_back(function->oVft, Text(functionName.get()));
+    if (function->oVft >= static_cast<SHORT>(7 * sizeof(void*)))
+      slots.emplace_back(function->oVft, Text(functionName.get()));
     own->ReleaseFuncDesc(function);
   }
   std::sort(slots.begin(), slots.end());

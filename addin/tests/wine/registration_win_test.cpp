@@ -61,14 +61,10 @@ class Registration : public testing::Test {
   static std::wstring Expected(const RegistrationEntry& entry) {
     const std::wstring path = LibraryPath();
     switch (entry.data) {
-      case RegistrationData::Text:
-        return Wide(entry.text);
-      case RegistrationData::Number:
-        return std::to_wstring(entry.number);
-      case RegistrationData::ModulePath:
-        return path;
-      case RegistrationData::ModuleFolder:
-        return path.substr(0, path.rfind(L'\\') + 1);
+      case RegistrationData::Text: return Wide(entry.text);
+      case RegistrationData::Number: return std::to_wstring(entry.number);
+      case RegistrationData::ModulePath: return path;
+      case RegistrationData::ModuleFolder: return path.substr(0, path.rfind(L'\\') + 1);
     }
     return L"?";
   }
@@ -120,9 +116,9 @@ TEST_F(Registration, UnregisteringLeavesWhatOthersAddedBelowItsKeys) {
             ERROR_SUCCESS);
   const std::wstring category = L"Software\\Classes\\CLSID\\" + Wide(kConnectClsid) + L"\\Implemented Categories";
   UniqueHKey created;
-  ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, category.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, created.put(),
-                              nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      ::RegCreateKeyExW(HKEY_CURRENT_USER, category.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, created.put(), nullptr),
+      ERROR_SUCCESS);
   created.reset();
 
   ASSERT_EQ(Call("DllUnregisterServer"), S_OK);
@@ -131,8 +127,9 @@ TEST_F(Registration, UnregisteringLeavesWhatOthersAddedBelowItsKeys) {
     EXPECT_EQ(Stored(entry, &type), L"<absent>") << entry.key << " [" << entry.name << "]";
   }
   DWORD kept = 0, size = sizeof kept;
-  EXPECT_EQ(::RegGetValueW(HKEY_CURRENT_USER, addIn.c_str(), L"CommandLineSafe", RRF_RT_REG_DWORD, nullptr, &kept, &size),
-            ERROR_SUCCESS);
+  EXPECT_EQ(
+      ::RegGetValueW(HKEY_CURRENT_USER, addIn.c_str(), L"CommandLineSafe", RRF_RT_REG_DWORD, nullptr, &kept, &size),
+      ERROR_SUCCESS);
   EXPECT_TRUE(KeyExists(category));
   EXPECT_FALSE(KeyExists(L"Software\\Classes\\Halverin.Connect")) << "keys left empty go";
 

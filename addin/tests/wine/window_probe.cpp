@@ -179,6 +179,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     return 1;
   }
-  std::fprintf(stderr, "usage: window_probe count|about|click-ok|key VK|hover WHERE|message-box TITLE|wait-replaced HANDLE|click-link|record FILE ARG...|rect\n");
+  std::fprintf(stderr,
+               "usage: window_probe count|about|click-ok|key VK|hover WHERE|message-box TITLE|wait-replaced "
+               "HANDLE|click-link|record FILE ARG...|rect\n");
   return 2;
 }

@@ -51,8 +51,8 @@ TEST(RegistryStoreLocation, AbsentApplicationSectionOrKeyReadsAsNothingAndCreate
   RegistrySettingsStore noApplication("Varnholt-absent", "Quillmere");
   EXPECT_EQ(noApplication.Read("Classic"), std::nullopt);
   UniqueHKey probe;
-  EXPECT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Varnholt-absent", 0,
-                            KEY_READ, probe.put()),
+  EXPECT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Varnholt-absent", 0, KEY_READ,
+                            probe.put()),
             ERROR_FILE_NOT_FOUND);
 
   RegistrySettingsStore sibling("Varnholt-absent", "Other");
@@ -126,7 +126,10 @@ TEST_F(RegistryStoreTest, LoneSurrogateWrittenByAnotherProgramComesBackUnchanged
 
 TEST_F(RegistryStoreTest, TextThatCannotBeStoredIsRefusedAndNothingIsWritten) {
   EXPECT_THROW(store_.Write("Classic", "\xff"), SettingsStoreError);
-  EXPECT_THROW(store_.Write("Classic", std::string("1\0" "2", 3)), SettingsStoreError);
+  EXPECT_THROW(store_.Write("Classic", std::string("1\0"
+                                                   "2",
+                                                   3)),
+               SettingsStoreError);
   EXPECT_THROW(store_.Write("Cl\xc3", "1"), SettingsStoreError);
   EXPECT_EQ(store_.Read("Classic"), std::nullopt);
 }
@@ -167,13 +170,16 @@ INSTANTIATE_TEST_SUITE_P(
     Types, RegistryStoreRaw,
     testing::Values(RawCase{"sz", REG_SZ, Bytes(L"1", true), "1"},
                     RawCase{"sz_without_terminator", REG_SZ, Bytes(L"10", false), "10"},
-                    RawCase{"sz_with_junk_after_terminator", REG_SZ, Bytes(std::wstring_view(L"1\0" L"9", 3), true), "1"},
-                    RawCase{"sz_empty_data", REG_SZ, {}, ""},
-                    RawCase{"sz_odd_byte_count", REG_SZ, {'1', 0, '2'}, "1"},
+                    RawCase{"sz_with_junk_after_terminator", REG_SZ,
+                            Bytes(std::wstring_view(L"1\0"
+                                                    L"9",
+                                                    3),
+                                  true),
+                            "1"},
+                    RawCase{"sz_empty_data", REG_SZ, {}, ""}, RawCase{"sz_odd_byte_count", REG_SZ, {'1', 0, '2'}, "1"},
                     RawCase{"expand_sz_not_expanded", REG_EXPAND_SZ, Bytes(L"%SystemRoot%", true), "%SystemRoot%"},
                     RawCase{"long_sz", REG_SZ, Bytes(std::wstring(5000, L'7'), true), std::string(5000, '7')},
-                    RawCase{"dword_one", REG_DWORD, Dword(1), "1"},
-                    RawCase{"dword_zero", REG_DWORD, Dword(0), "0"},
+                    RawCase{"dword_one", REG_DWORD, Dword(1), "1"}, RawCase{"dword_zero", REG_DWORD, Dword(0), "0"},
                     RawCase{"dword_all_bits", REG_DWORD, Dword(0xFFFFFFFF), "4294967295"},
                     RawCase{"binary", REG_BINARY, {'1', 0}, std::nullopt},
                     RawCase{"multi_sz", REG_MULTI_SZ, Bytes(std::wstring_view(L"1\0", 2), true), std::nullopt},

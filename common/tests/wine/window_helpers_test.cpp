@@ -105,22 +105,22 @@ TEST_P(ClassifyControlTest, GivesTheSkinsKind) {
   EXPECT_EQ(ClassifyControl(GetParam().className, GetParam().style | WS_CHILD | WS_VISIBLE), GetParam().kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, ClassifyControlTest,
-    testing::Values(KindCase{L"Button", BS_PUSHBUTTON, ControlKind::PushButton},
-                    KindCase{L"BUTTON", BS_DEFPUSHBUTTON, ControlKind::PushButton},
-                    KindCase{L"Button", BS_AUTOCHECKBOX, ControlKind::CheckBox},
-                    KindCase{L"Button", BS_3STATE, ControlKind::CheckBox},
-                    KindCase{L"Button", BS_AUTORADIOBUTTON, ControlKind::OptionButton},
-                    KindCase{L"Button", BS_GROUPBOX, ControlKind::Frame},
-                    KindCase{L"Static", SS_LEFT | SS_NOTIFY, ControlKind::Label},
-                    KindCase{L"Static", SS_CENTER, ControlKind::Label},
-                    KindCase{L"Static", SS_ICON, ControlKind::Picture},
-                    KindCase{L"Static", SS_BITMAP | SS_NOTIFY, ControlKind::Picture},
-                    KindCase{L"Static", SS_ETCHEDHORZ, ControlKind::Line},
-                    KindCase{L"SysTabControl32", 0, ControlKind::TabControl},
-                    KindCase{L"ListBox", 0, ControlKind::List}, KindCase{L"Edit", 0, ControlKind::Edit},
-                    KindCase{L"msctls_progress32", 0, ControlKind::Other}));
+INSTANTIATE_TEST_SUITE_P(Controls, ClassifyControlTest,
+                         testing::Values(KindCase{L"Button", BS_PUSHBUTTON, ControlKind::PushButton},
+                                         KindCase{L"BUTTON", BS_DEFPUSHBUTTON, ControlKind::PushButton},
+                                         KindCase{L"Button", BS_AUTOCHECKBOX, ControlKind::CheckBox},
+                                         KindCase{L"Button", BS_3STATE, ControlKind::CheckBox},
+                                         KindCase{L"Button", BS_AUTORADIOBUTTON, ControlKind::OptionButton},
+                                         KindCase{L"Button", BS_GROUPBOX, ControlKind::Frame},
+                                         KindCase{L"Static", SS_LEFT | SS_NOTIFY, ControlKind::Label},
+                                         KindCase{L"Static", SS_CENTER, ControlKind::Label},
+                                         KindCase{L"Static", SS_ICON, ControlKind::Picture},
+                                         KindCase{L"Static", SS_BITMAP | SS_NOTIFY, ControlKind::Picture},
+                                         KindCase{L"Static", SS_ETCHEDHORZ, ControlKind::Line},
+                                         KindCase{L"SysTabControl32", 0, ControlKind::TabControl},
+                                         KindCase{L"ListBox", 0, ControlKind::List},
+                                         KindCase{L"Edit", 0, ControlKind::Edit},
+                                         KindCase{L"msctls_progress32", 0, ControlKind::Other}));
 
 TEST(WindowSkinTest, RecoloursChildWindowsByKindWhenTheSkinFileIsThere) {
   UniqueWindow form(::CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
@@ -146,7 +146,8 @@ TEST(WindowSkinTest, RecoloursChildWindowsByKindWhenTheSkinFileIsThere) {
   WindowSkin skinned(form.get());
   EXPECT_TRUE(ApplySkin(skinned));
   EXPECT_EQ(skinned.BackColor(white), kSkinBackColor);
-  for (HWND recoloured : {frame, label, box, nested}) EXPECT_EQ(skinned.ControlBackColor(recoloured, white), kSkinBackColor);
+  for (HWND recoloured : {frame, label, box, nested})
+    EXPECT_EQ(skinned.ControlBackColor(recoloured, white), kSkinBackColor);
   for (HWND kept : {button, picture}) EXPECT_EQ(skinned.ControlBackColor(kept, white), white);
   EXPECT_EQ(ToColorRef(kSkinBackColor), ::GetSysColor(COLOR_BTNFACE));
   ::DeleteFileW(SkinFilePath(ProgramFolder()).c_str());

@@ -48,8 +48,8 @@ ULONGLONG markTime = 0;
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+  const int length =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string narrow(static_cast<std::size_t>(length), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
                         nullptr);
@@ -298,7 +298,12 @@ void Run(const std::vector<std::wstring>& words) {
     } else if (command == L"start") {
       Start(argument());
     } else if (command == L"window") {
-      WaitFor([] { HWND w = MainWindow(); return w && ::IsWindowVisible(w) ? w : nullptr; }, "the window");
+      WaitFor(
+          [] {
+            HWND w = MainWindow();
+            return w && ::IsWindowVisible(w) ? w : nullptr;
+          },
+          "the window");
     } else if (command == L"boxes") {
       std::string states;
       for (int box = 0; box < 13; ++box) {

@@ -155,16 +155,13 @@ DISPID RibbonControl::MemberId(std::wstring_view name) const {
 HRESULT RibbonControl::Call(DISPID id, WORD flags, DISPPARAMS&, VARIANT* result) {
   if (!(flags & DISPATCH_PROPERTYGET) || result == nullptr) return DISP_E_MEMBERNOTFOUND;
   switch (id) {
-    case kId:
-      return ReturnText(id_, result);
+    case kId: return ReturnText(id_, result);
     case kContext:
       result->vt = VT_DISPATCH;
       result->pdispVal = nullptr;
       return S_OK;
-    case kTag:
-      return ReturnText(L"", result);
-    default:
-      return DISP_E_MEMBERNOTFOUND;
+    case kTag: return ReturnText(L"", result);
+    default: return DISP_E_MEMBERNOTFOUND;
   }
 }
 

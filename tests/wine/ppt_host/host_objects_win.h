@@ -27,8 +27,7 @@ class NamedDispatch : public IDispatch {
   ULONG STDMETHODCALLTYPE Release() noexcept override;
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
-                                          DISPID* ids) noexcept override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments, VARIANT* result,
                                    EXCEPINFO*, UINT*) noexcept override;
 
@@ -63,7 +62,8 @@ class HostWindow final : public NamedDispatch {
 class HostApplicationObject final : public NamedDispatch {
  public:
   // Without a name the object has no Name member at all; without a window, ActiveWindow fails.
-  HostApplicationObject(std::optional<std::wstring> name, HostWindow* window) : name_(std::move(name)), window_(window) {}
+  HostApplicationObject(std::optional<std::wstring> name, HostWindow* window)
+      : name_(std::move(name)), window_(window) {}
 
  protected:
   DISPID MemberId(std::wstring_view name) const override;

@@ -210,8 +210,8 @@ HRESULT Click(IUnknown* addIn, const std::wstring& callback, bool nullControl) {
   VARIANT returned;
   ::VariantInit(&returned);
   EXCEPINFO exception{};
-  result = dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &arguments, &returned, &exception,
-                            nullptr);
+  result =
+      dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &arguments, &returned, &exception, nullptr);
   if (result == DISP_E_EXCEPTION && exception.scode != 0) result = exception.scode;
   ::SysFreeString(exception.bstrSource);
   ::SysFreeString(exception.bstrDescription);
@@ -326,7 +326,8 @@ std::vector<Loaded> LoadAll(const std::vector<std::wstring>& progIds, const Opti
     ComPtr<IRibbonExtensibility> ribbon;
     result = addIn.addIn.As(&ribbon);
     BSTR document = nullptr;
-    if (SUCCEEDED(result)) result = ribbon->GetCustomUI(const_cast<BSTR>(L"Microsoft.PowerPoint.Presentation"), &document);
+    if (SUCCEEDED(result))
+      result = ribbon->GetCustomUI(const_cast<BSTR>(L"Microsoft.PowerPoint.Presentation"), &document);
     const LARGE_INTEGER end = Now();
     report.Add("getcustomui", result);
     if (FAILED(result)) {
@@ -363,7 +364,8 @@ bool WriteFile(const std::wstring& path, const std::string& bytes) {
 int Run(const Options& options) {
   Report report;
   for (const std::wstring& library : options.preload) {
-    if (::LoadLibraryW(library.c_str()) == nullptr) report.Add("preload." + Utf8(library), HRESULT_FROM_WIN32(::GetLastError()));
+    if (::LoadLibraryW(library.c_str()) == nullptr)
+      report.Add("preload." + Utf8(library), HRESULT_FROM_WIN32(::GetLastError()));
   }
   const std::vector<std::wstring> progIds = AddInsToLoad();
   for (const std::wstring& progId : progIds) report.Add("addin", Utf8(progId));
