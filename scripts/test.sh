@@ -9,10 +9,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh native windows
 
+passed=0
 for preset in native asan mingw-i686 mingw-x64; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
-  ctest --preset "$preset"
+  ctest --preset "$preset" | tee "build/$preset/ctest-summary.log"
+  count=$(sed -n 's/.* tests passed, 0 tests failed out of \([0-9]*\)$/\1/p' "build/$preset/ctest-summary.log")
+  passed=$((passed + ${count:-0}))
 done
 
 scripts/release.sh
@@ -24,3 +27,6 @@ scripts/static-analysis.sh
 scripts/format-check.sh --fail
 # Line coverage of the native suite, reported by folder.
 scripts/coverage.sh
+
+# Every test of every configuration passed (a failure stops this script before here).
+echo "suite: $passed passed, 0 failed"
