@@ -8,6 +8,7 @@
 #include "addin/connect_win.h"
 #include "addin/registration_win.h"
 #include "addin/ribbon_callbacks_win.h"
+#include "common/window_helpers_win.h"
 
 namespace quillmere {
 namespace {
@@ -67,16 +68,9 @@ HRESULT CanUnloadNow() noexcept {
 HMODULE ThisModule() noexcept { return module; }
 
 std::wstring ThisModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = ::GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category());
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
+  std::wstring path = ModuleFilePath(module);
+  if (path.empty()) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category());
+  return path;
 }
 
 void AddObjectReference() noexcept { ::InterlockedIncrement(&objects); }
