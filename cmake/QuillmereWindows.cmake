@@ -9,7 +9,8 @@
 #       QUILLMERE_WINE_ROOT; a target name as first word of COMMAND runs through the emulator
 #       (a fresh prefix). Scripts may `source tests/wine/wine_prefix.sh` for more control.
 #       GUI wraps the command in `xvfb-run -a`.
-#   quillmere_check_imports(TARGET)  a test that the file imports Windows system DLLs only
+#   quillmere_check_imports(TARGET)  tests that the file imports Windows system DLLs only, and
+#                                    that no import slot its code calls through is empty
 
 set(QUILLMERE_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
 # Debian's mingw-w64 ships no .idl files: widl imports them from Wine's, and stdole2.tlb too.
@@ -41,29 +42,6 @@ function(quillmere_windows_library name)
 endfunction()
 
 # GoogleTest built from Debian's source package for the target; only when a test needs it.
-# quillmere_delay_load(TARGET DLL SYMBOL[@N]...): an import library that loads DLL on the first
-# call of one of the symbols rather than with the module (@N: i686 stdcall argument bytes).
-# TARGET names an imported library to list before the DLL's ordinary import library.
-function(quillmere_delay_load target dll)
-  set(def ${CMAKE_BINARY_DIR}/delayload/${target}.def)
-  set(lib ${CMAKE_BINARY_DIR}/delayload/lib${target}.a)
-  set(exports "")
-  foreach(symbol IN LISTS ARGN)
-    if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
-      string(REGEX REPLACE "@[0-9]+$" "" symbol ${symbol})
-    endif()
-    string(APPEND exports "${symbol}\n")
-  endforeach()
-  file(GENERATE OUTPUT ${def} CONTENT "LIBRARY ${dll}\nEXPORTS\n${exports}")
-  add_custom_command(OUTPUT ${lib}
-    COMMAND ${QUILLMERE_DLLTOOL} --kill-at --input-def ${def} --output-delaylib ${lib}
-    DEPENDS ${def} VERBATIM)
-  add_custom_target(${target}_generate DEPENDS ${lib})
-  add_library(${target} STATIC IMPORTED GLOBAL)
-  set_target_properties(${target} PROPERTIES IMPORTED_LOCATION ${lib})
-  add_dependencies(${target} ${target}_generate)
-endfunction()
-
 function(quillmere_windows_googletest)
   if(TARGET gtest)
     return()
@@ -107,6 +85,9 @@ function(quillmere_check_imports target)
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${QUILLMERE_OBJDUMP} -DFILE=$<TARGET_FILE:${target}>
             -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake)
   set_tests_properties(${target}_imports_system_dlls_only PROPERTIES LABELS imports)
+  add_test(NAME ${target}_import_slots_hold_values
+    COMMAND ${PROJECT_SOURCE_DIR}/cmake/check_import_slots.sh ${QUILLMERE_OBJDUMP} $<TARGET_FILE:${target}>)
+  set_tests_properties(${target}_import_slots_hold_values PROPERTIES LABELS imports)
 endfunction()
 
 # Tests that run Windows programs exist only where Wine can run them (x86_64).

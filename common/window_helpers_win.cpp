@@ -32,8 +32,35 @@ std::wstring ModuleFilePath(HMODULE module) {
 
 std::wstring ProgramFolder() { return ParentFolder(ModuleFilePath(CodeModule())); }
 
+namespace {
+
+using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+
+// The shell is loaded when a link is first opened, not with the module: loading it with
+// Tessivar.dll would more than double the add-in's share of PowerPoint's start-up. It is bound by
+// hand rather than through a linker-made delay-import library: one linker drops such a library's
+// thunks and leaves an empty import slot, a crash at the first click, where a failed lookup here
+// is only a link that does not open. The library stays loaded, so the address stays valid.
+ShellExecuteExFunction ShellExecuteExFromSystem() {
+  static const ShellExecuteExFunction function = [] {
+    wchar_t folder[MAX_PATH];
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return ShellExecuteExFunction{};
+    // The full path: never a shell32.dll from the current or the program's folder.
+    const HMODULE shell = ::LoadLibraryW((std::wstring(folder, length) + L"\\shell32.dll").c_str());
+    if (shell == nullptr) return ShellExecuteExFunction{};
+    return reinterpret_cast<ShellExecuteExFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(shell, "ShellExecuteExW")));
+  }();
+  return function;
+}
+
+}  // namespace
+
 void ShellOpen(HWND owner, const std::wstring& target) noexcept {
   try {
+    const ShellExecuteExFunction shellExecuteEx = ShellExecuteExFromSystem();
+    if (shellExecuteEx == nullptr) return;
     const std::wstring folder = ProgramFolder();
     SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof execute;
@@ -43,7 +70,7 @@ void ShellOpen(HWND owner, const std::wstring& target) noexcept {
     execute.lpFile = target.c_str();
     execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     execute.nShow = SW_SHOWNORMAL;
-    ::ShellExecuteExW(&execute);
+    shellExecuteEx(&execute);
   } catch (...) {
     // Opening is a courtesy: nothing is reported, whatever went wrong.
   }
