@@ -18,7 +18,7 @@ source "$here/../../../tests/wine/wine_prefix.sh"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 # No desktop menu entries outside the prefix for the shortcuts the package creates.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 # Beside the template: clones are hard links and must be on its file system.
 work=$(mktemp -d "$(wine_root)/msi.XXXXXX")
 prefixes=()
