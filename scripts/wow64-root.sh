@@ -196,7 +196,8 @@ case ${1:-} in
     ;;
   check)
     need_root
-    exec 9>"$lock" 2>/dev/null && flock -s 9
+    why=$(kernel_check) || fail "$why"
+    exec 9>"$lock" && flock -s 9
     why=$(quick_check "$root") || fail "$why"
     why=$(probe_check "$root") || fail "$why"
     echo "wow64-root: usable ($root)"
