@@ -1,5 +1,7 @@
 #include "addin/catalogue_builders.h"
 
+#include <array>
+
 namespace quillmere {
 
 using catalogue::CatalogueRow;
@@ -23,46 +25,95 @@ void AppendCustomButton(MarkupEmitters& out, const CatalogueRow& row, std::strin
   out.Append("/>");
 }
 
+bool NamesACommand(RowKind kind) {
+  return kind == RowKind::ToolButton || kind == RowKind::ComboBox || kind == RowKind::Command ||
+         kind == RowKind::Gallery;
+}
+
+bool LeftOut(const CatalogueRow& row, const CommandNames& names) {
+  return NamesACommand(row.kind) && !names.For(row.id);
+}
+
+// Whether something shows after rows[from] before the menu's next separator or its end. A
+// submenu counts as shown.
+bool EntryFollows(std::span<const CatalogueRow> rows, std::size_t from, const CommandNames& names) {
+  for (std::size_t i = from; i < rows.size(); ++i) {
+    if (rows[i].kind == RowKind::Separator || rows[i].kind == RowKind::CloseMenu) return false;
+    if (!LeftOut(rows[i], names)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
-void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::string_view idPrefix) {
-  for (const CatalogueRow& row : rows) {
+void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::string_view idPrefix,
+               const CommandNames& names) {
+  // Per open menu level: whether an entry shows since the level began or since its last separator.
+  std::array<bool, 4> entryBefore{};
+  std::size_t depth = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const CatalogueRow& row = rows[i];
+    std::string_view id = row.id;
+    if (NamesACommand(row.kind)) {
+      const auto known = names.For(row.id);
+      if (!known) continue;
+      id = *known;
+    }
     switch (row.kind) {
       case RowKind::OpenRow:
         out.Append("<box id=\"");
-        out.Append(row.id);
+        out.Append(id);
         out.Append("\" boxStyle=\"horizontal\">");
         break;
       case RowKind::CloseRow: out.Append("</box>"); break;
       case RowKind::OpenGroup: out.OpenButtonGroup(); break;
       case RowKind::CloseGroup: out.CloseButtonGroup(); break;
-      case RowKind::ToolButton: out.AddToolButton(row.id, row.screentip, row.imageMso, row.onAction); break;
-      case RowKind::ComboBox: out.AddComboBox(row.id); break;
+      case RowKind::ToolButton: out.AddToolButton(id, row.screentip, row.imageMso, row.onAction); break;
+      case RowKind::ComboBox: out.AddComboBox(id); break;
       case RowKind::Spacer: out.AddSpacer(row.label); break;
-      case RowKind::OpenMenu: out.OpenMenu(row.label, row.imageMso, row.screentip); break;
-      case RowKind::CloseMenu: out.CloseMenu(false); break;
-      case RowKind::Command: out.AddMenuItem(row.id, row.label, row.imageMso, row.screentip, row.onAction); break;
-      case RowKind::Gallery: out.AddGalleryItem(row.id, row.label, row.imageMso, row.screentip, row.onAction); break;
-      case RowKind::Separator: out.AddMenuSeparator(); break;
+      case RowKind::OpenMenu:
+        out.OpenMenu(row.label, row.imageMso, row.screentip);
+        entryBefore.at(depth) = true;
+        entryBefore.at(++depth) = false;
+        continue;
+      case RowKind::CloseMenu:
+        out.CloseMenu(false);
+        if (depth > 0) --depth;
+        continue;
+      case RowKind::Command: out.AddMenuItem(id, row.label, row.imageMso, row.screentip, row.onAction); break;
+      case RowKind::Gallery: out.AddGalleryItem(id, row.label, row.imageMso, row.screentip, row.onAction); break;
+      case RowKind::Separator:
+        if (entryBefore.at(depth) && EntryFollows(rows, i + 1, names)) {
+          out.AddMenuSeparator();
+          entryBefore.at(depth) = false;
+        } else {
+          out.SkipMenuSeparator();
+        }
+        continue;
       case RowKind::CustomButton: AppendCustomButton(out, row, idPrefix); break;
     }
+    entryBefore.at(depth) = true;
   }
 }
 
-void BuildMenus(MarkupEmitters& out, std::int16_t pass) {
+void BuildMenus(MarkupEmitters& out, std::int16_t pass, const CommandNames& names) {
   out.SetMenuPass(pass);
   const std::string_view idPrefix = pass == 1 ? "" : "All";
   const auto menus = catalogue::MenuBar();
   for (std::size_t i = 0; i < menus.size(); ++i) {
     out.OpenMenu(menus[i].label, "", "");
-    WriteRows(out, menus[i].rows, idPrefix);
+    WriteRows(out, menus[i].rows, idPrefix, names);
     const bool lastMenu = i + 1 == menus.size();
     out.CloseMenu(!lastMenu);
   }
 }
 
-void BuildStandardRows(MarkupEmitters& out) { WriteRows(out, catalogue::StandardRow(), ""); }
+void BuildStandardRows(MarkupEmitters& out, const CommandNames& names) {
+  WriteRows(out, catalogue::StandardRow(), "", names);
+}
 
-void BuildFormattingRows(MarkupEmitters& out) { WriteRows(out, catalogue::FormattingRow(), ""); }
+void BuildFormattingRows(MarkupEmitters& out, const CommandNames& names) {
+  WriteRows(out, catalogue::FormattingRow(), "", names);
+}
 
 }  // namespace quillmere

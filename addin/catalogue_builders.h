@@ -5,20 +5,24 @@
 #include <string_view>
 
 #include "addin/catalogue/catalogue_row.h"
+#include "addin/command_names.h"
 #include "addin/markup_emitters.h"
 
 namespace quillmere {
 
-// Writes catalogue rows through the emitters, one emitter call per row. Custom buttons take the
-// id prefix in front of their id.
-void WriteRows(MarkupEmitters& out, std::span<const catalogue::CatalogueRow> rows, std::string_view idPrefix);
+// Writes catalogue rows through the emitters, one emitter call per row, built-in commands under
+// the names the host knows. Custom buttons take the id prefix in front of their id. An entry the
+// host does not have is left out, and so is a separator that would then begin or end its menu
+// or follow another; a left-out separator still takes its number, so later ids stay the same.
+void WriteRows(MarkupEmitters& out, std::span<const catalogue::CatalogueRow> rows, std::string_view idPrefix,
+               const CommandNames& names);
 
 // The nine classic menus. Pass 1 is the menu bar, with a narrow spacer after each menu but the
 // last; any other pass is the copy inside "All": no spacers, custom button ids prefixed "All".
-void BuildMenus(MarkupEmitters& out, std::int16_t pass);
+void BuildMenus(MarkupEmitters& out, std::int16_t pass, const CommandNames& names);
 
 // Rows two and three of the Classic tab, each with its own box tags.
-void BuildStandardRows(MarkupEmitters& out);
-void BuildFormattingRows(MarkupEmitters& out);
+void BuildStandardRows(MarkupEmitters& out, const CommandNames& names);
+void BuildFormattingRows(MarkupEmitters& out, const CommandNames& names);
 
 }  // namespace quillmere

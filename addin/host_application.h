@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -24,6 +25,11 @@ class HostApplication {
 
   // The application's Name property. Throws HostError when the host cannot answer.
   virtual std::string Name() const = 0;
+
+  // The application's Version property ("12.0" for PowerPoint 2007, "16.0" for 2016 and later),
+  // or nothing when the host cannot say. Never throws HostError: a host that does not answer is
+  // taken for the version the catalogue was made for.
+  virtual std::optional<std::string> Version() const { return std::nullopt; }
 };
 
 }  // namespace quillmere

@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include <optional>
+
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 
@@ -28,32 +30,45 @@ struct Variant : VARIANT {
   ~Variant() { ::VariantClear(this); }
 };
 
-}  // namespace
-
-std::string DispatchHostApplication::Name() const {
-  if (application_ == nullptr) throw HostError("no host application", E_POINTER);
-
-  LPOLESTR names[] = {const_cast<LPOLESTR>(L"Name")};
+// Reads a text property by name; a failure comes back as the host's HRESULT in `failure`.
+std::optional<std::string> TextProperty(IDispatch* application, const wchar_t* name, HRESULT& failure) {
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
   DISPID id = DISPID_UNKNOWN;
-  HRESULT result = application_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(result)) throw HostError("the host application has no Name property", result);
+  failure = application->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(failure)) return std::nullopt;
 
   DISPPARAMS none{};
   Variant value;
   ExceptionInfo exception;
-  result =
-      application_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, &exception, nullptr);
-  if (result == DISP_E_EXCEPTION) {
+  failure =
+      application->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, &exception, nullptr);
+  if (failure == DISP_E_EXCEPTION) {
     if (exception.pfnDeferredFillIn != nullptr) exception.pfnDeferredFillIn(&exception);
-    result = exception.Status();
+    failure = exception.Status();
   }
-  if (FAILED(result)) throw HostError("the host application's Name property failed", result);
+  if (FAILED(failure)) return std::nullopt;
 
   Variant text;
-  result = ::VariantChangeType(&text, &value, 0, VT_BSTR);
-  if (FAILED(result)) throw HostError("the host application's Name is not text", result);
+  failure = ::VariantChangeType(&text, &value, 0, VT_BSTR);
+  if (FAILED(failure)) return std::nullopt;
   return Utf16ToUtf8(
       std::u16string_view(reinterpret_cast<const char16_t*>(text.bstrVal), ::SysStringLen(text.bstrVal)));
+}
+
+}  // namespace
+
+std::string DispatchHostApplication::Name() const {
+  if (application_ == nullptr) throw HostError("no host application", E_POINTER);
+  HRESULT failure = S_OK;
+  auto name = TextProperty(application_, L"Name", failure);
+  if (!name) throw HostError("the host application has no readable Name property", failure);
+  return *std::move(name);
+}
+
+std::optional<std::string> DispatchHostApplication::Version() const {
+  if (application_ == nullptr) return std::nullopt;
+  HRESULT failure = S_OK;
+  return TextProperty(application_, L"Version", failure);
 }
 
 }  // namespace quillmere

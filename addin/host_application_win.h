@@ -15,6 +15,8 @@ class DispatchHostApplication final : public HostApplication {
 
   // Throws HostError with the host's HRESULT when it has no Name or cannot answer.
   std::string Name() const override;
+  // Nothing when the host has no Version or cannot answer.
+  std::optional<std::string> Version() const override;
 
  private:
   IDispatch* application_;

@@ -168,6 +168,8 @@ void MarkupEmitters::AddMenuSeparator() {
   out.Put("<menuSeparator id=\"msep00").Number(Advance(counters_.SeparatorCounter)).Put("d\"/>").Finish();
 }
 
+void MarkupEmitters::SkipMenuSeparator() { Advance(counters_.SeparatorCounter); }
+
 void MarkupEmitters::OpenMenu(std::string_view label, std::string_view imageMso, std::string_view screentip) {
   const std::int32_t number = Advance(counters_.MenuCounter);
   Element out(*this, label.size() + imageMso.size() + screentip.size());

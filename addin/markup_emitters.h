@@ -49,6 +49,8 @@ class MarkupEmitters {
   // A disabled custom button whose blank label makes a gap; the label is always written.
   void AddSpacer(std::string_view label);
   void AddMenuSeparator();
+  // Counts a separator that is left out, so that the separators after it keep their ids.
+  void SkipMenuSeparator();
   void OpenMenu(std::string_view label, std::string_view imageMso, std::string_view screentip);
   // Closes a menu; in pass 1 a spacer flag also writes a one-blank spacer after it.
   void CloseMenu(bool spacer);

@@ -3,10 +3,12 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "addin/assembly_error.h"
 #include "addin/catalogue_builders.h"
+#include "addin/command_names.h"
 #include "common/setting_conversion.h"
 
 namespace quillmere {
@@ -114,6 +116,9 @@ std::string_view RibbonAssembler::GetRibbonXML(const HostApplication* host, cons
   SettingValue = ReadWholeNumber(settings, "Classic", 1);
   if (SettingValue == 0) return {};
 
+  const std::optional<std::string> version = host->Version();
+  const CommandNames names = CommandNames::ForHostVersion(version);
+
   emitters_.ClearBuffer();
   emitters_.Append("<customUI xmlns=\"");
   emitters_.Append(kCustomUiNamespace);
@@ -129,15 +134,15 @@ std::string_view RibbonAssembler::GetRibbonXML(const HostApplication* host, cons
   SettingValue = ReadWholeNumber(settings, "All", 1);
   if (SettingValue == 1) {
     emitters_.OpenMenu("All", "", "");
-    BuildMenus(emitters_, 2);
+    BuildMenus(emitters_, 2, names);
     emitters_.CloseMenu(true);
     emitters_.AddSpacer("  ");
   }
-  BuildMenus(emitters_, 1);
+  BuildMenus(emitters_, 1, names);
   emitters_.Append("</box>");
 
-  BuildStandardRows(emitters_);
-  BuildFormattingRows(emitters_);
+  BuildStandardRows(emitters_, names);
+  BuildFormattingRows(emitters_, names);
 
   emitters_.Append("</group ></tab></tabs></ribbon></customUI>");
   return emitters_.MarkupBuffer();

@@ -18,8 +18,8 @@ inline constexpr std::string_view kCustomUiNamespace = "http://schemas.microsoft
 class RibbonAssembler {
  public:
   // The whole document, or empty text when the host is not PowerPoint or the Classic tab is
-  // switched off. The text stays valid until the next call. Throws AssemblyError, and then
-  // returns no text; a missing host (nullptr) is such a failure.
+  // switched off. Its commands carry the names the host's Version knows. The text stays valid until the next call.
+  // Throws AssemblyError, and then returns no text; a missing host (nullptr) is such a failure.
   std::string_view GetRibbonXML(const HostApplication* host, const SettingsStore& settings);
 
   // The emitters and their state, for the builders' tests.

@@ -16,19 +16,23 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: ribbon-xml [--host NAME] [KEY=VALUE ...]\n"
-    "       ribbon-xml [--host NAME] --store\n"
+    "usage: ribbon-xml [--host NAME] [--host-version V] [KEY=VALUE ...]\n"
+    "       ribbon-xml [--host NAME] [--host-version V] --store\n"
     "Prints the customUI document for a store holding exactly the given values\n"
     "(or, with --store, the user's own settings). NAME defaults to\n"
-    "\"Microsoft Office PowerPoint\".\n";
+    "\"Microsoft Office PowerPoint\"; V is the host's Version (\"12.0\" 2007 to\n"
+    "\"16.0\" 2016 and later), by default none, which gives the 2007 document.\n";
 
 class NamedHost final : public quillmere::HostApplication {
  public:
-  explicit NamedHost(std::string name) : name_(std::move(name)) {}
+  NamedHost(std::string name, std::optional<std::string> version)
+      : name_(std::move(name)), version_(std::move(version)) {}
   std::string Name() const override { return name_; }
+  std::optional<std::string> Version() const override { return version_; }
 
  private:
   std::string name_;
+  std::optional<std::string> version_;
 };
 
 int Usage(std::string_view problem) {
@@ -40,6 +44,7 @@ int Usage(std::string_view problem) {
 
 int main(int argc, char** argv) {
   std::string hostName = "Microsoft Office PowerPoint";
+  std::optional<std::string> hostVersion;
   bool useStore = false;
   quillmere::MemorySettingsStore given;
   bool anyGiven = false;
@@ -49,6 +54,9 @@ int main(int argc, char** argv) {
     if (argument == "--host") {
       if (++i == argc) return Usage("--host needs a name");
       hostName = argv[i];
+    } else if (argument == "--host-version") {
+      if (++i == argc) return Usage("--host-version needs a version");
+      hostVersion = argv[i];
     } else if (argument == "--store") {
       useStore = true;
     } else if (argument == "--help" || argument == "-h") {
@@ -64,7 +72,7 @@ int main(int argc, char** argv) {
   if (useStore && anyGiven) return Usage("--store takes no KEY=VALUE arguments");
 
   try {
-    NamedHost host(hostName);
+    NamedHost host(hostName, hostVersion);
     quillmere::RibbonAssembler assembler;
     std::string_view document;
     if (useStore) {

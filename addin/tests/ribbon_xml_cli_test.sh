@@ -42,6 +42,11 @@ run 0 All=0
 expect "keys match in any letter case" cmp -s "$work/out" "$work/lower"
 expect "All=0 drops the All menu" test "$(grep -c 'label="All"' "$work/out")" = 0
 
+run 0 --host-version 12.0
+expect "--host-version 12.0 gives the 2007 document" cmp -s "$work/out" "$work/default"
+run 0 --host-version 16.0 All=0
+expect "--host-version 16.0 writes the later names" contains "$work/out" '<control idMso="ViewGridlinesPowerPoint"'
+
 run 0 --host "Microsoft Office Word"
 expect "another host gets an empty document" test ! -s "$work/out"
 run 0 Classic=0
@@ -52,7 +57,7 @@ expect "value splits at the first equals sign and is reported" contains "$work/e
 expect "one line on stderr" lines "$work/err" 1
 expect "nothing on stdout after a failure" test ! -s "$work/out"
 
-for bad in "bogus" "=1" "--host" "--frob" "--store Left=1"; do
+for bad in "bogus" "=1" "--host" "--host-version" "--frob" "--store Left=1"; do
   # shellcheck disable=SC2086
   run 2 $bad
   expect "usage for '$bad'" contains "$work/err" "usage: ribbon-xml"

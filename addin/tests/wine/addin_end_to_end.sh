@@ -80,14 +80,32 @@ combinations=(
   "Hide built-in Tabs=0;Home=1;Insert=1"
   "HIDE BUILT-IN TABS=1;view=1.0;Left= 1 "
 )
-for combination in "${combinations[@]}"; do
-  pairs=()
+# compare COMBINATION HOST_ARGS RIBBON_XML_ARGS: stores the combination, then the add-in's
+# document for a host started with HOST_ARGS must be ribbon-xml's for RIBBON_XML_ARGS.
+compare() {
+  local combination=$1 label="[$1] [$2]" host_args ribbon_args pairs=()
+  read -r -a host_args <<<"$2"
+  read -r -a ribbon_args <<<"$3"
   [[ -n $combination ]] && IFS=';' read -r -a pairs <<<"$combination"
   store "${pairs[@]}"
-  host || fail "[$combination] ppt-host exit $?: $(tr '\n' ' ' <"$work/report.txt" 2>/dev/null)"
-  "$ribbon_xml" "${pairs[@]}" >"$work/expected.xml" || fail "[$combination] ribbon-xml failed"
-  [[ -s $work/expected.xml ]] || fail "[$combination] ribbon-xml printed nothing"
-  cmp -s "$work/doc.xml" "$work/expected.xml" || fail "[$combination] the add-in's document differs from ribbon-xml's"
+  host "${host_args[@]}" || fail "$label ppt-host exit $?: $(tr '\n' ' ' <"$work/report.txt" 2>/dev/null)"
+  "$ribbon_xml" "${ribbon_args[@]}" "${pairs[@]}" >"$work/expected.xml" || fail "$label ribbon-xml failed"
+  [[ -s $work/expected.xml ]] || fail "$label ribbon-xml printed nothing"
+  cmp -s "$work/doc.xml" "$work/expected.xml" || fail "$label the add-in's document differs from ribbon-xml's"
+}
+for combination in "${combinations[@]}"; do compare "$combination" "" ""; done
+
+# PowerPoint 2013 and later get the names their control lists publish; a Version that fails, is
+# missing or is not a version gets the 2007 document, never a failure.
+for version in 15.0 16.0; do
+  for combination in "" "Left=0;All=0" "Hide built-in Tabs=1;Home=1;Animations=1"; do
+    compare "$combination" "--version $version" "--host-version $version"
+    grep -q 'idMso="ViewGridlinesPowerPoint"' "$work/doc.xml" || fail "[$version] the 2013 name is missing"
+  done
+done
+for host_args in "--version-fails" "--no-version" "--version abc" "--version 14.0"; do
+  compare "" "$host_args" ""
+  grep -q 'idMso="ViewGridlines"' "$work/doc.xml" || fail "[$host_args] not the 2007 document"
 done
 
 store

@@ -7,6 +7,7 @@ namespace {
 
 constexpr DISPID kName = 1;
 constexpr DISPID kActiveWindow = 2;
+constexpr DISPID kVersion = 3;
 constexpr DISPID kDocumentMap = 1;
 constexpr DISPID kId = 1;
 constexpr DISPID kContext = 2;
@@ -100,12 +101,14 @@ HRESULT HostWindow::Call(DISPID id, WORD flags, DISPPARAMS& arguments, VARIANT* 
 DISPID HostApplicationObject::MemberId(std::wstring_view name) const {
   if (name_ && SameName(name, L"Name")) return kName;
   if (SameName(name, L"ActiveWindow")) return kActiveWindow;
+  if ((version_.text || version_.fails) && SameName(name, L"Version")) return kVersion;
   return DISPID_UNKNOWN;
 }
 
 HRESULT HostApplicationObject::Call(DISPID id, WORD flags, DISPPARAMS&, VARIANT* result) {
   if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
   if (id == kName && name_) return ReturnText(*name_, result);
+  if (id == kVersion) return version_.fails ? E_FAIL : ReturnText(version_.text.value_or(L""), result);
   if (id == kActiveWindow) {
     // PowerPoint fails this call when no presentation window is open.
     if (window_ == nullptr) return E_FAIL;

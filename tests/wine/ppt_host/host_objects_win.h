@@ -1,7 +1,7 @@
 #pragma once
 
-// The automation objects the PowerPoint stand-in hands to add-ins: an Application with Name and
-// ActiveWindow, a window with DocumentMap, and the IRibbonControl passed to callbacks. Each
+// The automation objects the PowerPoint stand-in hands to add-ins: an Application with Name,
+// Version and ActiveWindow, a window with DocumentMap, and the IRibbonControl passed to callbacks. Each
 // counts its references so the host can tell whether an add-in let go of them.
 
 #include <windows.h>
@@ -59,11 +59,18 @@ class HostWindow final : public NamedDispatch {
   int writes_ = 0;
 };
 
+// What the application's Version answers: its text, or with no text no member at all, or a
+// failing call.
+struct HostVersion {
+  std::optional<std::wstring> text = L"12.0";
+  bool fails = false;
+};
+
 class HostApplicationObject final : public NamedDispatch {
  public:
   // Without a name the object has no Name member at all; without a window, ActiveWindow fails.
-  HostApplicationObject(std::optional<std::wstring> name, HostWindow* window)
-      : name_(std::move(name)), window_(window) {}
+  HostApplicationObject(std::optional<std::wstring> name, HostWindow* window, HostVersion version = {})
+      : name_(std::move(name)), window_(window), version_(std::move(version)) {}
 
  protected:
   DISPID MemberId(std::wstring_view name) const override;
@@ -72,6 +79,7 @@ class HostApplicationObject final : public NamedDispatch {
  private:
   std::optional<std::wstring> name_;
   HostWindow* window_;
+  HostVersion version_;
 };
 
 class RibbonControl final : public NamedDispatch, public IRibbonControl {

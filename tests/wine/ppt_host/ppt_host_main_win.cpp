@@ -31,6 +31,9 @@ constexpr wchar_t kUsage[] =
     L"Writes the ribbon documents of the loaded add-ins to OUTPUT (UTF-8).\n"
     L"  --name TEXT          the application's Name (default \"Microsoft Office PowerPoint\")\n"
     L"  --no-name            the application has no Name member\n"
+    L"  --version TEXT       the application's Version (default \"12.0\", PowerPoint 2007)\n"
+    L"  --no-version         the application has no Version member\n"
+    L"  --version-fails      reading Version fails (E_FAIL)\n"
     L"  --no-window          ActiveWindow fails (no presentation open)\n"
     L"  --document-map 0|1   the active window's DocumentMap at start (default 0)\n"
     L"  --unconnected        skip the connection event\n"
@@ -49,6 +52,7 @@ constexpr wchar_t kAddInsKey[] = L"Software\\Microsoft\\Office\\PowerPoint\\AddI
 struct Options {
   std::vector<std::wstring> preload;
   std::optional<std::wstring> name = L"Microsoft Office PowerPoint";
+  quillmere::test::HostVersion version;
   bool window = true;
   bool documentMap = false;
   bool connect = true;
@@ -77,6 +81,14 @@ std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
       options.name = value;
     } else if (argument == L"--no-name") {
       options.name.reset();
+    } else if (argument == L"--version") {
+      const wchar_t* value = next();
+      if (value == nullptr) return std::nullopt;
+      options.version.text = value;
+    } else if (argument == L"--no-version") {
+      options.version.text.reset();
+    } else if (argument == L"--version-fails") {
+      options.version.fails = true;
     } else if (argument == L"--no-window") {
       options.window = false;
     } else if (argument == L"--document-map") {
@@ -371,7 +383,7 @@ int Run(const Options& options) {
   for (const std::wstring& progId : progIds) report.Add("addin", Utf8(progId));
 
   HostWindow window(options.documentMap);
-  HostApplicationObject application(options.name, options.window ? &window : nullptr);
+  HostApplicationObject application(options.name, options.window ? &window : nullptr, options.version);
   std::string documents;
   Timings timings;
 
