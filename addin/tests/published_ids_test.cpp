@@ -125,8 +125,10 @@ TEST(PublishedIdsTest, LeftOutEntriesLeaveMenusTidyAndOtherIdsAsTheyWere) {
       EXPECT_EQ(ribbon->Count("//r:menuSeparator[following-sibling::*[1][self::r:menuSeparator]]"), 0u);
       EXPECT_EQ(ribbon->Count("//r:menu[not(*)] | //r:buttonGroup[not(*)]"), 0u);
     }
-    EXPECT_EQ(after.Count("//r:control"), before.Count("//r:control") - before.Count(
-        "//r:control[@idMso='ViewNormalViewPowerPoint' or @idMso='FileCreateDocumentWorkspace']"));
+    EXPECT_EQ(
+        after.Count("//r:control"),
+        before.Count("//r:control") -
+            before.Count("//r:control[@idMso='ViewNormalViewPowerPoint' or @idMso='FileCreateDocumentWorkspace']"));
   }
 }
 
@@ -189,22 +191,23 @@ TEST_P(LeftOutEntryTest, SeparatorsStayOnlyBetweenShownEntries) {
 
 using namespace catalogue;  // NOLINT: the row constructors read like the menus they build
 
-INSTANTIATE_TEST_SUITE_P(
-    Menus, LeftOutEntryTest,
-    testing::Values(
-        DropCase{"NothingLeftOut", {Command("A"), Separator(), Command("B")}, "A|B"},
-        DropCase{"Renamed", {Command("R"), Separator(), Command("B")}, "Renamed|B"},
-        DropCase{"FirstEntry", {Command("X"), Separator(), Command("A")}, "A"},
-        DropCase{"LastEntry", {Command("A"), Separator(), Command("X")}, "A"},
-        DropCase{"BetweenTwoSeparators", {Command("A"), Separator(), Command("X"), Separator(), Command("B")}, "A|B"},
-        DropCase{"BeforeASubmenu",
-                 {Command("A"), Separator(), Command("X"), Separator(), OpenMenu("M"), Command("B"), CloseMenu()},
-                 "A|[B]"},
-        DropCase{"LastOfASubmenu",
-                 {Command("A"), OpenMenu("M"), Command("B"), Separator(), Command("X"), CloseMenu(), Separator(),
-                  Command("C")},
-                 "A[B]|C"}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Menus, LeftOutEntryTest,
+                         testing::Values(DropCase{"NothingLeftOut", {Command("A"), Separator(), Command("B")}, "A|B"},
+                                         DropCase{"Renamed", {Command("R"), Separator(), Command("B")}, "Renamed|B"},
+                                         DropCase{"FirstEntry", {Command("X"), Separator(), Command("A")}, "A"},
+                                         DropCase{"LastEntry", {Command("A"), Separator(), Command("X")}, "A"},
+                                         DropCase{"BetweenTwoSeparators",
+                                                  {Command("A"), Separator(), Command("X"), Separator(), Command("B")},
+                                                  "A|B"},
+                                         DropCase{"BeforeASubmenu",
+                                                  {Command("A"), Separator(), Command("X"), Separator(), OpenMenu("M"),
+                                                   Command("B"), CloseMenu()},
+                                                  "A|[B]"},
+                                         DropCase{"LastOfASubmenu",
+                                                  {Command("A"), OpenMenu("M"), Command("B"), Separator(), Command("X"),
+                                                   CloseMenu(), Separator(), Command("C")},
+                                                  "A[B]|C"}),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace quillmere
