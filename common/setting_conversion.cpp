@@ -96,6 +96,8 @@ std::optional<long long> RoundToWhole(const DecimalText& number, long long limit
 
 }  // namespace
 
+bool IsNumber(std::string_view text) { return Scan(text).has_value(); }
+
 std::optional<std::int32_t> ToInt32(std::string_view text) {
   auto number = Scan(text);
   if (!number) return std::nullopt;

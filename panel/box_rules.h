@@ -35,6 +35,7 @@ class BoxRules {
   void SetListener(ChangeListener listener) { listener_ = std::move(listener); }
 
   bool IsChecked(int index) const { return checked_.at(index); }
+  bool AnyTabBoxChecked() const { return !NoTabBoxChecked(); }
   const BoxStates& States() const { return checked_; }
 
   void Set(int index, bool checked);

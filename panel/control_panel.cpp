@@ -68,11 +68,20 @@ void ControlPanel::Initialize() {
   RunStep(handler, 106, [&] { RestoreBox(kClassicBox); });
   RunStep(handler, 108, [&] { RestoreBox(kLeftBox); });
   RunStep(handler, 110, [&] { RestoreBox(kAllBox); });
-  // "Hide built-in tabs" is never read back; it follows from the tab boxes.
+  // "Hide built-in tabs" follows from the tab boxes, read back last.
   for (int index = kHomeBox; index < kBoxCount; ++index) {
     if (index == kHideTabsBox) continue;
     RunStep(handler, 116, [&] { RestoreBox(index); });
   }
+  RunStep(handler, 116, [&] { RestoreHideTabsBox(); });
+}
+
+// "Home" alone does not check the master switch, yet with it stored on the add-in hides Home: show
+// it checked, or the next OK would bring Home back. With no tab box checked a stored 1 changes
+// nothing (checking the box then would check all nine).
+void ControlPanel::RestoreHideTabsBox() {
+  if (!boxes_.AnyTabBoxChecked() || boxes_.IsChecked(kHideTabsBox)) return;
+  if (HideTabsStoredOn(GetSetting(store_, kBoxKeys.at(kHideTabsBox), 0))) boxes_.Set(kHideTabsBox, true);
 }
 
 void ControlPanel::Load() {

@@ -58,6 +58,7 @@ class ControlPanel {
   template <typename Step>
   void RunStep(std::string_view handler, int step, Step&& body);
   void RestoreBox(int index);
+  void RestoreHideTabsBox();
   void SaveBox(int index);
 
   SettingsStore& store_;

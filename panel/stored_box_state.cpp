@@ -1,5 +1,6 @@
 #include "panel/stored_box_state.h"
 
+#include <cmath>
 #include <string>
 
 #include "common/setting_conversion.h"
@@ -12,22 +13,30 @@ namespace {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+bool FitsBoxState(double value) {
+  const double whole = std::nearbyint(value);  // a tie to the even one, as for the other keys
+  return whole >= -32768.0 && whole <= 32767.0;
+}
+
 }  // namespace
 
 bool BoxStateFromStored(int index, std::string_view text) {
   const auto key = kBoxKeys.at(index);
-  const auto value = ToInt16(text);
-  if (!value) {
-    if (ToDouble(text)) {
-      throw StepFailure("Overflow: " + Quoted(key) + " holds " + Quoted(text) + ", beyond the range of a box state");
-    }
+  if (!IsNumber(text)) {
     throw StepFailure("Type mismatch: " + Quoted(key) + " holds " + Quoted(text) + ", which is not a number");
   }
-  if (index == kClassicBox) return *value != 0;
-  // The add-in reads the tab keys as doubles: "1.4" rounds to 1 here but is not 1 there.
-  if (IsTabBox(index)) return *ToDouble(text) == 1.0;
-  return *value == 1;
+  // Each key is converted once, the way the add-in reads it: the tab keys as doubles ("1.4" is
+  // not 1 there), the others as whole numbers.
+  if (IsTabBox(index)) {
+    const auto value = ToDouble(text);
+    if (value && FitsBoxState(*value)) return *value == 1.0;
+  } else if (const auto value = ToInt16(text)) {
+    return index == kClassicBox ? *value != 0 : *value == 1;
+  }
+  throw StepFailure("Overflow: " + Quoted(key) + " holds " + Quoted(text) + ", beyond the range of a box state");
 }
+
+bool HideTabsStoredOn(std::string_view text) { return ToInt32(text) == 1; }
 
 int StoredBoxDefault(int index) { return index == kClassicBox || index == kLeftBox || index == kAllBox ? 1 : 0; }
 

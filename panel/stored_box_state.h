@@ -14,6 +14,10 @@ namespace quillmere {
 // Throws StepFailure when the text is not a number or lies beyond a 16-bit whole number.
 bool BoxStateFromStored(int index, std::string_view text);
 
+// Whether the stored "Hide built-in Tabs" text switches the hidden tabs on, read as the add-in
+// reads it (a whole number equal to 1). Text that is not a number is off.
+bool HideTabsStoredOn(std::string_view text);
+
 // The default a box takes when its key was never stored.
 int StoredBoxDefault(int index);
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "addin/host_application.h"
+#include "addin/ribbon_assembler.h"
 #include "common/memory_settings_store.h"
 #include "panel/error_message.h"
 
@@ -137,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"HomeChecksClassicButNotTheMaster", NothingOnAnd("Home", "1"), {0, 3}},
         RestoreCase{"HomeAfterDefaultsClearsLeft", {{"Home", "1"}}, {0, 2, 3}},
         RestoreCase{"LeftAloneChecksClassic", NothingOnAnd("Left", "1"), {0, 1}},
-        RestoreCase{"MasterSwitchIsNeverReadBack", {{"Hide built-in Tabs", "1"}}, {0, 1, 2}},
+        RestoreCase{"MasterSwitchAloneChecksNoTabBox", {{"Hide built-in Tabs", "1"}}, {0, 1, 2}},
         RestoreCase{"AllNineTabs",
                     {{"Home", "1"},
                      {"Insert", "1"},
@@ -207,6 +209,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadValueCase{"Home", "on", 116, R"(Type mismatch: "Home" holds "on", which is not a number)"},
         BadValueCase{"Format", "70000", 116, R"(Overflow: "Format" holds "70000", beyond the range of a box state)"}),
     [](const auto& info) { return std::string(info.param.key); });
+
+TEST_F(ControlPanelTest, ANumberBeyondADoubleIsReportedForATabKey) {
+  // Scanned as 1 (its exponent is clamped), yet 10^900000 as a double: too large either way.
+  const std::string huge = "0." + std::string(99999, '0') + "1e1000000";
+  Store({{"Home", huge}});
+  panel.Initialize();
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_EQ(window.errors[0].rfind("Application Error|Overflow: \"Home\" holds \"0.000", 0), 0u) << window.errors[0];
+  EXPECT_FALSE(panel.Boxes().IsChecked(kHomeBox));
+}
 
 TEST_F(ControlPanelTest, BadValueLeavesTheBoxAsItWas) {
   Store({{"Left", "abc"}});
@@ -290,18 +302,69 @@ TEST_F(ControlPanelTest, CancelClosesWithoutWriting) {
   EXPECT_EQ(window.log, std::vector<std::string>{"close"});
 }
 
-TEST_F(ControlPanelTest, ReopeningAfterOkShowsTheSameBoxes) {
-  panel.Initialize();
-  panel.ClickBox(kHideTabsBox);
-  panel.ClickBox(5);  // clear "Design"; the rest stay hidden
-  panel.Ok();
-  const auto saved = panel.Boxes().States();
+class PowerPoint final : public HostApplication {
+ public:
+  std::string Name() const override { return "Microsoft Office PowerPoint"; }
+};
 
-  FakeWindow secondWindow;
-  FakeInstaller secondInstaller(secondWindow.log);
-  ControlPanel reopened(store.values, secondWindow, secondInstaller);
-  reopened.Initialize();
-  EXPECT_EQ(reopened.Boxes().States(), saved);
+// The document the add-in builds from the store.
+std::string Document(const SettingsStore& store) {
+  PowerPoint host;
+  RibbonAssembler assembler;
+  return std::string(assembler.GetRibbonXML(&host, store));
+}
+
+// Every box state that clicks can reach from an empty store, each with the clicks that reach it.
+std::map<BoxStates, std::vector<int>> ReachableStates() {
+  MemorySettingsStore empty;
+  FakeWindow window;
+  FakeInstaller installer(window.log);
+  ControlPanel start(empty, window, installer);
+  start.Initialize();
+  std::map<BoxStates, std::vector<int>> reached = {{start.Boxes().States(), {}}};
+  std::vector<BoxStates> pending = {start.Boxes().States()};
+  while (!pending.empty()) {
+    const BoxStates states = pending.back();
+    pending.pop_back();
+    for (int box = 0; box < kBoxCount; ++box) {
+      BoxRules rules(states);
+      rules.Toggle(box);
+      if (reached.count(rules.States())) continue;
+      auto clicks = reached[states];
+      clicks.push_back(box);
+      reached.emplace(rules.States(), clicks);
+      pending.push_back(rules.States());
+    }
+  }
+  return reached;
+}
+
+std::string Shown(const BoxStates& states) {
+  std::string text;
+  for (bool checked : states) text += checked ? '1' : '0';
+  return text;
+}
+
+TEST(RoundTripTest, OpeningAndPressingOkNeverChangesWhatTheAddInDoes) {
+  for (const auto& [states, clicks] : ReachableStates()) {
+    MemorySettingsStore store;
+    FakeWindow window;
+    FakeInstaller installer(window.log);
+    ControlPanel saved(store, window, installer);
+    saved.Initialize();
+    for (int box : clicks) saved.ClickBox(box);
+    ASSERT_EQ(saved.Boxes().States(), states);
+    saved.Ok();
+    const std::string before = Document(store);
+
+    ControlPanel reopened(store, window, installer);
+    reopened.Initialize();
+    reopened.Ok();
+    // The documents are long; name the boxes instead.
+    EXPECT_TRUE(Document(store) == before)
+        << "boxes " << Shown(states) << " reopened as " << Shown(reopened.Boxes().States());
+    EXPECT_EQ(window.errors, std::vector<std::string>{});
+  }
 }
 
 TEST(ErrorMessageTest, JoinsDescriptionLocationAndSupportAddress) {
