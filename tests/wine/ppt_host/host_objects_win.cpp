@@ -66,11 +66,16 @@ HRESULT NamedDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LC
 }
 
 HRESULT NamedDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments, VARIANT* result,
-                              EXCEPINFO*, UINT*) noexcept {
+                              EXCEPINFO* exception, UINT*) noexcept {
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   if (arguments == nullptr) return E_INVALIDARG;
   if (result != nullptr) ::VariantInit(result);
-  return Call(id, flags, *arguments, result);
+  const HRESULT status = Call(id, flags, *arguments, result);
+  if (status == DISP_E_EXCEPTION && exception != nullptr) {
+    *exception = EXCEPINFO{};
+    exception->scode = raised_;
+  }
+  return status;
 }
 
 DISPID HostWindow::MemberId(std::wstring_view name) const {
@@ -79,6 +84,7 @@ DISPID HostWindow::MemberId(std::wstring_view name) const {
 
 HRESULT HostWindow::Call(DISPID id, WORD flags, DISPPARAMS& arguments, VARIANT* result) {
   if (id != kDocumentMap) return DISP_E_MEMBERNOTFOUND;
+  if (FAILED(failure_)) return Raise(failure_);
   if (flags & DISPATCH_PROPERTYGET) {
     if (result == nullptr) return E_POINTER;
     result->vt = VT_BOOL;

@@ -39,9 +39,16 @@ class NamedDispatch : public IDispatch {
   virtual DISPID MemberId(std::wstring_view name) const = 0;
   virtual HRESULT Call(DISPID id, WORD flags, DISPPARAMS& arguments, VARIANT* result) = 0;
   virtual bool Implements(REFIID) const { return false; }
+  // A member's own failure, reported as automation objects do: DISP_E_EXCEPTION, with the code
+  // in the caller's exception record.
+  HRESULT Raise(HRESULT status) {
+    raised_ = status;
+    return DISP_E_EXCEPTION;
+  }
 
  private:
   LONG references_ = 1;
+  HRESULT raised_ = S_OK;
 };
 
 class HostWindow final : public NamedDispatch {
@@ -49,6 +56,8 @@ class HostWindow final : public NamedDispatch {
   explicit HostWindow(bool documentMap) : documentMap_(documentMap) {}
   bool DocumentMap() const { return documentMap_; }
   int Writes() const { return writes_; }
+  // From now on DocumentMap fails with `status`, raised through the exception record.
+  void FailDocumentMap(HRESULT status) { failure_ = status; }
 
  protected:
   DISPID MemberId(std::wstring_view name) const override;
@@ -57,6 +66,7 @@ class HostWindow final : public NamedDispatch {
  private:
   bool documentMap_;
   int writes_ = 0;
+  HRESULT failure_ = S_OK;
 };
 
 // What the application's Version answers: its text, or with no text no member at all, or a

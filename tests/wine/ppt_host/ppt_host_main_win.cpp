@@ -41,6 +41,9 @@ constexpr wchar_t kUsage[] =
     L"  --click NAME         after loading, call the ribbon callback NAME (repeatable)\n"
     L"  --pump SECONDS       between clicks, run the message loop as PowerPoint does until the\n"
     L"                       add-in's windows are closed or SECONDS pass (repeatable)\n"
+    L"  --disconnect         between clicks, send the disconnection event (host shutdown)\n"
+    L"  --release            between clicks, let go of the add-ins\n"
+    L"  --uninitialize       between clicks, end COM on this thread, as PowerPoint does at exit\n"
     L"  --null-control       clicks pass a null IRibbonControl\n"
     L"  --repeat N           load, connect and ask N times, unloading between (timings)\n"
     L"  --preload DLL        load a system DLL first, as PowerPoint has it loaded (repeatable)\n"
@@ -48,6 +51,8 @@ constexpr wchar_t kUsage[] =
     L"Exit: 0 all calls succeeded, 1 a call failed, 2 bad usage, 3 no add-in to load.\n";
 
 constexpr wchar_t kAddInsKey[] = L"Software\\Microsoft\\Office\\PowerPoint\\AddIns";
+
+bool comInitialized = false;
 
 struct Options {
   std::vector<std::wstring> preload;
@@ -57,9 +62,9 @@ struct Options {
   bool documentMap = false;
   bool connect = true;
   bool connectTwice = false;
-  // In order: a callback name to click, or an empty name and the seconds to pump messages, or
-  // a release (no name, no seconds).
+  // In order: click a callback, pump messages for some seconds, or one of the lifetime events.
   struct Step {
+    enum class Kind { Click, Pump, Release, Disconnect, Uninitialize } kind;
     std::wstring click;
     int pumpSeconds = 0;
   };
@@ -102,13 +107,17 @@ std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
     } else if (argument == L"--click") {
       const wchar_t* value = next();
       if (value == nullptr) return std::nullopt;
-      options.steps.push_back({value, 0});
+      options.steps.push_back({Options::Step::Kind::Click, value});
     } else if (argument == L"--pump") {
       const wchar_t* value = next();
       if (value == nullptr || _wtoi(value) < 1) return std::nullopt;
-      options.steps.push_back({L"", _wtoi(value)});
+      options.steps.push_back({Options::Step::Kind::Pump, L"", _wtoi(value)});
     } else if (argument == L"--release") {
-      options.steps.push_back({L"", 0});
+      options.steps.push_back({Options::Step::Kind::Release, L""});
+    } else if (argument == L"--disconnect") {
+      options.steps.push_back({Options::Step::Kind::Disconnect, L""});
+    } else if (argument == L"--uninitialize") {
+      options.steps.push_back({Options::Step::Kind::Uninitialize, L""});
     } else if (argument == L"--null-control") {
       options.nullControl = true;
     } else if (argument == L"--repeat") {
@@ -230,6 +239,31 @@ HRESULT Click(IUnknown* addIn, const std::wstring& callback, bool nullControl) {
   ::SysFreeString(exception.bstrHelpFile);
   ::VariantClear(&returned);
   return result;
+}
+
+HRESULT Disconnect(IUnknown* addIn) {
+  ComPtr<IDTExtensibility2> connection;
+  HRESULT result = addIn->QueryInterface(IID_PPV_ARGS(&connection));
+  if (FAILED(result)) return result;
+  SAFEARRAY* custom = ::SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  result = connection->OnDisconnection(0, &custom);  // ext_dm_HostShutdown
+  ::SafeArrayDestroy(custom);
+  return result;
+}
+
+// The add-in's About windows this thread still has.
+int AboutWindowCount() {
+  int count = 0;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t name[64] = {};
+        ::GetClassNameW(window, name, 64);
+        if (std::wstring_view(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(found);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM found) {
@@ -393,20 +427,35 @@ int Run(const Options& options) {
     if (round == 1) {
       documents = std::move(roundDocuments);
       for (const Options::Step& step : options.steps) {
-        if (step.click.empty() && step.pumpSeconds == 0) {
-          loaded.clear();
-          ::CoFreeUnusedLibrariesEx(0, 0);
-          report.Add("loaded_after_step_release", ::GetModuleHandleW(L"Tessivar.dll") != nullptr ? "1" : "0");
-          continue;
-        }
-        if (step.click.empty()) {
-          std::string pointers;
-          report.Add("pump", PumpMessages(step.pumpSeconds, pointers));
-          report.Add("pointers", pointers);
-          continue;
-        }
-        for (const Loaded& addIn : loaded) {
-          report.Add("click." + Utf8(step.click), Click(addIn.addIn.Get(), step.click, options.nullControl));
+        switch (step.kind) {
+          case Options::Step::Kind::Release:
+            loaded.clear();
+            ::CoFreeUnusedLibrariesEx(0, 0);
+            report.Add("loaded_after_step_release", ::GetModuleHandleW(L"Tessivar.dll") != nullptr ? "1" : "0");
+            break;
+          case Options::Step::Kind::Pump: {
+            std::string pointers;
+            report.Add("pump", PumpMessages(step.pumpSeconds, pointers));
+            report.Add("pointers", pointers);
+            break;
+          }
+          case Options::Step::Kind::Disconnect:
+            for (const Loaded& addIn : loaded) report.Add("disconnect", Disconnect(addIn.addIn.Get()));
+            break;
+          case Options::Step::Kind::Uninitialize:
+            // COM may unload every library now, whatever DllCanUnloadNow says. A posted message
+            // makes the next pump run any hook that is still installed.
+            loaded.clear();
+            ::CoUninitialize();
+            comInitialized = false;
+            ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
+            report.Add("loaded_after_uninitialize", ::GetModuleHandleW(L"Tessivar.dll") != nullptr ? "1" : "0");
+            break;
+          case Options::Step::Kind::Click:
+            for (const Loaded& addIn : loaded) {
+              report.Add("click." + Utf8(step.click), Click(addIn.addIn.Get(), step.click, options.nullControl));
+            }
+            break;
         }
       }
     }
@@ -415,6 +464,7 @@ int Run(const Options& options) {
     ::CoFreeUnusedLibrariesEx(0, 0);
   }
 
+  report.Add("about_windows", std::to_string(AboutWindowCount()));
   report.Add("documentmap", window.DocumentMap() ? "1" : "0");
   report.Add("documentmap_writes", std::to_string(window.Writes()));
   report.Add("application_references", std::to_string(application.ForeignReferences()));
@@ -449,7 +499,8 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+  comInitialized = true;
   int status = Run(*options);
-  ::CoUninitialize();
+  if (comInitialized) ::CoUninitialize();
   return status;
 }

@@ -1,0 +1,50 @@
+#include "import_patch_win.h"
+
+#include <cstring>
+
+namespace quillmere::test {
+namespace {
+
+void WriteSlot(void** slot, void* value) {
+  DWORD protection = 0;
+  if (!::VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection)) return;
+  *slot = value;
+  ::VirtualProtect(slot, sizeof *slot, protection, &protection);
+}
+
+void** FindSlot(HMODULE module, const char* dll, const char* function) {
+  auto* base = reinterpret_cast<BYTE*>(module);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  if (imports.VirtualAddress == 0) return nullptr;
+  for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+       entry->Name != 0; ++entry) {
+    if (::lstrcmpiA(reinterpret_cast<const char*>(base + entry->Name), dll) != 0) continue;
+    auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
+    for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
+        return reinterpret_cast<void**>(&slots->u1.Function);
+      }
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ImportPatch::ImportPatch(HMODULE module, const char* dll, const char* function, const void* replacement)
+    : slot_(module != nullptr ? FindSlot(module, dll, function) : nullptr) {
+  if (slot_ == nullptr) return;
+  original_ = *slot_;
+  WriteSlot(slot_, const_cast<void*>(replacement));
+}
+
+ImportPatch::~ImportPatch() {
+  if (slot_ != nullptr) WriteSlot(slot_, original_);
+}
+
+}  // namespace quillmere::test
