@@ -8,6 +8,7 @@
 
 #include "addin/about_hover.h"
 #include "addin/about_window_design.h"
+#include "addin/com_boundary_win.h"
 #include "addin/version_resource.h"
 #include "common/product_info.h"
 #include "common/program_files.h"
@@ -24,11 +25,6 @@ constexpr int kTitleId = 101;
 constexpr int kVersionId = 102;
 constexpr int kWebsiteLabelId = 103;
 constexpr int kLinkId = 104;
-
-[[noreturn]] void ThrowLastError(DWORD fallback = ERROR_GEN_FAILURE) {
-  const DWORD error = ::GetLastError();
-  throw std::system_error(static_cast<int>(error ? error : fallback), std::system_category());
-}
 
 std::optional<FileVersion> OwnFileVersion() {
   const HMODULE module = CodeModule();
@@ -49,8 +45,9 @@ class AboutWindow {
  private:
   explicit AboutWindow(HWND window) : window_(window) {}
 
-  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam);
+  // Windows calls these: nothing may leave them by exception.
+  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
@@ -283,7 +280,7 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-LRESULT CALLBACK AboutWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK AboutWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
     auto* about = new (std::nothrow) AboutWindow(window);
     if (!about) return FALSE;
@@ -312,7 +309,7 @@ LRESULT CALLBACK AboutWindow::StaticWindowProc(HWND window, UINT message, WPARAM
 
 // The host owns the message loop and knows nothing of this window, so the dialog keys (Enter,
 // Esc, Tab) are given to the dialog manager here, before the host translates and dispatches them.
-LRESULT CALLBACK AboutWindow::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK AboutWindow::KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     auto* message = reinterpret_cast<MSG*>(lParam);
     const HWND window = current_;
@@ -339,5 +336,16 @@ void ShowAboutWindow() {
 }
 
 HWND AboutWindowHandle() noexcept { return AboutWindow::Current(); }
+
+void CloseAboutWindow() noexcept {
+  const HWND window = AboutWindow::Current();
+  if (!window) return;
+  // Only its own thread may destroy a window; another thread can only ask.
+  if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) {
+    ::SendMessageW(window, WM_CLOSE, 0, 0);
+  } else {
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+}
 
 }  // namespace quillmere

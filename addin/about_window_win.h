@@ -14,4 +14,8 @@ void ShowAboutWindow();
 // The open About window, or null. The library must stay loaded while there is one.
 HWND AboutWindowHandle() noexcept;
 
+// Unloads the About window, if one is open, as its OK button does: with it go its keyboard hook
+// and its window class.
+void CloseAboutWindow() noexcept;
+
 }  // namespace quillmere

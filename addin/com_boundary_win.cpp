@@ -2,6 +2,7 @@
 
 #include <new>
 #include <string>
+#include <system_error>
 
 #include <wrl/client.h>
 
@@ -9,6 +10,7 @@
 #include "addin/failure_report.h"
 #include "addin/host_application.h"
 #include "common/settings_store.h"
+#include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 
 namespace quillmere {
@@ -16,17 +18,48 @@ namespace {
 
 constexpr wchar_t kErrorSource[] = L"Halverin.Connect";
 
-HRESULT Describe(HRESULT status, const char* description, REFIID iid) noexcept {
+struct Failure {
+  HRESULT status;
+  const char* description;  // UTF-8, owned by the exception; null when there is nothing to say
+};
+
+HRESULT FromErrorCode(const std::error_code& code) noexcept {
+  if (code.category() != std::system_category() || code.value() == 0) return E_FAIL;
+  if (code.value() < 0) return static_cast<HRESULT>(code.value());
+  return HRESULT_FROM_WIN32(static_cast<DWORD>(code.value()));
+}
+
+// Reads the exception being handled without copying anything out of it.
+Failure CurrentFailure() noexcept {
   try {
-    auto text = Utf8ToUtf16(description);
-    if (!text) return status;
-    // The text is neither changed nor freed before the call returns.
-    // NOLINTNEXTLINE(clang-analyzer-cplusplus.InnerPointer)
-    return SetErrorInfoFor(status, std::wstring_view(reinterpret_cast<const wchar_t*>(text->data()), text->size()),
-                           iid);
+    throw;
+  } catch (const AssemblyError& error) {
+    return {static_cast<HRESULT>(StatusFor(error)), error.what()};
+  } catch (const SettingsStoreError& error) {
+    return {static_cast<HRESULT>(status::kCannotRead), error.what()};
+  } catch (const HostError& error) {
+    return {error.Status() < 0 ? static_cast<HRESULT>(error.Status()) : E_FAIL, error.what()};
+  } catch (const std::system_error& error) {
+    return {FromErrorCode(error.code()), error.what()};
+  } catch (const std::bad_alloc&) {
+    return {E_OUTOFMEMORY, nullptr};
+  } catch (const std::exception& error) {
+    return {E_FAIL, error.what()};
   } catch (...) {
-    return status;
+    return {E_FAIL, nullptr};
   }
+}
+
+// The text goes straight into a BSTR: no C++ allocation, so nothing here can throw.
+void Describe(HRESULT status, const char* utf8, REFIID iid) noexcept {
+  if (utf8 == nullptr) return;
+  const std::string_view text(utf8);
+  const auto length = Utf8ToUtf16(text, nullptr);
+  if (!length) return;
+  UniqueBstr description(::SysAllocStringLen(nullptr, static_cast<UINT>(*length)));
+  if (!description) return;
+  Utf8ToUtf16(text, reinterpret_cast<char16_t*>(description.get()));
+  SetErrorInfoFor(status, std::wstring_view(description.get(), *length), iid);
 }
 
 }  // namespace
@@ -34,34 +67,25 @@ HRESULT Describe(HRESULT status, const char* description, REFIID iid) noexcept {
 HRESULT SetErrorInfoFor(HRESULT status, std::wstring_view description, REFIID iid) noexcept {
   Microsoft::WRL::ComPtr<ICreateErrorInfo> create;
   if (FAILED(::CreateErrorInfo(&create))) return status;
-  BSTR text = ::SysAllocStringLen(description.data(), static_cast<UINT>(description.size()));
-  if (text == nullptr) return status;
+  UniqueBstr text(::SysAllocStringLen(description.data(), static_cast<UINT>(description.size())));
+  if (!text) return status;
   create->SetGUID(iid);
   create->SetSource(const_cast<LPOLESTR>(kErrorSource));
-  create->SetDescription(text);
-  ::SysFreeString(text);
+  create->SetDescription(text.get());
   Microsoft::WRL::ComPtr<IErrorInfo> info;
   if (SUCCEEDED(create.As(&info))) ::SetErrorInfo(0, info.Get());
   return status;
 }
 
 HRESULT CurrentExceptionToHResult(REFIID iid) noexcept {
-  try {
-    throw;
-  } catch (const AssemblyError& error) {
-    FailureReport report = ReportFor(error);
-    return Describe(static_cast<HRESULT>(report.status), report.description.c_str(), iid);
-  } catch (const SettingsStoreError& error) {
-    return Describe(static_cast<HRESULT>(status::kCannotRead), error.what(), iid);
-  } catch (const HostError& error) {
-    return Describe(error.Status() < 0 ? static_cast<HRESULT>(error.Status()) : E_FAIL, error.what(), iid);
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (const std::exception& error) {
-    return Describe(E_FAIL, error.what(), iid);
-  } catch (...) {
-    return E_FAIL;
-  }
+  const Failure failure = CurrentFailure();
+  Describe(failure.status, failure.description, iid);
+  return failure.status;
+}
+
+void ThrowLastError(DWORD fallback) {
+  const DWORD error = ::GetLastError();
+  throw std::system_error(static_cast<int>(error != 0 ? error : fallback), std::system_category());
 }
 
 }  // namespace quillmere

@@ -1,8 +1,9 @@
 #pragma once
 
-// Where C++ meets COM: every COM method and export runs its body through ComBoundary, so that
-// no exception crosses an interface and every failure reaches the caller as an HRESULT, with
-// IErrorInfo describing it where there is something to say.
+// Where C++ meets COM: every exported function and every interface method that can fail runs
+// its body through ComBoundary, so that no exception crosses an interface, every failure
+// reaches the caller as an HRESULT, and the thread's error information always belongs to the
+// latest call: cleared on entry, set when a failure has something to say.
 
 #include <windows.h>
 #include <oleauto.h>
@@ -14,7 +15,10 @@ namespace quillmere {
 // Sets the thread's error information for a failure of a method of `iid` and returns `status`.
 HRESULT SetErrorInfoFor(HRESULT status, std::wstring_view description, REFIID iid) noexcept;
 
-// The HRESULT for the exception being handled; call only inside a catch block.
+// The HRESULT for the exception being handled, with error information describing it; call only
+// inside a catch block. Knows every exception the add-in throws (std::system_error carries an
+// HRESULT as a negative value and a Win32 error as a positive one). Allocates nothing that can
+// throw: describing a failure may itself run out of memory, and then only the status remains.
 HRESULT CurrentExceptionToHResult(REFIID iid) noexcept;
 
 template <typename Body>
@@ -27,5 +31,9 @@ HRESULT ComBoundary(REFIID iid, Body&& body) noexcept {
     return CurrentExceptionToHResult(iid);
   }
 }
+
+// Throws the thread's last Win32 error as std::system_error; a call that failed without
+// setting one still fails, with `fallback`.
+[[noreturn]] void ThrowLastError(DWORD fallback = ERROR_GEN_FAILURE);
 
 }  // namespace quillmere

@@ -3,8 +3,10 @@
 #include <new>
 #include <optional>
 
+#include "addin/about_window_win.h"
 #include "addin/com_boundary_win.h"
 #include "addin/host_application_win.h"
+#include "addin/late_binding_win.h"
 #include "addin/module_win.h"
 #include "addin/ribbon_callbacks_win.h"
 #include "common/registry_settings_store_win.h"
@@ -34,6 +36,7 @@ Connect::~Connect() { ReleaseObjectReference(); }
 
 HRESULT Connect::QueryInterface(REFIID iid, void** object) noexcept {
   if (object == nullptr) return E_POINTER;
+  // IDispatch is _Connect's: the host finds the ribbon callbacks through it by name.
   if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(_Connect)) {
     *object = static_cast<_Connect*>(this);
   } else if (iid == __uuidof(IRibbonExtensibility)) {
@@ -58,52 +61,50 @@ ULONG Connect::Release() noexcept {
   return static_cast<ULONG>(left);
 }
 
-HRESULT Connect::LoadTypeInfo() noexcept {
-  if (typeInfo_) return S_OK;
-  try {
-    // From this library's own resources: works before registration and never picks up another
-    // version's type library.
-    Microsoft::WRL::ComPtr<ITypeLib> library;
-    HRESULT result = ::LoadTypeLibEx(ThisModulePath().c_str(), REGKIND_NONE, &library);
-    if (FAILED(result)) return result;
-    return library->GetTypeInfoOfGuid(__uuidof(_Connect), &typeInfo_);
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (...) {
-    return E_FAIL;
-  }
+void ConnectDispatch::LoadTypeInfo() {
+  if (typeInfo_) return;
+  // From this library's own resources: works before registration and never picks up another
+  // version's type library.
+  Microsoft::WRL::ComPtr<ITypeLib> library;
+  HRESULT result = ::LoadTypeLibEx(ThisModulePath().c_str(), REGKIND_NONE, &library);
+  if (FAILED(result)) ThrowHResult(result);
+  result = library->GetTypeInfoOfGuid(__uuidof(_Connect), &typeInfo_);
+  if (FAILED(result)) ThrowHResult(result);
 }
 
-HRESULT Connect::GetTypeInfoCount(UINT* count) noexcept {
+HRESULT ConnectDispatch::GetTypeInfoCount(UINT* count) noexcept {
   if (count == nullptr) return E_POINTER;
   *count = 1;
   return S_OK;
 }
 
-HRESULT Connect::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
-  if (info == nullptr) return E_POINTER;
-  *info = nullptr;
-  if (index != 0) return DISP_E_BADINDEX;
-  HRESULT result = LoadTypeInfo();
-  if (FAILED(result)) return result;
-  return typeInfo_.CopyTo(info);
+HRESULT ConnectDispatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
+  return ComBoundary(__uuidof(_Connect), [&] {
+    if (info == nullptr) return E_POINTER;
+    *info = nullptr;
+    if (index != 0) return DISP_E_BADINDEX;
+    LoadTypeInfo();
+    return typeInfo_.CopyTo(info);
+  });
 }
 
-HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
-  if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-  HRESULT result = LoadTypeInfo();
-  if (FAILED(result)) return result;
-  return ::DispGetIDsOfNames(typeInfo_.Get(), names, count, ids);
+HRESULT ConnectDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
+  return ComBoundary(__uuidof(_Connect), [&] {
+    if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+    LoadTypeInfo();
+    return ::DispGetIDsOfNames(typeInfo_.Get(), names, count, ids);
+  });
 }
 
-HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments, VARIANT* result,
-                        EXCEPINFO* exception, UINT* argumentError) noexcept {
-  if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-  HRESULT loaded = LoadTypeInfo();
-  if (FAILED(loaded)) return loaded;
-  // The type information describes _Connect: the call must go through that vtable.
-  return ::DispInvoke(static_cast<_Connect*>(this), typeInfo_.Get(), id, flags, arguments, result, exception,
-                      argumentError);
+HRESULT ConnectDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments, VARIANT* result,
+                                EXCEPINFO* exception, UINT* argumentError) noexcept {
+  return ComBoundary(__uuidof(_Connect), [&] {
+    if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+    LoadTypeInfo();
+    // The type information describes _Connect: the call must go through that vtable.
+    return ::DispInvoke(static_cast<_Connect*>(this), typeInfo_.Get(), id, flags, arguments, result, exception,
+                        argumentError);
+  });
 }
 
 HRESULT Connect::AssembleInto(BSTR* ribbonXml, REFIID iid) noexcept {
@@ -128,28 +129,60 @@ HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
   return AssembleInto(ribbonXml, __uuidof(IRibbonExtensibility));
 }
 
-HRESULT Connect::ShowAbout0(IDispatch* control) noexcept { return quillmere::ShowAbout0(control); }
+// The control the host passes is never read.
+HRESULT Connect::ShowAbout0(IDispatch*) noexcept {
+  return ComBoundary(__uuidof(_Connect), [] {
+    ShowAboutWindow();
+    return S_OK;
+  });
+}
 
-HRESULT Connect::Uninstall0(IDispatch* control) noexcept { return quillmere::Uninstall0(control); }
+HRESULT Connect::Uninstall0(IDispatch*) noexcept {
+  return ComBoundary(__uuidof(_Connect), [] {
+    ShowUninstallMessage();
+    return S_OK;
+  });
+}
 
-HRESULT Connect::Document0(IDispatch* control) noexcept {
-  return quillmere::Document0(hostApplication_.Get(), control);
+HRESULT Connect::Document0(IDispatch*) noexcept {
+  return ComBoundary(__uuidof(_Connect), [&] {
+    FlipDocumentMap(hostApplication_.Get());
+    return S_OK;
+  });
 }
 
 HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
-  // Keeps a reference until the host lets go of this object; a second connection releases the
-  // first application object.
-  hostApplication_ = application;
-  return S_OK;
+  return ComBoundary(__uuidof(IDTExtensibility2), [&] {
+    // Keeps a reference until the host lets go of this object; a second connection releases the
+    // first application object.
+    hostApplication_ = application;
+    return S_OK;
+  });
 }
 
-HRESULT Connect::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept { return S_OK; }
-HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) noexcept { return S_OK; }
-HRESULT Connect::OnStartupComplete(SAFEARRAY**) noexcept { return S_OK; }
-HRESULT Connect::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
+HRESULT Connect::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept {
+  return ComBoundary(__uuidof(IDTExtensibility2), [] {
+    // The host may unload the library once it lets go of the add-in: nothing of ours may stay
+    // on screen or in its message loop.
+    CloseAddinWindows();
+    return S_OK;
+  });
+}
+
+HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) noexcept {
+  return ComBoundary(__uuidof(IDTExtensibility2), [] { return S_OK; });
+}
+HRESULT Connect::OnStartupComplete(SAFEARRAY**) noexcept {
+  return ComBoundary(__uuidof(IDTExtensibility2), [] { return S_OK; });
+}
+HRESULT Connect::OnBeginShutdown(SAFEARRAY**) noexcept {
+  return ComBoundary(__uuidof(IDTExtensibility2), [] { return S_OK; });
+}
 
 HRESULT Connect::InterfaceSupportsErrorInfo(REFIID iid) noexcept {
-  return iid == __uuidof(_Connect) || iid == __uuidof(IRibbonExtensibility) ? S_OK : S_FALSE;
+  return iid == __uuidof(_Connect) || iid == __uuidof(IRibbonExtensibility) || iid == __uuidof(IDTExtensibility2)
+             ? S_OK
+             : S_FALSE;
 }
 
 HRESULT CreateConnect(REFIID iid, void** object) noexcept {

@@ -4,15 +4,39 @@
 
 #include <wrl/client.h>
 
+#include "addin/office_dispatch_win.h"
 #include "addin/ribbon_assembler.h"
 #include "tessivar_h.h"
 
 namespace quillmere {
 
+// IDispatch of _Connect, from the embedded type library: every public method by name, as the
+// host calls the ribbon callbacks.
+class ConnectDispatch : public _Connect {
+ public:
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept final;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) noexcept final;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) noexcept final;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* arguments,
+                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept final;
+
+ protected:
+  ~ConnectDispatch() = default;
+
+ private:
+  void LoadTypeInfo();
+  Microsoft::WRL::ComPtr<ITypeInfo> typeInfo_;  // _Connect's, loaded on first use
+};
+
 // The add-in class behind the ProgID Halverin.Connect. PowerPoint creates one, connects it to
 // its application object through IDTExtensibility2, asks IRibbonExtensibility for the ribbon
-// document and calls the ribbon callbacks by name through IDispatch (the embedded type library).
-class Connect final : public _Connect, public IRibbonExtensibility, public IDTExtensibility2, public ISupportErrorInfo {
+// document and calls the ribbon callbacks by name through IDispatch (QueryInterface hands out
+// _Connect's). Each dual interface answers IDispatch calls for its own members.
+class Connect final : public ConnectDispatch,
+                      public RibbonExtensibilityDispatch,
+                      public ExtensibilityDispatch,
+                      public ISupportErrorInfo {
  public:
   Connect() noexcept;
   Connect(const Connect&) = delete;
@@ -22,15 +46,6 @@ class Connect final : public _Connect, public IRibbonExtensibility, public IDTEx
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override;
   ULONG STDMETHODCALLTYPE AddRef() noexcept override;
   ULONG STDMETHODCALLTYPE Release() noexcept override;
-
-  // IDispatch: one implementation for all three dual interfaces, driven by _Connect's type
-  // information, so every public method is reachable by name.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) noexcept override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                          DISPID* ids) noexcept override;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* arguments,
-                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept override;
 
   // _Connect
   HRESULT STDMETHODCALLTYPE IRibbonExtensibility_GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) noexcept override;
@@ -42,7 +57,7 @@ class Connect final : public _Connect, public IRibbonExtensibility, public IDTEx
   // IRibbonExtensibility
   HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) noexcept override;
 
-  // IDTExtensibility2: only the connection does something.
+  // IDTExtensibility2: the connection keeps the application; disconnection closes our windows.
   HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode mode, IDispatch* addInInstance,
                                          SAFEARRAY** custom) noexcept override;
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode mode, SAFEARRAY** custom) noexcept override;
@@ -56,11 +71,9 @@ class Connect final : public _Connect, public IRibbonExtensibility, public IDTEx
  private:
   ~Connect();
   HRESULT AssembleInto(BSTR* ribbonXml, REFIID iid) noexcept;
-  HRESULT LoadTypeInfo() noexcept;
 
   LONG references_ = 1;
   Microsoft::WRL::ComPtr<IDispatch> hostApplication_;  // the host's application object, once connected
-  Microsoft::WRL::ComPtr<ITypeInfo> typeInfo_;         // _Connect's, loaded on first use by name
   RibbonAssembler assembler_;
 };
 

@@ -2,19 +2,20 @@
 
 namespace quillmere {
 
-FailureReport ReportFor(const AssemblyError& error) {
+std::int32_t StatusFor(const AssemblyError& error) noexcept {
   switch (error.GetReason()) {
-    case AssemblyError::Reason::NoHost:
-      // Asked for markup before the connection event: a call out of order.
-      return {status::kUnexpected, error.what()};
+    // Asked for markup before the connection event: a call out of order.
+    case AssemblyError::Reason::NoHost: return status::kUnexpected;
     case AssemblyError::Reason::HostFailed:
       // The host's own failure (no Name member, say) is the most telling code to hand back.
-      return {error.HostStatus() < 0 ? static_cast<std::int32_t>(error.HostStatus()) : status::kFail, error.what()};
-    case AssemblyError::Reason::NotANumber: return {status::kTypeMismatch, error.what()};
-    case AssemblyError::Reason::StoreFailed: return {status::kCannotRead, error.what()};
-    case AssemblyError::Reason::Overflow: return {status::kOverflow, error.what()};
+      return error.HostStatus() < 0 ? static_cast<std::int32_t>(error.HostStatus()) : status::kFail;
+    case AssemblyError::Reason::NotANumber: return status::kTypeMismatch;
+    case AssemblyError::Reason::StoreFailed: return status::kCannotRead;
+    case AssemblyError::Reason::Overflow: return status::kOverflow;
   }
-  return {status::kFail, error.what()};
+  return status::kFail;
 }
+
+FailureReport ReportFor(const AssemblyError& error) { return {StatusFor(error), error.what()}; }
 
 }  // namespace quillmere

@@ -25,6 +25,9 @@ struct FailureReport {
   std::string description;
 };
 
+// The status alone, for callers that must not allocate.
+std::int32_t StatusFor(const AssemblyError& error) noexcept;
+
 FailureReport ReportFor(const AssemblyError& error);
 
 }  // namespace quillmere

@@ -4,6 +4,19 @@ namespace quillmere {
 
 namespace {
 
+// Frees what Invoke may hand back in an EXCEPINFO.
+struct ExceptionInfo : EXCEPINFO {
+  ExceptionInfo() : EXCEPINFO{} {}
+  ExceptionInfo(const ExceptionInfo&) = delete;
+  ExceptionInfo& operator=(const ExceptionInfo&) = delete;
+  ~ExceptionInfo() {
+    ::SysFreeString(bstrSource);
+    ::SysFreeString(bstrDescription);
+    ::SysFreeString(bstrHelpFile);
+  }
+  HRESULT Status() const { return scode != 0 ? scode : (wCode != 0 ? MAKE_HRESULT(1, FACILITY_ITF, wCode) : E_FAIL); }
+};
+
 DISPID MemberId(IDispatch* object, const wchar_t* name) {
   if (!object) ThrowHResult(E_POINTER);
   DISPID id = DISPID_UNKNOWN;
@@ -17,12 +30,20 @@ DISPID MemberId(IDispatch* object, const wchar_t* name) {
 
 void ThrowHResult(HRESULT result) { throw std::system_error(static_cast<int>(result), std::system_category()); }
 
+HRESULT InvokeMember(IDispatch* object, DISPID id, WORD flags, DISPPARAMS* arguments, VARIANT* result) noexcept {
+  ExceptionInfo exception;
+  const HRESULT status =
+      object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, arguments, result, &exception, nullptr);
+  if (status != DISP_E_EXCEPTION) return status;
+  if (exception.pfnDeferredFillIn != nullptr) exception.pfnDeferredFillIn(&exception);
+  return exception.Status();
+}
+
 UniqueVariant GetProperty(IDispatch* object, const wchar_t* name) {
   const DISPID id = MemberId(object, name);
   DISPPARAMS none{};
   UniqueVariant value;
-  const HRESULT result =
-      object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, value.get(), nullptr, nullptr);
+  const HRESULT result = InvokeMember(object, id, DISPATCH_PROPERTYGET, &none, value.get());
   if (FAILED(result)) ThrowHResult(result);
   return value;
 }
@@ -39,8 +60,7 @@ void PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {
   const DISPID id = MemberId(object, name);
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS arguments{&value, &named, 1, 1};
-  const HRESULT result =
-      object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &arguments, nullptr, nullptr, nullptr);
+  const HRESULT result = InvokeMember(object, id, DISPATCH_PROPERTYPUT, &arguments, nullptr);
   if (FAILED(result)) ThrowHResult(result);
 }
 

@@ -29,6 +29,11 @@ class UniqueVariant {
 // A failed COM call: the HRESULT travels as the (negative) error value.
 [[noreturn]] void ThrowHResult(HRESULT result);
 
+// IDispatch::Invoke with no locale and no named arguments but the property-put one. A failure
+// the object reports through an exception record comes back as the object's own code, not as
+// the bare DISP_E_EXCEPTION.
+HRESULT InvokeMember(IDispatch* object, DISPID id, WORD flags, DISPPARAMS* arguments, VARIANT* result) noexcept;
+
 // Reads the property; throws when the object has none or the call fails.
 UniqueVariant GetProperty(IDispatch* object, const wchar_t* name);
 

@@ -5,6 +5,7 @@
 #include <new>
 #include <system_error>
 
+#include "addin/com_boundary_win.h"
 #include "addin/connect_win.h"
 #include "addin/registration_win.h"
 #include "addin/ribbon_callbacks_win.h"
@@ -33,34 +34,42 @@ class ClassFactory final : public IClassFactory {
   ULONG STDMETHODCALLTYPE Release() noexcept override { return 1; }
 
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) noexcept override {
-    if (object == nullptr) return E_POINTER;
-    *object = nullptr;
-    if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    return CreateConnect(iid, object);
+    return ComBoundary(__uuidof(IClassFactory), [&] {
+      if (object == nullptr) return E_POINTER;
+      *object = nullptr;
+      if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+      return CreateConnect(iid, object);
+    });
   }
 
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) noexcept override {
-    if (lock) {
-      ::InterlockedIncrement(&locks);
-    } else {
-      ::InterlockedDecrement(&locks);
-    }
-    return S_OK;
+    return ComBoundary(__uuidof(IClassFactory), [&] {
+      if (lock) {
+        ::InterlockedIncrement(&locks);
+      } else {
+        ::InterlockedDecrement(&locks);
+      }
+      return S_OK;
+    });
   }
 };
 
 ClassFactory factory;
 
 HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** object) noexcept {
-  if (object == nullptr) return E_POINTER;
-  *object = nullptr;
-  if (clsid != __uuidof(::Connect)) return CLASS_E_CLASSNOTAVAILABLE;
-  return factory.QueryInterface(iid, object);
+  return ComBoundary(GUID_NULL, [&] {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (clsid != __uuidof(::Connect)) return CLASS_E_CLASSNOTAVAILABLE;
+    return factory.QueryInterface(iid, object);
+  });
 }
 
 HRESULT CanUnloadNow() noexcept {
-  // An open About window runs code of this library: it must stay loaded while one is shown.
-  return objects == 0 && locks == 0 && !AddinWindowsOpen() ? S_OK : S_FALSE;
+  return ComBoundary(GUID_NULL, [] {
+    // An open About window runs code of this library: it must stay loaded while one is shown.
+    return objects == 0 && locks == 0 && !AddinWindowsOpen() ? S_OK : S_FALSE;
+  });
 }
 
 }  // namespace
@@ -74,7 +83,11 @@ std::wstring ThisModulePath() {
 }
 
 void AddObjectReference() noexcept { ::InterlockedIncrement(&objects); }
-void ReleaseObjectReference() noexcept { ::InterlockedDecrement(&objects); }
+void ReleaseObjectReference() noexcept {
+  // With the last object gone the host may unload the library at any time (COM does at
+  // CoUninitialize, whatever DllCanUnloadNow says): our windows and hooks go first.
+  if (::InterlockedDecrement(&objects) == 0) CloseAddinWindows();
+}
 
 }  // namespace quillmere
 
@@ -95,6 +108,16 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* object) {
 
 STDAPI DllCanUnloadNow() { return quillmere::CanUnloadNow(); }
 
-STDAPI DllRegisterServer() { return quillmere::RegisterAddin(); }
+STDAPI DllRegisterServer() {
+  return quillmere::ComBoundary(GUID_NULL, [] {
+    quillmere::RegisterAddin();
+    return S_OK;
+  });
+}
 
-STDAPI DllUnregisterServer() { return quillmere::UnregisterAddin(); }
+STDAPI DllUnregisterServer() {
+  return quillmere::ComBoundary(GUID_NULL, [] {
+    quillmere::UnregisterAddin();
+    return S_OK;
+  });
+}

@@ -6,7 +6,6 @@
 #include <system_error>
 #include <vector>
 
-#include "addin/com_boundary_win.h"
 #include "addin/module_win.h"
 #include "addin/registration_entries.h"
 #include "common/unique_handle_win.h"
@@ -25,10 +24,6 @@ std::wstring Wide(std::string_view text) {
 
 void Check(LSTATUS status) {
   if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category());
-}
-
-HRESULT ResultOf(const std::system_error& error) {
-  return HRESULT_FROM_WIN32(static_cast<DWORD>(error.code().value()));
 }
 
 void WriteText(HKEY key, const std::wstring& name, const std::wstring& text) {
@@ -97,37 +92,23 @@ std::set<std::string> KeysToPrune() {
 
 }  // namespace
 
-HRESULT RegisterAddin() noexcept {
-  try {
-    const std::wstring modulePath = ThisModulePath();
-    const std::wstring moduleFolder = modulePath.substr(0, modulePath.rfind(L'\\') + 1);
-    // In table order: the class comes before the add-in list entry, so the host never finds an
-    // entry whose class is not registered yet.
-    for (const RegistrationEntry& entry : RegistrationEntries(kThisBuild)) WriteEntry(entry, modulePath, moduleFolder);
-    return S_OK;
-  } catch (const std::system_error& error) {
-    return ResultOf(error);
-  } catch (...) {
-    return CurrentExceptionToHResult(GUID_NULL);
-  }
+void RegisterAddin() {
+  const std::wstring modulePath = ThisModulePath();
+  const std::wstring moduleFolder = modulePath.substr(0, modulePath.rfind(L'\\') + 1);
+  // In table order: the class comes before the add-in list entry, so the host never finds an
+  // entry whose class is not registered yet.
+  for (const RegistrationEntry& entry : RegistrationEntries(kThisBuild)) WriteEntry(entry, modulePath, moduleFolder);
 }
 
-HRESULT UnregisterAddin() noexcept {
-  try {
-    for (const RegistrationEntry& entry : RegistrationEntries(kThisBuild)) DeleteValue(entry);
-    // Deepest first, so that a parent is looked at after its children are gone.
-    std::vector<std::string> keys;
-    for (const std::string& key : KeysToPrune()) keys.push_back(key);
-    std::ranges::sort(keys, [](const std::string& a, const std::string& b) {
-      return std::ranges::count(a, '\\') > std::ranges::count(b, '\\');
-    });
-    for (const std::string& key : keys) DeleteIfEmpty(Wide(key));
-    return S_OK;
-  } catch (const std::system_error& error) {
-    return ResultOf(error);
-  } catch (...) {
-    return CurrentExceptionToHResult(GUID_NULL);
-  }
+void UnregisterAddin() {
+  for (const RegistrationEntry& entry : RegistrationEntries(kThisBuild)) DeleteValue(entry);
+  // Deepest first, so that a parent is looked at after its children are gone.
+  std::vector<std::string> keys;
+  for (const std::string& key : KeysToPrune()) keys.push_back(key);
+  std::ranges::sort(keys, [](const std::string& a, const std::string& b) {
+    return std::ranges::count(a, '\\') > std::ranges::count(b, '\\');
+  });
+  for (const std::string& key : keys) DeleteIfEmpty(Wide(key));
 }
 
 }  // namespace quillmere

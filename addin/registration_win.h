@@ -6,11 +6,12 @@ namespace quillmere {
 
 // DllRegisterServer: writes every entry of the registration table (addin/registration_entries.h)
 // below HKEY_CURRENT_USER, for this module's path. Writing again is harmless.
-HRESULT RegisterAddin() noexcept;
+// Both throw std::system_error on a failure.
+void RegisterAddin();
 
 // DllUnregisterServer: removes exactly the values the table names, then each key on their way
 // that is left empty, up to the table's top keys. Values and keys that others added stay, and
 // what is already gone counts as removed.
-HRESULT UnregisterAddin() noexcept;
+void UnregisterAddin();
 
 }  // namespace quillmere

@@ -1,24 +1,24 @@
 #pragma once
 
-// The add-in's ribbon callbacks, as the Connect object hands them on. The ribbon control the
-// host passes is never read, so any value, null included, is accepted. Every failure comes back
-// as a failed HRESULT; nothing is shown and nothing escapes.
+// What the add-in's ribbon callbacks do, behind the Connect object's error boundary. The ribbon
+// control the host passes is never read. Failures are thrown; Connect turns them into HRESULTs.
 
 #include <windows.h>
 #include <oaidl.h>
 
 namespace quillmere {
 
-// Shows the About window, modeless; a second call brings the same window forward.
-HRESULT ShowAbout0(IDispatch* control) noexcept;
-
 // Shows how to uninstall in a modal box, and returns when it is closed.
-HRESULT Uninstall0(IDispatch* control) noexcept;
+void ShowUninstallMessage();
 
-// Flips DocumentMap of the host's active window. `application` is the host's application object.
-HRESULT Document0(IDispatch* application, IDispatch* control) noexcept;
+// Flips DocumentMap of the host's active window. `application` is the host's application
+// object, null before the connection (then the call is out of order: E_UNEXPECTED).
+void FlipDocumentMap(IDispatch* application);
 
 // True while one of the add-in's windows is open: the library must not be unloaded then.
 bool AddinWindowsOpen() noexcept;
+
+// Closes the add-in's windows and whatever they hooked, before the host lets go of the library.
+void CloseAddinWindows() noexcept;
 
 }  // namespace quillmere

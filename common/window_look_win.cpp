@@ -1,6 +1,7 @@
 #include "common/window_look_win.h"
 
 #include <cwchar>
+#include <new>
 
 #include "common/product_info.h"
 #include "common/window_helpers_win.h"
@@ -87,16 +88,23 @@ ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexc
   return ControlKind::Other;
 }
 
-BOOL CALLBACK WindowSkin::AddControl(HWND child, LPARAM context) {
+BOOL CALLBACK WindowSkin::AddControl(HWND child, LPARAM context) noexcept {
+  auto* skin = reinterpret_cast<WindowSkin*>(context);
   wchar_t className[64] = {};
   ::GetClassNameW(child, className, 64);
-  auto* controls = reinterpret_cast<std::vector<Control>*>(context);
-  controls->push_back({child, ClassifyControl(className, ::GetWindowLongPtrW(child, GWL_STYLE)), {}});
-  return TRUE;
+  try {
+    skin->controls_.push_back({child, ClassifyControl(className, ::GetWindowLongPtrW(child, GWL_STYLE)), {}});
+    return TRUE;
+  } catch (const std::bad_alloc&) {
+    skin->outOfMemory_ = true;
+    return FALSE;
+  }
 }
 
 WindowSkin::WindowSkin(HWND window) {
-  ::EnumChildWindows(window, &WindowSkin::AddControl, reinterpret_cast<LPARAM>(&controls_));
+  ::EnumChildWindows(window, &WindowSkin::AddControl, reinterpret_cast<LPARAM>(this));
+  // Thrown here rather than in the callback: nothing may unwind through the system's frames.
+  if (outOfMemory_) throw std::bad_alloc();
 }
 
 OleColor WindowSkin::ControlBackColor(HWND control, OleColor designed) const {

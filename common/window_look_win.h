@@ -55,9 +55,10 @@ class WindowSkin final : public SkinnableWindow {
     ControlKind kind;
     std::optional<OleColor> back;
   };
-  static BOOL CALLBACK AddControl(HWND child, LPARAM context);
+  static BOOL CALLBACK AddControl(HWND child, LPARAM context) noexcept;
 
   std::vector<Control> controls_;
+  bool outOfMemory_ = false;
   std::optional<OleColor> back_;
 };
 

@@ -14,6 +14,7 @@
 #include "common/program_files.h"
 #include "common/window_helpers_win.h"
 #include "common/window_look_win.h"
+#include "import_patch_win.h"
 
 namespace quillmere {
 namespace {
@@ -31,14 +32,14 @@ std::wstring TextOf(HWND window) {
 // Runs the thread's messages the way a host application does: no IsDialogMessage.
 void PumpMessages(int milliseconds = 200) {
   const DWORD end = ::GetTickCount() + milliseconds;
-  while (::GetTickCount() < end) {
+  do {
     MSG message;
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       ::TranslateMessage(&message);
       ::DispatchMessageW(&message);
     }
-    ::Sleep(10);
-  }
+    if (milliseconds > 0) ::Sleep(10);
+  } while (::GetTickCount() < end);
 }
 
 int CountAboutWindows() {
@@ -122,6 +123,50 @@ class AboutWindowTest : public testing::Test {
     ::RemoveDirectoryW((ProgramFolder() + L"\\x").c_str());
   }
 };
+
+// Allocation failures while the window loads, injected one at a time at each allocation: the
+// load succeeds or throws to its caller, leaves no window behind, and nothing unwinds through
+// the system's frames (enumeration, window procedure), which would end the host.
+long allocations = 0;
+long failAt = 0;
+void* (*realMalloc)(size_t) = nullptr;
+void* CountingMalloc(size_t size) {
+  if (++allocations == failAt) return nullptr;
+  return realMalloc(size);
+}
+
+TEST_F(AboutWindowTest, OutOfMemoryWhileLoadingLeavesNoWindow) {
+  ::CreateDirectoryW((ProgramFolder() + L"\\x").c_str(), nullptr);
+  std::ofstream(std::filesystem::path(SkinFilePath(ProgramFolder()))) << "skin";
+  WriteCursorFile(HandCursorPath(ProgramFolder()));
+  test::ImportPatch patch(::GetModuleHandleW(nullptr), "msvcrt.dll", "malloc",
+                          reinterpret_cast<const void*>(&CountingMalloc));
+  ASSERT_TRUE(patch.Applied());
+  realMalloc = patch.Original<void* (*)(size_t)>();
+  allocations = 0;
+  ShowAboutWindow();
+  const long count = allocations;
+  ::SendMessageW(AboutWindowHandle(), WM_CLOSE, 0, 0);
+  ASSERT_GT(count, 0);
+  for (long n = 1; n <= count; ++n) {
+    allocations = 0;
+    failAt = n;
+    bool thrown = false;
+    try {
+      ShowAboutWindow();
+    } catch (const std::exception&) {
+      thrown = true;
+    }
+    failAt = 0;
+    PumpMessages(0);
+    if (thrown) {
+      EXPECT_EQ(CountAboutWindows(), 0) << "allocation " << n;
+    } else if (HWND about = AboutWindowHandle()) {
+      ::SendMessageW(about, WM_CLOSE, 0, 0);
+    }
+  }
+  EXPECT_EQ(CountAboutWindows(), 0);
+}
 
 TEST_F(AboutWindowTest, ShowsOneWindowWithItsTextsAndTheResourceVersion) {
   ShowAboutWindow();

@@ -9,6 +9,7 @@
 #include <wrl/client.h>
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "common/registry_settings_store_win.h"
 #include "common/unique_handle_win.h"
 #include "host_objects_win.h"
+#include "import_patch_win.h"
 #include "tessivar_h.h"
 
 using Microsoft::WRL::ComPtr;
@@ -302,6 +304,213 @@ TEST_F(ConnectTest, KeepsOneApplicationObjectAndReleasesItWithTheObject) {
     EXPECT_EQ(second.ForeignReferences(), 1);
   }
   EXPECT_EQ(second.ForeignReferences(), 0);
+}
+
+// Error information always belongs to the latest call: a failing callback reached by name
+// reports its own failure, not an earlier GetCustomUI's, and a succeeding call leaves none.
+TEST_F(ConnectTest, ErrorInformationBelongsToTheLatestCall) {
+  HostWindow window(false);
+  HostApplicationObject application(L"Microsoft Office PowerPoint", &window);
+  ComPtr<_Connect> own = NewConnect<_Connect>();
+  ComPtr<IRibbonExtensibility> ribbon;
+  ASSERT_EQ(own.As(&ribbon), S_OK);
+  UniqueBstr document;
+  ASSERT_EQ(ribbon->GetCustomUI(nullptr, document.put()), E_UNEXPECTED);  // not connected
+
+  ComPtr<IDispatch> dispatch;
+  ASSERT_EQ(ribbon.As(&dispatch), S_OK);
+  LPOLESTR names[] = {const_cast<LPOLESTR>(L"Document0")};
+  DISPID id = DISPID_UNKNOWN;
+  ASSERT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+  VARIANT control;
+  ::VariantInit(&control);
+  control.vt = VT_DISPATCH;
+  DISPPARAMS arguments{&control, nullptr, 1, 0};
+  EXCEPINFO exception{};
+  EXPECT_EQ(
+      dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &arguments, nullptr, &exception, nullptr),
+      DISP_E_EXCEPTION);
+  EXPECT_EQ(exception.scode, E_UNEXPECTED);
+  EXPECT_EQ(Text(exception.bstrDescription).find(L"no host"), std::wstring::npos)
+      << "the callback reported GetCustomUI's failure: " << testing::PrintToString(Text(exception.bstrDescription));
+  ::SysFreeString(exception.bstrSource);
+  ::SysFreeString(exception.bstrDescription);
+  ::SysFreeString(exception.bstrHelpFile);
+
+  ComPtr<IDTExtensibility2> connection;
+  ASSERT_EQ(own.As(&connection), S_OK);
+  ASSERT_EQ(connection->OnConnection(&application, 0, nullptr, nullptr), S_OK);
+  Store("Classic", "yes");
+  ASSERT_EQ(ribbon->GetCustomUI(nullptr, document.put()), DISP_E_TYPEMISMATCH);
+  EXPECT_EQ(own->Document0(nullptr), S_OK);
+  ComPtr<IErrorInfo> stale;
+  EXPECT_EQ(::GetErrorInfo(0, &stale), S_FALSE) << "a succeeding call left the earlier failure's error information";
+}
+
+// The host's own failure code comes back from Document0, even when the host raises it through
+// an exception record; a message box that fails without an error code is still a failure.
+int WINAPI FailingMessageBox(HWND, LPCWSTR, LPCWSTR, UINT) {
+  ::SetLastError(0);
+  return 0;
+}
+
+TEST_F(ConnectTest, CallbacksReportTheFailureThatHappened) {
+  HostWindow window(false);
+  window.FailDocumentMap(E_ACCESSDENIED);
+  HostApplicationObject application(L"Microsoft Office PowerPoint", &window);
+  ComPtr<_Connect> own = NewConnect<_Connect>();
+  ComPtr<IDTExtensibility2> connection;
+  ASSERT_EQ(own.As(&connection), S_OK);
+  ASSERT_EQ(connection->OnConnection(&application, 0, nullptr, nullptr), S_OK);
+  EXPECT_EQ(own->Document0(nullptr), E_ACCESSDENIED);
+
+  test::ImportPatch patch(Library(), "USER32.dll", "MessageBoxW", reinterpret_cast<const void*>(&FailingMessageBox));
+  ASSERT_TRUE(patch.Applied());
+  EXPECT_TRUE(FAILED(own->Uninstall0(nullptr)));
+}
+
+// Each dual interface answers IDispatch for its own members, by the DISPIDs hosts rely on:
+// Office's for IRibbonExtensibility and IDTExtensibility2, ours for _Connect's callbacks.
+struct DispatchCase {
+  const char* name;
+  IID iid;
+  std::vector<std::pair<std::wstring, DISPID>> members;
+};
+void PrintTo(const DispatchCase& c, std::ostream* os) { *os << c.name; }
+
+class DualInterfaceDispatch : public ConnectTest, public testing::WithParamInterface<DispatchCase> {};
+
+TEST_P(DualInterfaceDispatch, AnswersForItsOwnInterface) {
+  const DispatchCase& c = GetParam();
+  ComPtr<IUnknown> object = NewConnect<IUnknown>();
+  ComPtr<IDispatch> dispatch;  // the interface's own vtable, used as IDispatch
+  ASSERT_EQ(object->QueryInterface(c.iid, reinterpret_cast<void**>(dispatch.GetAddressOf())), S_OK);
+  for (const auto& [name, expected] : c.members) {
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name.c_str())};
+    DISPID id = DISPID_UNKNOWN;
+    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK) << name;
+    EXPECT_EQ(id, expected) << name;
+  }
+  for (const wchar_t* foreign : {L"ShowAbout0", L"GetCustomUI", L"OnConnection", L"NoSuchMember"}) {
+    const bool own = std::any_of(c.members.begin(), c.members.end(), [&](const auto& m) { return m.first == foreign; });
+    if (own) continue;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(foreign)};
+    DISPID id = 0;
+    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME) << foreign;
+  }
+  DISPPARAMS none{};
+  EXPECT_EQ(dispatch->Invoke(99, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
+            DISP_E_MEMBERNOTFOUND);
+  // Type information, where given, describes this interface and no other.
+  ComPtr<ITypeInfo> info;
+  if (SUCCEEDED(dispatch->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info))) {
+    TYPEATTR* type = nullptr;
+    ASSERT_EQ(info->GetTypeAttr(&type), S_OK);
+    EXPECT_TRUE(IsEqualGUID(type->guid, c.iid));
+    info->ReleaseTypeAttr(type);
+  } else {
+    UINT count = 1;
+    EXPECT_EQ(dispatch->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 0u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Interfaces, DualInterfaceDispatch,
+    testing::Values(DispatchCase{"IRibbonExtensibility", __uuidof(IRibbonExtensibility), {{L"GetCustomUI", 1}}},
+                    DispatchCase{"IDTExtensibility2",
+                                 __uuidof(IDTExtensibility2),
+                                 {{L"OnConnection", 1},
+                                  {L"OnDisconnection", 2},
+                                  {L"OnAddInsUpdate", 3},
+                                  {L"OnStartupComplete", 4},
+                                  {L"OnBeginShutdown", 5}}},
+                    DispatchCase{"Connect",
+                                 __uuidof(_Connect),
+                                 {{L"IRibbonExtensibility_GetCustomUI", 1},
+                                  {L"GetRibbonXML", 2},
+                                  {L"ShowAbout0", 3},
+                                  {L"Uninstall0", 4},
+                                  {L"Document0", 5}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A script connects and asks for the document by DISPID alone, through the Office interfaces.
+TEST_F(ConnectTest, OfficeInterfacesWorkByDispid) {
+  HostApplicationObject application(L"Microsoft Office PowerPoint", nullptr);
+  ComPtr<IDTExtensibility2> connection = NewConnect<IDTExtensibility2>();
+  VARIANT connect[4];  // reversed: custom, AddInInst, ConnectMode, Application
+  for (VARIANT& argument : connect) ::VariantInit(&argument);
+  connect[1].vt = VT_DISPATCH;
+  connect[2].vt = VT_I4;
+  connect[3].vt = VT_DISPATCH;
+  connect[3].pdispVal = &application;
+  DISPPARAMS connectArguments{connect, nullptr, 4, 0};
+  ASSERT_EQ(connection->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &connectArguments, nullptr, nullptr,
+                               nullptr),
+            S_OK);
+  EXPECT_EQ(application.ForeignReferences(), 1);
+
+  ComPtr<IRibbonExtensibility> ribbon;
+  ASSERT_EQ(connection.As(&ribbon), S_OK);
+  UniqueBstr direct;
+  ASSERT_EQ(ribbon->GetCustomUI(nullptr, direct.put()), S_OK);
+  VARIANT ribbonId;
+  ::VariantInit(&ribbonId);
+  ribbonId.vt = VT_BSTR;
+  ribbonId.bstrVal = ::SysAllocString(L"Microsoft.PowerPoint.Presentation");
+  DISPPARAMS arguments{&ribbonId, nullptr, 1, 0};
+  VARIANT result;
+  ::VariantInit(&result);
+  ASSERT_EQ(ribbon->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &arguments, &result, nullptr, nullptr),
+            S_OK);
+  ASSERT_EQ(result.vt, VT_BSTR);
+  EXPECT_EQ(Text(result.bstrVal), Text(direct.get()));
+  ::VariantClear(&result);
+  ::VariantClear(&ribbonId);
+  DISPPARAMS none{};
+  EXPECT_EQ(ribbon->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, &result, nullptr, nullptr),
+            DISP_E_BADPARAMCOUNT);
+}
+
+// Allocation failures inside the library, injected one at a time at every allocation a failing
+// GetCustomUI makes: each call fails cleanly; none ends the host.
+std::atomic<long> allocations{0};
+std::atomic<long> failAt{0};
+void* (*realMalloc)(size_t) = nullptr;
+void* CountingMalloc(size_t size) {
+  if (++allocations == failAt) return nullptr;
+  return realMalloc(size);
+}
+
+TEST_F(ConnectTest, OutOfMemoryAnywhereIsAFailedCallNotACrash) {
+  test::ImportPatch patch(Library(), "msvcrt.dll", "malloc", reinterpret_cast<const void*>(&CountingMalloc));
+  ASSERT_TRUE(patch.Applied());
+  realMalloc = patch.Original<void* (*)(size_t)>();
+  Store("Classic", "yes");
+  HostApplicationObject application(L"Microsoft Office PowerPoint", nullptr);
+  for (bool connected : {false, true}) {
+    ComPtr<IDTExtensibility2> connection = NewConnect<IDTExtensibility2>();
+    if (connected) {
+      ASSERT_EQ(connection->OnConnection(&application, 0, nullptr, nullptr), S_OK);
+    }
+    ComPtr<IRibbonExtensibility> ribbon;
+    ASSERT_EQ(connection.As(&ribbon), S_OK);
+    allocations = 0;
+    failAt = 0;
+    UniqueBstr document;
+    const HRESULT expected = ribbon->GetCustomUI(nullptr, document.put());
+    ASSERT_TRUE(FAILED(expected));
+    const long count = allocations;
+    ASSERT_GT(count, 0);
+    for (long n = 1; n <= count; ++n) {
+      allocations = 0;
+      failAt = n;
+      const HRESULT result = ribbon->GetCustomUI(nullptr, document.put());
+      failAt = 0;
+      EXPECT_TRUE(result == expected || result == E_OUTOFMEMORY) << "allocation " << n << ": " << std::hex << result;
+      EXPECT_EQ(document.get(), nullptr);
+    }
+  }
 }
 
 TEST(TypeLibrary, IsHalverinWithConnectsMethodsInSlotOrderAndNoOfficeTypes) {

@@ -1,0 +1,43 @@
+#pragma once
+
+// IDispatch for the two Office interfaces the Connect object implements. Office calls them
+// through their vtables; scripting clients and other hosts call them by DISPID, so each answers
+// for its own members, as Office's type library numbers them, and for nothing else.
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include "tessivar_h.h"
+
+namespace quillmere {
+
+// IRibbonExtensibility: GetCustomUI, DISPID 1.
+class RibbonExtensibilityDispatch : public IRibbonExtensibility {
+ public:
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept final;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) noexcept final;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) noexcept final;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* arguments,
+                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept final;
+
+ protected:
+  ~RibbonExtensibilityDispatch() = default;
+};
+
+// IDTExtensibility2: OnConnection 1, OnDisconnection 2, OnAddInsUpdate 3, OnStartupComplete 4,
+// OnBeginShutdown 5. The `custom` arrays are not passed on: the add-in never reads them.
+class ExtensibilityDispatch : public IDTExtensibility2 {
+ public:
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept final;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) noexcept final;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) noexcept final;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* arguments,
+                                   VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept final;
+
+ protected:
+  ~ExtensibilityDispatch() = default;
+};
+
+}  // namespace quillmere
