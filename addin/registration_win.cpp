@@ -50,10 +50,14 @@ void WriteEntry(const RegistrationEntry& entry, const std::wstring& modulePath, 
   }
 }
 
+// An absent key or value counts as deleted.
 void DeleteValue(const RegistrationEntry& entry) {
+  UniqueHKey key;
+  LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(entry.key).c_str(), 0, KEY_SET_VALUE, key.put());
+  if (status == ERROR_FILE_NOT_FOUND) return;
+  Check(status);
   const std::wstring name = Wide(entry.name);
-  const LSTATUS status =
-      ::RegDeleteKeyValueW(HKEY_CURRENT_USER, Wide(entry.key).c_str(), name.empty() ? nullptr : name.c_str());
+  status = ::RegDeleteValueW(key.get(), name.empty() ? nullptr : name.c_str());
   if (status != ERROR_FILE_NOT_FOUND) Check(status);
 }
 

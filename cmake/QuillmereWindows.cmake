@@ -10,7 +10,8 @@
 #       (a fresh prefix). Scripts may `source tests/wine/wine_prefix.sh` for more control.
 #       GUI wraps the command in `xvfb-run -a`.
 #   quillmere_check_imports(TARGET)  tests that the file imports Windows system DLLs only, and
-#                                    that no import slot its code calls through is empty
+#                                    that no import slot its code calls through is empty, and
+#                                    only functions the oldest supported Windows has
 
 set(QUILLMERE_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
 # Debian's mingw-w64 ships no .idl files: widl imports them from Wine's, and stdole2.tlb too.
@@ -88,6 +89,11 @@ function(quillmere_check_imports target)
   add_test(NAME ${target}_import_slots_hold_values
     COMMAND ${PROJECT_SOURCE_DIR}/cmake/check_import_slots.sh ${QUILLMERE_OBJDUMP} $<TARGET_FILE:${target}>)
   set_tests_properties(${target}_import_slots_hold_values PROPERTIES LABELS imports)
+  add_test(NAME ${target}_loads_on_oldest_windows
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${QUILLMERE_OBJDUMP} -DFILE=$<TARGET_FILE:${target}>
+            -DALLOWED=${PROJECT_SOURCE_DIR}/cmake/oldest-windows-imports.txt
+            -P ${PROJECT_SOURCE_DIR}/cmake/CheckOldestWindows.cmake)
+  set_tests_properties(${target}_loads_on_oldest_windows PROPERTIES LABELS imports)
 endfunction()
 
 # Tests that run Windows programs exist only where Wine can run them (x86_64).

@@ -90,12 +90,20 @@ void CenterOnScreen(HWND window) noexcept {
 }
 
 bool FileExists(const std::wstring& path) noexcept {
-  // No "insert a disk" boxes for a path on an empty drive.
-  const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  // No "insert a disk" boxes for a path on an empty drive, but only on this thread: inside a
+  // host the process-wide error mode belongs to the host. Windows before 7 has no per-thread
+  // mode; there the mode stays as it is (the paths asked for lie beside our own file, on a
+  // drive that is there).
+  using SetThreadErrorModeFunction = BOOL(WINAPI*)(DWORD, LPDWORD);
+  static const auto setThreadErrorMode = reinterpret_cast<SetThreadErrorModeFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetThreadErrorMode")));
+  DWORD oldMode = 0;
+  const bool quiet =
+      setThreadErrorMode && setThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &oldMode);
   WIN32_FILE_ATTRIBUTE_DATA data{};
   const bool found = !path.empty() && ::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
                      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-  ::SetErrorMode(oldMode);
+  if (quiet) setThreadErrorMode(oldMode, nullptr);
   return found;
 }
 

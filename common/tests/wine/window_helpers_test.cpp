@@ -10,6 +10,7 @@
 #include "common/skin.h"
 #include "common/window_helpers_win.h"
 #include "common/window_look_win.h"
+#include "import_patch_win.h"
 
 namespace quillmere {
 namespace {
@@ -34,6 +35,26 @@ TEST(FileExistsTest, ReportsFilesOnlyAndNeverFails) {
   EXPECT_FALSE(FileExists(L"C:\\bad<name>.txt"));
   ::DeleteFileW(file.c_str());
   EXPECT_FALSE(FileExists(file));
+}
+
+// Inside PowerPoint the process-wide error mode is the host's: FileExists may quiet error boxes
+// for its own thread only, and leaves that thread's mode as it found it.
+int processErrorModeChanges = 0;
+UINT WINAPI CountedSetErrorMode(UINT) {
+  ++processErrorModeChanges;
+  return 0;
+}
+
+TEST(FileExistsTest, LeavesTheProcessErrorModeAlone) {
+  test::ImportPatch patch(::GetModuleHandleW(nullptr), "KERNEL32.dll", "SetErrorMode",
+                          reinterpret_cast<const void*>(&CountedSetErrorMode));
+  DWORD before = 0;
+  ASSERT_TRUE(::SetThreadErrorMode(SEM_NOGPFAULTERRORBOX, &before));
+  EXPECT_FALSE(FileExists(ProgramFolder() + L"\\missing.txt"));
+  EXPECT_FALSE(FileExists(L"Q:\\no\\such\\drive.txt"));
+  EXPECT_EQ(processErrorModeChanges, 0);
+  EXPECT_EQ(::GetThreadErrorMode(), static_cast<DWORD>(SEM_NOGPFAULTERRORBOX));
+  ::SetThreadErrorMode(before, nullptr);
 }
 
 TEST(CreateRegistryKeyTest, CreatesOrOpensAndGivesNothingOnFailure) {
