@@ -73,9 +73,11 @@ void ConnectDispatch::LoadTypeInfo() {
 }
 
 HRESULT ConnectDispatch::GetTypeInfoCount(UINT* count) noexcept {
-  if (count == nullptr) return E_POINTER;
-  *count = 1;
-  return S_OK;
+  return ComBoundary(__uuidof(_Connect), [&] {
+    if (count == nullptr) return E_POINTER;
+    *count = 1;
+    return S_OK;
+  });
 }
 
 HRESULT ConnectDispatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
@@ -108,9 +110,9 @@ HRESULT ConnectDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPAR
 }
 
 HRESULT Connect::AssembleInto(BSTR* ribbonXml, REFIID iid) noexcept {
-  if (ribbonXml == nullptr) return E_POINTER;
-  *ribbonXml = nullptr;
   return ComBoundary(iid, [&] {
+    if (ribbonXml == nullptr) return E_POINTER;
+    *ribbonXml = nullptr;
     std::optional<DispatchHostApplication> host;
     if (hostApplication_) host.emplace(hostApplication_.Get());
     const RegistrySettingsStore settings;
@@ -180,9 +182,11 @@ HRESULT Connect::OnBeginShutdown(SAFEARRAY**) noexcept {
 }
 
 HRESULT Connect::InterfaceSupportsErrorInfo(REFIID iid) noexcept {
-  return iid == __uuidof(_Connect) || iid == __uuidof(IRibbonExtensibility) || iid == __uuidof(IDTExtensibility2)
-             ? S_OK
-             : S_FALSE;
+  return ComBoundary(__uuidof(ISupportErrorInfo), [&] {
+    return iid == __uuidof(_Connect) || iid == __uuidof(IRibbonExtensibility) || iid == __uuidof(IDTExtensibility2)
+               ? S_OK
+               : S_FALSE;
+  });
 }
 
 HRESULT CreateConnect(REFIID iid, void** object) noexcept {

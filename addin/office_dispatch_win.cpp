@@ -86,13 +86,18 @@ struct Argument {
 
 }  // namespace
 
-HRESULT RibbonExtensibilityDispatch::GetTypeInfoCount(UINT* count) noexcept { return NoTypeInfo(count); }
+HRESULT RibbonExtensibilityDispatch::GetTypeInfoCount(UINT* count) noexcept {
+  return ComBoundary(__uuidof(IRibbonExtensibility), [&] { return NoTypeInfo(count); });
+}
 
-HRESULT RibbonExtensibilityDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept { return NoTypeInfo(info); }
+HRESULT RibbonExtensibilityDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept {
+  return ComBoundary(__uuidof(IRibbonExtensibility), [&] { return NoTypeInfo(info); });
+}
 
 HRESULT RibbonExtensibilityDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
                                                    DISPID* ids) noexcept {
-  return IdsOfNames(kRibbonMembers, iid, names, count, ids);
+  return ComBoundary(__uuidof(IRibbonExtensibility),
+                     [&] { return IdsOfNames(kRibbonMembers, iid, names, count, ids); });
 }
 
 HRESULT RibbonExtensibilityDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments,
@@ -115,12 +120,17 @@ HRESULT RibbonExtensibilityDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD fl
   });
 }
 
-HRESULT ExtensibilityDispatch::GetTypeInfoCount(UINT* count) noexcept { return NoTypeInfo(count); }
+HRESULT ExtensibilityDispatch::GetTypeInfoCount(UINT* count) noexcept {
+  return ComBoundary(__uuidof(IDTExtensibility2), [&] { return NoTypeInfo(count); });
+}
 
-HRESULT ExtensibilityDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept { return NoTypeInfo(info); }
+HRESULT ExtensibilityDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept {
+  return ComBoundary(__uuidof(IDTExtensibility2), [&] { return NoTypeInfo(info); });
+}
 
 HRESULT ExtensibilityDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
-  return IdsOfNames(kExtensibilityMembers, iid, names, count, ids);
+  return ComBoundary(__uuidof(IDTExtensibility2),
+                     [&] { return IdsOfNames(kExtensibilityMembers, iid, names, count, ids); });
 }
 
 HRESULT ExtensibilityDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments, VARIANT* result,
