@@ -251,18 +251,17 @@ HRESULT Disconnect(IUnknown* addIn) {
   return result;
 }
 
+BOOL CALLBACK CountAboutWindow(HWND window, LPARAM found) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(window, name, 64);
+  if (std::wstring_view(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(found);
+  return TRUE;
+}
+
 // The add-in's About windows this thread still has.
 int AboutWindowCount() {
   int count = 0;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t name[64] = {};
-        ::GetClassNameW(window, name, 64);
-        if (std::wstring_view(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(found);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CountAboutWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
