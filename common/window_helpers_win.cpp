@@ -1,6 +1,9 @@
 #include "common/window_helpers_win.h"
 
+#include <objbase.h>
 #include <shellapi.h>
+
+#include <memory>
 
 #include "common/program_files.h"
 #include "common/window_metrics.h"
@@ -55,24 +58,75 @@ ShellExecuteExFunction ShellExecuteExFromSystem() {
   return function;
 }
 
+struct ShellLaunch {
+  ShellExecuteExFunction execute;
+  HWND owner;
+  std::wstring target;
+  std::wstring folder;
+  DWORD mask;
+};
+
+void Launch(const ShellLaunch& launch) noexcept {
+  SHELLEXECUTEINFOW execute{};
+  execute.cbSize = sizeof execute;
+  execute.fMask = launch.mask;
+  execute.hwnd = launch.owner;
+  execute.lpFile = launch.target.c_str();
+  execute.lpDirectory = launch.folder.empty() ? nullptr : launch.folder.c_str();
+  execute.nShow = SW_SHOWNORMAL;
+  launch.execute(&execute);
+}
+
+// The waiting launch runs on a thread of its own, so a shell that never finishes cannot hold
+// the caller beyond its time. The thread owns the launch and frees it.
+DWORD WINAPI LaunchThread(void* parameter) {
+  std::unique_ptr<ShellLaunch> launch(static_cast<ShellLaunch*>(parameter));
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  Launch(*launch);
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  return 0;
+}
+
 }  // namespace
 
-void ShellOpen(HWND owner, const std::wstring& target) noexcept {
+void ShellOpen(HWND owner, const std::wstring& target, DWORD waitMilliseconds) noexcept {
   try {
     const ShellExecuteExFunction shellExecuteEx = ShellExecuteExFromSystem();
     if (shellExecuteEx == nullptr) return;
-    const std::wstring folder = ProgramFolder();
-    SHELLEXECUTEINFOW execute{};
-    execute.cbSize = sizeof execute;
     // No error boxes and no "open with" prompt: a target that cannot be opened is simply not.
-    execute.fMask = SEE_MASK_FLAG_NO_UI;
-    execute.hwnd = owner;
-    execute.lpFile = target.c_str();
-    execute.lpDirectory = folder.empty() ? nullptr : folder.c_str();
-    execute.nShow = SW_SHOWNORMAL;
-    shellExecuteEx(&execute);
+    auto launch =
+        std::make_unique<ShellLaunch>(ShellLaunch{shellExecuteEx, owner, target, ProgramFolder(), SEE_MASK_FLAG_NO_UI});
+    if (waitMilliseconds == 0) {
+      Launch(*launch);
+      return;
+    }
+    launch->mask |= SEE_MASK_NOASYNC;
+    const UniqueKernelHandle thread(::CreateThread(nullptr, 0, &LaunchThread, launch.get(), 0, nullptr));
+    if (!thread) return;
+    static_cast<void>(launch.release());  // the thread owns it now
+    WaitWithMessages(thread.get(), waitMilliseconds);
   } catch (...) {
     // Opening is a courtesy: nothing is reported, whatever went wrong.
+  }
+}
+
+DWORD WaitWithMessages(HANDLE handle, DWORD milliseconds) noexcept {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    const DWORD elapsed = ::GetTickCount() - start;
+    const DWORD left = elapsed >= milliseconds ? 0 : milliseconds - elapsed;
+    const DWORD result = ::MsgWaitForMultipleObjects(1, &handle, FALSE, left, QS_ALLINPUT);
+    if (result != WAIT_OBJECT_0 + 1) return result;
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        // The caller's own loop ends on it; wait out the rest without handling messages.
+        ::PostQuitMessage(static_cast<int>(message.wParam));
+        return ::WaitForSingleObject(handle, left);
+      }
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
   }
 }
 

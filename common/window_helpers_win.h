@@ -24,7 +24,17 @@ std::wstring ProgramFolder();
 
 // Starts the default action for a web address, document or program name, with the program
 // folder as working directory. Whether anything started is not reported.
-void ShellOpen(HWND owner, const std::wstring& target) noexcept;
+//
+// The shell may finish a launch in the background after the call returns; a program that ends
+// right after the call would end that launch too. Such a caller passes waitMilliseconds: the call
+// then returns once the launch is complete, or when that time has passed, handling the calling
+// thread's messages while it waits.
+void ShellOpen(HWND owner, const std::wstring& target, DWORD waitMilliseconds = 0) noexcept;
+
+// Waits until the handle is signalled or the time has passed, and meanwhile handles this
+// thread's messages, so its windows keep painting and answering. Returns what
+// WaitForSingleObject would.
+DWORD WaitWithMessages(HANDLE handle, DWORD milliseconds) noexcept;
 
 // Moves the window so it stands in the middle of the screen it is on; its size stays.
 void CenterOnScreen(HWND window) noexcept;

@@ -18,13 +18,13 @@ std::wstring SystemFolder() {
 WindowsAddInInstaller::WindowsAddInInstaller(std::wstring programFolder, DWORD waitMilliseconds)
     : programFolder_(std::move(programFolder)), waitMilliseconds_(waitMilliseconds) {}
 
-void WindowsAddInInstaller::RunRegistration(Registration action) const noexcept {
+bool WindowsAddInInstaller::RunRegistration(Registration action) const noexcept {
   try {
     const std::wstring systemFolder = SystemFolder();
-    if (systemFolder.empty() || programFolder_.empty()) return;
+    if (systemFolder.empty() || programFolder_.empty()) return false;
     const std::wstring program = RegistrationProgramPath(systemFolder);
     std::wstring commandLine = RegistrationCommandLine(action, AddInLibraryPath(programFolder_));
-    if (commandLine.empty()) return;
+    if (commandLine.empty()) return false;
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -34,18 +34,23 @@ void WindowsAddInInstaller::RunRegistration(Registration action) const noexcept 
     // The program is named by its full path, so no other folder is searched for it.
     if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           systemFolder.c_str(), &startup, &process)) {
-      return;
+      return false;
     }
     UniqueKernelHandle processHandle(process.hProcess);
     UniqueKernelHandle threadHandle(process.hThread);
-    ::WaitForSingleObject(processHandle.get(), waitMilliseconds_);
+    if (WaitWithMessages(processHandle.get(), waitMilliseconds_) != WAIT_OBJECT_0) return true;
+    DWORD exitCode = 0;
+    return !::GetExitCodeProcess(processHandle.get(), &exitCode) || exitCode == 0;
   } catch (...) {
     // Registration is best effort; PowerPoint is started either way.
+    return true;
   }
 }
 
 void WindowsAddInInstaller::Install() {
-  RunRegistration(Registration::Register);
+  // Without a registration (no library beside the program, say) an entry in PowerPoint's add-in
+  // list would name a class that does not exist.
+  if (!RunRegistration(Registration::Register)) return;
   const std::wstring entry = std::wstring(kAddInListKey) + L"\\" + std::wstring(kAddInEntryName);
   CreateRegistryKey(entry, HKEY_CURRENT_USER);  // closed again at once
 }

@@ -14,7 +14,8 @@ namespace quillmere {
 inline constexpr DWORD kRegistrationWaitMilliseconds = 8000;
 
 // Registers the add-in library beside the program and keeps PowerPoint's add-in list entry in
-// step. Every failure is ignored: the user gets PowerPoint either way.
+// step. Every failure is ignored: the user gets PowerPoint either way. The window keeps handling
+// its messages while the registration program runs.
 class WindowsAddInInstaller final : public AddInInstaller {
  public:
   explicit WindowsAddInInstaller(std::wstring programFolder, DWORD waitMilliseconds = kRegistrationWaitMilliseconds);
@@ -23,7 +24,9 @@ class WindowsAddInInstaller final : public AddInInstaller {
   void Uninstall() override;
 
  private:
-  void RunRegistration(Registration action) const noexcept;
+  // False only when the registration program surely failed (not started, or ended with an
+  // error); a program still running when the wait ends may yet succeed.
+  bool RunRegistration(Registration action) const noexcept;
 
   std::wstring programFolder_;
   DWORD waitMilliseconds_;

@@ -9,14 +9,14 @@
 #include "panel/error_message.h"
 #include "panel/hover_rules.h"
 #include "panel/settings_layout.h"
+#include "panel/window_colors.h"
 
 namespace quillmere {
 namespace {
 
-constexpr OleColor kDesignedBackColor = RgbColor(255, 255, 255);
-constexpr COLORREF kTitleColor = RGB(0, 128, 0);
-constexpr COLORREF kLinkColor = RGB(0, 0, 255);
 constexpr UINT_PTR kFrameSubclassId = 1;
+// How long OK waits for the shell to finish starting PowerPoint before the program ends.
+constexpr DWORD kPowerPointLaunchWaitMilliseconds = 10000;
 
 void DeletePen(HPEN pen) noexcept { ::DeleteObject(pen); }
 using UniquePen = UniqueHandle<HPEN, decltype(&DeletePen), &DeletePen>;
@@ -27,6 +27,13 @@ std::wstring Widen(std::string_view text) {
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   return wide;
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 // Turns a failed platform call into the failure a set-up step reports.
@@ -193,7 +200,8 @@ void SettingsWindow::ShowError(std::string_view title, std::string_view message)
   ::MessageBoxW(window_, Widen(message).c_str(), Widen(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-void SettingsWindow::StartPowerPoint() { ShellOpen(window_, L"POWERPNT"); }
+// The program ends right after; the launch must be complete by then.
+void SettingsWindow::StartPowerPoint() { ShellOpen(window_, L"POWERPNT", kPowerPointLaunchWaitMilliseconds); }
 
 void SettingsWindow::Close() {
   if (window_) ::DestroyWindow(window_);
@@ -210,14 +218,16 @@ LRESULT CALLBACK SettingsWindow::s_WindowProc(HWND window, UINT message, WPARAM 
   }
   if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
   try {
-    return self->WindowProc(message, wParam, lParam);
+    return self->WindowProc(window, message, wParam, lParam);
   } catch (...) {
     // Nothing may leave a window procedure; the handlers report their own failures.
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
-LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+// `window` is the handle the message came with: window_ is cleared on WM_DESTROY, and messages
+// still follow it.
+LRESULT SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_NOTIFY: {
@@ -235,7 +245,8 @@ LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       RECT client;
       ::GetClientRect(window_, &client);
       const OleColor back = skin_ ? skin_->BackColor(kDesignedBackColor) : kDesignedBackColor;
-      ::FillRect(reinterpret_cast<HDC>(wParam), &client, BrushFor(ToColorRef(back)));
+      ::FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 BrushFor(ToColorRef(PaintedBackColor(back, HighContrastOn()))));
       return 1;
     }
     case WM_ACTIVATE:
@@ -250,22 +261,24 @@ LRESULT SettingsWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case DM_GETDEFID: return MAKELRESULT(control_id::kOkButton, DC_HASDEFID);
     case WM_CLOSE:
-      // The close box ends the program without saving, like Cancel.
-      ::DestroyWindow(window_);
+      // The close box ends the program without saving, like Cancel; not while OK saves.
+      if (!saving_) ::DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
       window_ = nullptr;
       ::PostQuitMessage(0);
       return 0;
   }
-  return ::DefWindowProcW(window_, message, wParam, lParam);
+  return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 void SettingsWindow::OnCommand(int id, int code) {
   // An error message inside OK lets clicks through; OK must not run twice or be cancelled halfway.
   if (saving_) return;
   if (id == control_id::kOkButton && code == BN_CLICKED) {
+    // The window keeps handling messages while OK waits for the registration program.
     saving_ = true;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     panel_.Ok();
     saving_ = false;
   } else if (id == control_id::kCancelButton && code == BN_CLICKED) {
@@ -296,6 +309,10 @@ void SettingsWindow::OnTabChanged() {
 }
 
 bool SettingsWindow::OnSetCursor(HWND over, int hitTest) {
+  if (saving_) {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+  }
   if (hitTest != HTCLIENT) return false;
   HoverTarget target = HoverTarget::Other;
   const int id = ::GetDlgCtrlID(over);
@@ -328,12 +345,13 @@ void SettingsWindow::SetLinkUnderlined(bool underlined) {
 
 HBRUSH SettingsWindow::OnControlColor(HDC dc, HWND control) {
   const OleColor back = skin_ ? skin_->ControlBackColor(control, kDesignedBackColor) : kDesignedBackColor;
-  COLORREF text = ::GetSysColor(COLOR_BTNTEXT);
-  if (control == titleLabel_) text = kTitleColor;
-  if (control == link_) text = kLinkColor;
-  ::SetTextColor(dc, text);
-  ::SetBkColor(dc, ToColorRef(back));
-  return BrushFor(ToColorRef(back));
+  const CaptionKind kind = control == titleLabel_ ? CaptionKind::Title
+                           : control == link_     ? CaptionKind::Link
+                                                  : CaptionKind::Plain;
+  const CaptionColors colors = CaptionColorsFor(kind, back, HighContrastOn());
+  ::SetTextColor(dc, ToColorRef(colors.text));
+  ::SetBkColor(dc, ToColorRef(colors.back));
+  return BrushFor(ToColorRef(colors.back));
 }
 
 HBRUSH SettingsWindow::BrushFor(COLORREF color) {
@@ -373,7 +391,8 @@ void SettingsWindow::PaintFrame(HWND frame) {
   RECT client;
   ::GetClientRect(frame, &client);
   const OleColor back = skin_ ? skin_->ControlBackColor(frame, kDesignedBackColor) : kDesignedBackColor;
-  ::FillRect(dc, &client, BrushFor(ToColorRef(back)));
+  const CaptionColors colors = CaptionColorsFor(CaptionKind::Plain, back, HighContrastOn());
+  ::FillRect(dc, &client, BrushFor(ToColorRef(colors.back)));
   ::DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
 
   const auto line = [&](int x1, int y1, int x2, int y2, COLORREF color) {
@@ -386,11 +405,12 @@ void SettingsWindow::PaintFrame(HWND frame) {
   if (frame == powerPointFrame_) {
     // The outline around the tab boxes; "Hide built-in tabs" sits on its top edge.
     const auto& r = layout::kTabBoxOutline;
-    const COLORREF black = RGB(0, 0, 0);
-    line(r.left, r.top, r.left + r.width, r.top, black);
-    line(r.left + r.width, r.top, r.left + r.width, r.top + r.height, black);
-    line(r.left + r.width, r.top + r.height, r.left, r.top + r.height, black);
-    line(r.left, r.top + r.height, r.left, r.top, black);
+    // Drawn like the text, so it shows on any background.
+    const COLORREF outline = ToColorRef(colors.text);
+    line(r.left, r.top, r.left + r.width, r.top, outline);
+    line(r.left + r.width, r.top, r.left + r.width, r.top + r.height, outline);
+    line(r.left + r.width, r.top + r.height, r.left, r.top + r.height, outline);
+    line(r.left, r.top + r.height, r.left, r.top, outline);
   } else {
     for (const auto& rule : layout::kSeparator) {
       line(rule.x1, rule.y1, rule.x2, rule.y2, RGB(rule.red, rule.green, rule.blue));

@@ -44,7 +44,7 @@ class SettingsWindow final : public PanelWindow {
   static LRESULT CALLBACK s_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK s_FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool Create();

@@ -106,6 +106,8 @@ TEST(ShellOpenTest, ATargetWithoutActionReturnsQuietly) {
   const DWORD start = ::GetTickCount();
   ShellOpen(nullptr, ProgramFolder() + L"\\missing.unknown-extension");
   ShellOpen(nullptr, L"");
+  // Waiting for the launch: the same, and the wait ends with it.
+  ShellOpen(nullptr, ProgramFolder() + L"\\missing.unknown-extension", 60000);
   // A message box would have to be closed by someone; none is there to close it.
   EXPECT_LT(::GetTickCount() - start, 10000u);
 }

@@ -17,6 +17,7 @@
 //   click-link        click the web link
 //   key NAME          press escape, return, space or tab in the window (where the focus is)
 //   focus             print "focus ID" of the control that has the focus
+//   responds          print "responds 0|1": whether the window answers a message within 1 s
 //   error             wait for the "Application Error" message, print "error <text>", press OK
 //   ok | cancel | close   press OK, Cancel, or the close box (posted: OK may wait on regsvr32)
 //   exit              wait for the program to end, print "exit <code>"
@@ -343,6 +344,10 @@ void Run(const std::vector<std::wstring>& words) {
       ::PostMessageW(link, WM_LBUTTONUP, 0, middle);
     } else if (command == L"key") {
       PressKey(argument());
+    } else if (command == L"responds") {
+      DWORD_PTR ignored = 0;
+      const bool answered = ::SendMessageTimeoutW(RequireMainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &ignored) != 0;
+      Print(std::string("responds ") + (answered ? "1" : "0"));
     } else if (command == L"focus") {
       Print("focus " + std::to_string(::GetDlgCtrlID(FocusedWindow())));
     } else if (command == L"error") {
@@ -398,6 +403,22 @@ std::string RunAndWait(const std::string& line) {
   return "exit " + std::to_string(code);
 }
 
+std::wstring OwnFileName() {
+  wchar_t module[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+  const std::wstring path = module;
+  return path.substr(path.find_last_of(L'\\') + 1);
+}
+
+// Copied as regsvr32.exe, the driver stands in for a slow registration program: it takes 5 s and
+// succeeds, and notes beside itself that it ran.
+bool StandInForSlowRegistration() {
+  if (::lstrcmpiW(OwnFileName().c_str(), L"regsvr32.exe") != 0) return false;
+  ::Sleep(5000);
+  if (FILE* file = ::_wfopen(L"regsvr32-ran.txt", L"ab")) std::fclose(file);
+  return true;
+}
+
 // Copied as POWERPNT.exe, the driver stands in for PowerPoint: it notes beside itself that it
 // was started and runs the command lines of "POWERPNT.args" there, one by one (a host that
 // loads the add-in), noting each one's exit code.
@@ -431,7 +452,7 @@ bool StandInForPowerPoint(int argc, wchar_t** argv) {
 }
 
 int wmain(int argc, wchar_t** argv) {
-  if (StandInForPowerPoint(argc, argv)) return 0;
+  if (StandInForPowerPoint(argc, argv) || StandInForSlowRegistration()) return 0;
   if (argc < 2) return 2;
   output = ::_wfopen(argv[1], L"w");
   if (!output) return 2;

@@ -58,6 +58,9 @@ check() {
 
 started_powerpoint() { [[ -f $WINEPREFIX/drive_c/stand-in/started.txt ]]; }
 
+# The add-in's ProgID is not registered for the user.
+not_registered() { ! wine_exec reg query 'HKCU\Software\Classes\Halverin.Connect'; }
+
 all_settings() {  # the thirteen keys as OK must write them, sorted as the registry lists them
   local value
   for key in All Animations Classic Design Developer Format "Hide built-in Tabs" Home Insert Left Review \
@@ -179,6 +182,26 @@ section_ok() {
   check "OK starts PowerPoint after uninstalling" started_powerpoint
   wine_prefix_end
 
+  # --- Tessivar.dll missing beside the program: OK stays silent (a message box would keep the
+  # program from ending), saves, starts PowerPoint and leaves no add-in entry behind that names a
+  # class nobody registered.
+  fresh_prefix
+  rm -f "$app/Tessivar.dll"
+  drive start "$exe_win" window ok exit settings addin
+  expect "OK without the add-in library" < <(echo "exit 0"; all_settings 1 0 1 0 0 0 0 0 0 1 0 0 0; echo "addin-entry absent")
+  check "OK without the add-in library starts PowerPoint" started_powerpoint
+  check "OK without the add-in library registers nothing" not_registered
+  wine_prefix_end
+
+  # --- Box 0 cleared when the add-in was never registered: nothing to undo, nothing reported.
+  fresh_prefix
+  drive start "$exe_win" window click 0 ok exit settings addin
+  expect "clear Classic, never registered" < <(echo "exit 0"; all_settings 0 0 0 0 0 0 0 0 0 0 0 0 0; echo "addin-entry absent")
+  check "clear Classic, never registered: PowerPoint starts" started_powerpoint
+  check "clear Classic, never registered: nothing registered" not_registered
+  wine_prefix_end
+
+
   # --- Keyboard: the focus starts on box 0, Tab walks the boxes, Space clicks one, Esc cancels,
   # Enter presses OK.
   fresh_prefix
@@ -234,6 +257,26 @@ END
   hover_case "hand file" yes
   hover_case "no hand file" no
 
+  # --- A slow registration program: while OK waits for it the window answers messages and shows
+  # the busy pointer, and ignores clicks; OK then finishes.
+  fresh_prefix
+  cp --remove-destination "$bin/panel-driver.exe" "$WINEPREFIX/drive_c/windows/system32/regsvr32.exe"
+  wine_exec reg add 'HKCU\Software\Wine\DllOverrides' /v regsvr32.exe /d native /f
+  drive start "$exe_win" window hover 0 cursor ok sleep 1000 responds cursor click 5 boxes exit settings
+  local before during
+  before=$(sed -n 1p "$out")
+  during=$(sed -n 3p "$out")
+  sed -i '1d;3d' "$out"
+  expect "slow registration: answering, clicks ignored" < <(
+    echo "responds 1"
+    echo "boxes 1110000000000"
+    echo "exit 0"
+    all_settings 1 0 1 0 0 0 0 0 0 1 0 0 0
+  )
+  check "slow registration: busy pointer while waiting" [ "$during" != "$before" ]
+  check "slow registration: the stand-in ran" [ -f "$WINEPREFIX/drive_c/windows/system32/regsvr32-ran.txt" ]
+  wine_prefix_end
+
 }
 
 section_end_to_end() {
@@ -248,14 +291,15 @@ section_end_to_end() {
     # Wine does not yet merge per-user classes into the classes view (test prefixes only).
     printf '%s\r\n' 'reg copy "HKCU\Software\Classes" "HKLM\Software\Classes" /s /f' \
       'C:\stand-in\ppt-host.exe C:\stand-in\document.xml' >"$standin/POWERPNT.args"
-    drive store Home=1 start "$exe_win" window click 5 boxes ok exit settings
-    expect "end to end: boxes as saved" < <(echo "boxes 1011010000010"; echo "exit 0"; all_settings 1 0 1 1 0 0 1 1 0 0 0 0 0)
+    # Home hidden through the master switch: opening and pressing OK must keep it hidden.
+    drive store "Hide built-in Tabs=1" store Home=1 start "$exe_win" window boxes ok exit settings
+    expect "end to end: boxes as saved" < <(echo "boxes 1011000000010"; echo "exit 0"; all_settings 1 0 1 0 0 0 1 1 0 0 0 0 0)
     mapfile -t saved < <(sed -n 's/^setting //p' "$out")
     "$ribbon_xml" "${saved[@]}" >"$WINEPREFIX/expected.xml"
     check "end to end: PowerPoint stand-in loaded the add-in" grep -q 'ppt-host.exe.*: exit 0' "$standin/started.txt"
     check "end to end: document matches ribbon-xml for the saved values" \
       cmp -s "$WINEPREFIX/expected.xml" "$standin/document.xml"
-    check "end to end: the document hides Home and Design" grep -q 'idMso="TabDesign"' "$standin/document.xml"
+    check "end to end: the document still hides Home" grep -q '<tab idMso="TabHome" visible="false"/>' "$standin/document.xml"
 
     rm -f "$standin/started.txt" "$standin/document.xml"
     drive start "$exe_win" window click 0 ok exit addin

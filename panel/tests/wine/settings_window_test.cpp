@@ -1,0 +1,156 @@
+// The settings window in this process, under the colour scheme the test script set: the colours
+// it paints with, and how it answers messages while it is destroyed.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/memory_settings_store.h"
+#include "panel/control_ids.h"
+#include "panel/settings_window_win.h"
+
+namespace quillmere {
+namespace {
+
+class NoInstaller final : public AddInInstaller {
+ public:
+  void Install() override {}
+  void Uninstall() override {}
+};
+
+bool IsSettingsWindow(HWND window) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(window, name, 64);
+  return ::lstrcmpW(name, control_id::kSettingsWindowClass) == 0;
+}
+
+std::function<void(HWND)> whileShown;
+
+void CALLBACK OnShown(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  HWND window = ::FindWindowW(control_id::kSettingsWindowClass, nullptr);
+  ASSERT_NE(window, nullptr);
+  ::UpdateWindow(window);
+  whileShown(window);
+  ::PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+// Runs the window as the program does; `body` runs once from its message loop, then it closes.
+void WithWindowShown(std::function<void(HWND)> body) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  MemorySettingsStore store;
+  NoInstaller installer;
+  SettingsWindow settings(::GetModuleHandleW(nullptr), store, installer);
+  whileShown = std::move(body);
+  ::SetTimer(nullptr, 0, 200, &OnShown);
+  settings.Run(SW_SHOWNORMAL);
+}
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
+  auto* search = reinterpret_cast<ControlSearch*>(context);
+  if (::GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+HWND Control(HWND window, int id) {
+  ControlSearch search{id, nullptr};
+  ::EnumChildWindows(window, &MatchControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int Lightness(COLORREF color) {
+  return (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color)) / 1000;
+}
+
+std::string Hex(COLORREF color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(color), GetGValue(color), GetBValue(color));
+  return text;
+}
+
+TEST(SettingsWindowTest, EveryCaptionReadsOnItsBackgroundInTheSchemeSet) {
+  WithWindowShown([](HWND window) {
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 8, 8);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+
+    // What the window asks its captions to paint with.
+    std::vector<int> captions = {control_id::kTitleLabel, control_id::kVersionLabel, control_id::kWebsiteCaption,
+                                 control_id::kWebsiteLink};
+    for (int box = 0; box < kBoxCount; ++box) captions.push_back(control_id::kFirstBox + box);
+    COLORREF background = CLR_INVALID;
+    for (int id : captions) {
+      HWND control = Control(window, id);
+      ASSERT_NE(control, nullptr) << id;
+      auto brush = reinterpret_cast<HBRUSH>(
+          ::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+      LOGBRUSH fill{};
+      ASSERT_TRUE(::GetObjectW(brush, sizeof fill, &fill)) << id;
+      const COLORREF text = ::GetTextColor(dc);
+      const COLORREF back = ::GetBkColor(dc);
+      EXPECT_EQ(fill.lbColor, back) << "control " << id;
+      EXPECT_GE(std::abs(Lightness(text) - Lightness(back)), 100)
+          << "control " << id << " paints " << Hex(text) << " on " << Hex(back);
+      if (background == CLR_INVALID) background = back;
+      EXPECT_EQ(back, background) << "control " << id << ": one background for all captions";
+    }
+
+    // The window's and the frame's own background are the captions' background.
+    ::SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(Hex(::GetPixel(dc, 2, 2)), Hex(background)) << "window background";
+    HWND frame = Control(window, control_id::kPowerPointFrame);
+    HDC frameDc = ::GetDC(frame);
+    EXPECT_EQ(Hex(::GetPixel(frameDc, 6, 6)), Hex(background)) << "frame background";
+    ::ReleaseDC(frame, frameDc);
+
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+    if ((contrast.dwFlags & HCF_HIGHCONTRASTON) == 0) {
+      EXPECT_EQ(Hex(background), "ffffff") << "outside high contrast the designed white stays";
+    } else {
+      EXPECT_EQ(Hex(background), Hex(::GetSysColor(COLOR_WINDOW))) << "high contrast follows the system";
+    }
+
+    ::SelectObject(dc, oldBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+  });
+}
+
+LRESULT textLengthAfterDestroy = -1;
+
+LRESULT CALLBACK AfterCall(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_DESTROY && IsSettingsWindow(call->hwnd)) {
+    textLengthAfterDestroy = ::SendMessageW(call->hwnd, WM_GETTEXTLENGTH, 0, 0);
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(SettingsWindowTest, MessagesAfterDestroyGetTheirWindowsDefaultHandling) {
+  HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterCall, nullptr, ::GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  WithWindowShown([](HWND) {});
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_EQ(textLengthAfterDestroy, 9) << "the length of its title, \"Quillmere\"";
+}
+
+}  // namespace
+}  // namespace quillmere
