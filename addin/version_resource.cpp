@@ -42,9 +42,18 @@ std::optional<FileVersion> ParseFileVersion(std::span<const std::byte> block) {
                      static_cast<std::uint16_t>(low >> 16), static_cast<std::uint16_t>(low & 0xFFFF)};
 }
 
+namespace {
+
+// Digits are ASCII; std::to_wstring would bring in the wide printf family for three numbers.
+std::wstring Number(std::uint16_t value) {
+  const std::string digits = std::to_string(value);
+  return {digits.begin(), digits.end()};
+}
+
+}  // namespace
+
 std::wstring VersionText(const FileVersion& version) {
-  return L"Version " + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) + L"." +
-         std::to_wstring(version.patch);
+  return L"Version " + Number(version.major) + L"." + Number(version.minor) + L"." + Number(version.patch);
 }
 
 }  // namespace quillmere
