@@ -22,9 +22,28 @@ version=$("$generator" --version)
 mkdir "$work/bin"
 cp "$bindir/Quillmere.exe" "$bindir/Tessivar.dll" "$work/bin/"
 cp "$here/Quillmere.wxs" "$work/"
-(cd "$work" && wixl --arch "$arch" -D Arch="$arch" -D ProductVersion="$version" -D BinDir=bin \
-  -D Registration=registration.wxi -o package.msi Quillmere.wxs 2> wixl.log) \
+
+# The same inputs give the same bytes: the clock stands at the commit's time (the summary's
+# dates and the cabinet's file times), and the product and package codes, which wixl would
+# draw at random, are hashed from everything that makes up the package.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2> /dev/null || date +%s)}
+export TZ=UTC
+touch -d "@$epoch" "$work/bin/Quillmere.exe" "$work/bin/Tessivar.dll"
+frozen=$(date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
+at_epoch() { faketime -f "$frozen" "$@"; }  # -f with a plain date: the clock stands still
+content_uuid() { # content_uuid SALT: a name-based (version 5 layout) GUID from the inputs
+  local hash
+  hash=$( (echo "$1 $arch $version" && cat "$work/bin/Quillmere.exe" "$work/bin/Tessivar.dll" \
+    "$work/Quillmere.wxs" "$work/registration.wxi" "$0") | sha256sum | tr a-f A-F)
+  echo "{${hash:0:8}-${hash:8:4}-5${hash:13:3}-$(printf %X $((0x${hash:16:1} & 3 | 8)))${hash:17:3}-${hash:20:12}}"
+}
+product_code=$(content_uuid product)
+package_code=$(content_uuid package)
+
+(cd "$work" && at_epoch wixl --arch "$arch" -D Arch="$arch" -D ProductVersion="$version" -D BinDir=bin \
+  -D Registration=registration.wxi -D ProductCode="$product_code" -o package.msi Quillmere.wxs 2> wixl.log) \
   || { cat "$work/wixl.log" >&2; exit 1; }
+msibuild() { at_epoch "$(type -P msibuild)" "$@"; }
 
 # wixl writes the HKMU root as 4, which Windows Installer ignores; -1 is "per-user or per-machine
 # as installed".
@@ -49,6 +68,8 @@ msiinfo export "$work/package.msi" Upgrade | tr -d '\r' |
   awk -F'\t' 'BEGIN { OFS = "\t" } NR > 3 && $7 == "WIX_UPGRADE_DETECTED" { if (int($5 / 512) % 2 == 0) $5 += 512 } { print }' \
   > "$work/Upgrade.idt"
 msibuild "$work/package.msi" -i "$work/Upgrade.idt"
+summary() { msiinfo suminfo "$work/package.msi" | sed -n "s/^$1: //p"; }
+msibuild "$work/package.msi" -s "$(summary Subject)" "$(summary Author)" "$(summary Template)" "$package_code"
 
 mkdir -p "$(dirname "$output")"
 mv "$work/package.msi" "$output"

@@ -1,24 +1,86 @@
 #!/usr/bin/env bash
-# Builds everything and leaves the release in dist/: the two installers, a zip of the two
-# binaries per architecture, and SHA256SUMS over all of them.
+# Builds the release: the two installers, a zip of the two binaries per architecture, and
+# SHA256SUMS over all of them. The same commit gives the same bytes in any folder at any time.
+# usage: scripts/release.sh [OUTPUT]   (default dist/; replaced only when everything succeeded)
+# Signing (Authenticode, SHA-256) when both are set:
+#   QUILLMERE_SIGN_PKCS12         the code-signing key with its certificate chain (PKCS#12)
+#   QUILLMERE_SIGN_PASSWORD_FILE  a file holding that file's password
+#   QUILLMERE_SIGN_TIMESTAMP_URL  optional: an RFC 3161 time-stamp server
+# The DLLs and EXEs are signed before they go into the packages, then the packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh native windows
+output=${1:-dist}
+fail() { echo "release.sh: $*" >&2; exit 1; }
 
-# native first: the Windows builds take wix-registry from it.
-for preset in native mingw-i686 mingw-x64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
+check_signing_key() { # before building: the key opens and its certificate may sign code
+  local key=${QUILLMERE_SIGN_PKCS12:-} password=${QUILLMERE_SIGN_PASSWORD_FILE:-} certificate
+  [[ -n $key && -n $password ]] || fail "signing needs both QUILLMERE_SIGN_PKCS12 and QUILLMERE_SIGN_PASSWORD_FILE"
+  [[ -f $key ]] || fail "QUILLMERE_SIGN_PKCS12: no such file: $key"
+  [[ -f $password ]] || fail "QUILLMERE_SIGN_PASSWORD_FILE: no such file: $password"
+  certificate=$(openssl pkcs12 -in "$key" -passin "file:$password" -nokeys -clcerts 2> /dev/null) ||
+    certificate=$(openssl pkcs12 -legacy -in "$key" -passin "file:$password" -nokeys -clcerts 2> /dev/null) ||
+    fail "cannot open $key with the password in $password (wrong password?)"
+  openssl pkcs12 -in "$key" -passin "file:$password" -nocerts -nodes 2> /dev/null | grep -q 'PRIVATE KEY' ||
+    openssl pkcs12 -legacy -in "$key" -passin "file:$password" -nocerts -nodes 2> /dev/null | grep -q 'PRIVATE KEY' ||
+    fail "$key holds no private key"
+  openssl x509 -noout -ext extendedKeyUsage <<< "$certificate" 2> /dev/null | grep -q 'Code Signing' ||
+    fail "the certificate in $key is not for code signing (no Code Signing extended key usage)"
+}
+
+signing=no
+if [[ -n "${QUILLMERE_SIGN_PKCS12:-}${QUILLMERE_SIGN_PASSWORD_FILE:-}" ]]; then
+  scripts/setup.sh native windows signing
+  check_signing_key
+  signing=yes
+else
+  scripts/setup.sh native windows
+fi
+
+# Everything dated is dated at the commit, so a rebuild does not differ by when it ran.
+if [[ -z "${SOURCE_DATE_EPOCH:-}" ]]; then
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2> /dev/null) || fail "not a git checkout: set SOURCE_DATE_EPOCH"
+fi
+export SOURCE_DATE_EPOCH TZ=UTC
+
+# native first: the packages take wix-registry from it.
+cmake --preset native > /dev/null
+cmake --build --preset native -j 2 --target wix-registry
+for preset in mingw-i686 mingw-x64; do
+  cmake --preset "$preset" > /dev/null
+  cmake --build --preset "$preset" --target Tessivar Quillmere
 done
-
 version=$(build/native/bin/wix-registry --version)
-rm -rf dist
-mkdir dist
+
+sign() { # sign FILE: replaces FILE by its signed copy
+  local args=(-pkcs12 "$QUILLMERE_SIGN_PKCS12" -readpass "$QUILLMERE_SIGN_PASSWORD_FILE" -h sha256)
+  if [[ -n "${QUILLMERE_SIGN_TIMESTAMP_URL:-}" ]]; then args+=(-ts "$QUILLMERE_SIGN_TIMESTAMP_URL"); fi
+  osslsigncode sign "${args[@]}" -in "$1" -out "$1.signed" > "$1.log" 2>&1 ||
+    fail "signing $(basename "$1") failed: $(grep -v -e '^Succeeded' -e '^[[:space:]]*$' "$1.log" | head -1)"
+  mv "$1.signed" "$1"
+  rm "$1.log"
+}
+
+# Built beside the output and moved into place at the end: a failure leaves the old one as it was.
+stage=$(mktemp -d "${output%/}.partial.XXXXXX")
+trap 'rm -rf "$stage"' EXIT
 for build in x86:mingw-i686 x64:mingw-x64; do
   arch=${build%%:*} preset=${build#*:}
-  cp "build/$preset/installer/Quillmere-$version-$arch.msi" dist/
-  # -X: no extra file attributes; the same binaries give the same zip apart from timestamps.
-  zip -q -j -X "dist/Quillmere-$version-$arch.zip" "build/$preset/bin/Quillmere.exe" "build/$preset/bin/Tessivar.dll"
+  bin="$stage/$arch"
+  mkdir "$bin"
+  for file in Quillmere.exe Tessivar.dll; do
+    install -m 644 "build/$preset/bin/$file" "$bin/$file"
+    if [[ $signing == yes ]]; then sign "$bin/$file"; fi
+  done
+  installer/build-msi.sh "$arch" "$bin" build/native/bin/wix-registry "$stage/Quillmere-$version-$arch.msi"
+  if [[ $signing == yes ]]; then sign "$stage/Quillmere-$version-$arch.msi"; fi
+  # Fixed entry order, times and modes; -X: no owner ids or extra time fields.
+  touch -d "@$SOURCE_DATE_EPOCH" "$bin/Quillmere.exe" "$bin/Tessivar.dll"
+  (cd "$bin" && zip -q -X "../Quillmere-$version-$arch.zip" Quillmere.exe Tessivar.dll)
+  rm -r "$bin"
 done
-(cd dist && sha256sum Quillmere-* > SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
-ls -l dist
+(cd "$stage" && sha256sum Quillmere-* > SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
+chmod 755 "$stage"
+rm -rf "$output"
+mv "$stage" "$output"
+trap - EXIT
+ls -l "$output"

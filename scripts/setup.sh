@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a job needs, only those not yet installed.
-# usage: scripts/setup.sh GROUP...   (groups: native windows gates)
+# usage: scripts/setup.sh GROUP...   (groups: native windows gates signing)
 set -euo pipefail
 
 declare -A groups=(
   [native]="cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev libxml2-utils"
-  [windows]="g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64 wine64 libwine-dev xvfb xauth xdotool imagemagick msitools wixl zip"
+  [windows]="g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64 wine64 libwine-dev xvfb xauth xdotool imagemagick msitools wixl faketime zip"
+  [signing]="osslsigncode openssl"
   [gates]="clang clang-tidy clang-format cppcheck gcovr libclang-rt-14-dev"
 )
 
