@@ -51,9 +51,7 @@ ShellExecuteExFunction ShellExecuteExFromSystem() {
     if (length == 0 || length >= MAX_PATH) return ShellExecuteExFunction{};
     // The full path: never a shell32.dll from the current or the program's folder.
     const HMODULE shell = ::LoadLibraryW((std::wstring(folder, length) + L"\\shell32.dll").c_str());
-    if (shell == nullptr) return ShellExecuteExFunction{};
-    return reinterpret_cast<ShellExecuteExFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(shell, "ShellExecuteExW")));
+    return SystemFunction<ShellExecuteExFunction>(shell, "ShellExecuteExW");
   }();
   return function;
 }
@@ -149,8 +147,8 @@ bool FileExists(const std::wstring& path) noexcept {
   // mode; there the mode stays as it is (the paths asked for lie beside our own file, on a
   // drive that is there).
   using SetThreadErrorModeFunction = BOOL(WINAPI*)(DWORD, LPDWORD);
-  static const auto setThreadErrorMode = reinterpret_cast<SetThreadErrorModeFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetThreadErrorMode")));
+  static const auto setThreadErrorMode =
+      SystemFunction<SetThreadErrorModeFunction>(::GetModuleHandleW(L"kernel32.dll"), "SetThreadErrorMode");
   DWORD oldMode = 0;
   const bool quiet =
       setThreadErrorMode && setThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &oldMode);

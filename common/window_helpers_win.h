@@ -36,6 +36,14 @@ void ShellOpen(HWND owner, const std::wstring& target, DWORD waitMilliseconds = 
 // WaitForSingleObject would.
 DWORD WaitWithMessages(HANDLE handle, DWORD milliseconds) noexcept;
 
+// A function of a system DLL that not every supported Windows version has; null where the
+// module or the function is missing. The module must stay loaded while the pointer is used.
+template <class Function>
+Function SystemFunction(HMODULE module, const char* name) noexcept {
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
 // Moves the window so it stands in the middle of the screen it is on; its size stays.
 void CenterOnScreen(HWND window) noexcept;
 
