@@ -1,6 +1,5 @@
 #include "addin/ribbon_assembler.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -9,27 +8,9 @@
 #include "addin/assembly_error.h"
 #include "addin/catalogue_builders.h"
 #include "addin/command_names.h"
-#include "common/setting_conversion.h"
 
 namespace quillmere {
 namespace {
-
-// The built-in tabs that may be hidden: the setting key of each and the tab it hides.
-struct BuiltInTab {
-  std::string_view key;
-  std::string_view idMso;
-};
-constexpr std::array<BuiltInTab, 9> kBuiltInTabs = {{
-    {"Home", "TabHome"},
-    {"Insert", "TabInsert"},
-    {"Design", "TabDesign"},
-    {"Animations", "TabAnimations"},
-    {"Slide Show", "TabSlideShow"},
-    {"Review", "TabReview"},
-    {"View", "TabView"},
-    {"Developer", "TabDeveloper"},
-    {"Format", "TabSlideMasterHome"},
-}};
 
 std::string StoredText(const SettingsStore& settings, std::string_view key, int defaultValue) {
   try {
@@ -59,33 +40,31 @@ std::string HostName(const HostApplication* host) {
   }
 }
 
+// The setting's number, read the add-in's way (whole numbers in 32 bits, tab settings as doubles).
+double ReadNumber(const SettingsStore& settings, const Setting& setting) {
+  std::string text = StoredText(settings, setting.key, setting.defaultValue);
+  auto value = StoredNumber(setting, text, ReaderWidth::AddIn);
+  if (!value) ThrowNotANumber(setting.key, text);
+  return *value;
+}
+
+bool ReadIsOn(const SettingsStore& settings, const Setting& setting) {
+  return IsOn(setting, ReadNumber(settings, setting));
+}
+
 }  // namespace
 
-std::int32_t RibbonAssembler::ReadWholeNumber(const SettingsStore& settings, std::string_view key, int defaultValue) {
-  std::string text = StoredText(settings, key, defaultValue);
-  auto value = ToInt32(text);
-  if (!value) ThrowNotANumber(key, text);
-  return *value;
-}
-
-double RibbonAssembler::ReadDouble(const SettingsStore& settings, std::string_view key) {
-  std::string text = StoredText(settings, key, 0);
-  auto value = ToDouble(text);
-  if (!value) ThrowNotANumber(key, text);
-  return *value;
-}
-
 void RibbonAssembler::AppendTabs(const SettingsStore& settings) {
-  SettingValue = ReadWholeNumber(settings, "Hide built-in Tabs", 0);
-  if (SettingValue != 1) {
+  if (!ReadIsOn(settings, SettingOf(kHideTabsKey))) {
     emitters_.Append("<ribbon><tabs>");
     return;
   }
 
   // The sum is kept as a whole number, rounded after each addition (a tie to the even one).
   std::int32_t sum = 0;
-  for (const BuiltInTab& tab : kBuiltInTabs) {
-    double next = std::nearbyint(static_cast<double>(sum) + ReadDouble(settings, tab.key));
+  for (const Setting& tab : kSettings) {
+    if (tab.hiddenTab.empty()) continue;
+    double next = std::nearbyint(static_cast<double>(sum) + ReadNumber(settings, tab));
     if (!(next >= std::numeric_limits<std::int32_t>::min() && next <= std::numeric_limits<std::int32_t>::max())) {
       throw AssemblyError(
           AssemblyError::Reason::Overflow,
@@ -95,15 +74,15 @@ void RibbonAssembler::AppendTabs(const SettingsStore& settings) {
     sum = static_cast<std::int32_t>(next);
   }
 
-  if (sum == static_cast<std::int32_t>(kBuiltInTabs.size())) {
+  if (sum == kHidableTabCount) {
     emitters_.Append("<ribbon startFromScratch=\"true\"><tabs>");
     return;
   }
   emitters_.Append("<ribbon><tabs>");
-  for (const BuiltInTab& tab : kBuiltInTabs) {
-    if (ReadDouble(settings, tab.key) != 1.0) continue;
+  for (const Setting& tab : kSettings) {
+    if (tab.hiddenTab.empty() || !ReadIsOn(settings, tab)) continue;
     emitters_.Append("<tab idMso=\"");
-    emitters_.Append(tab.idMso);
+    emitters_.Append(tab.hiddenTab);
     emitters_.Append("\" visible=\"false\"/>");
   }
 }
@@ -113,8 +92,7 @@ std::string_view RibbonAssembler::GetRibbonXML(const HostApplication* host, cons
 
   if (HostName(host).find("PowerPoint") == std::string::npos) return {};
 
-  SettingValue = ReadWholeNumber(settings, "Classic", 1);
-  if (SettingValue == 0) return {};
+  if (!ReadIsOn(settings, SettingOf(kClassicKey))) return {};
 
   const std::optional<std::string> version = host->Version();
   const CommandNames names = CommandNames::ForHostVersion(version);
@@ -126,13 +104,12 @@ std::string_view RibbonAssembler::GetRibbonXML(const HostApplication* host, cons
 
   AppendTabs(settings);
 
-  SettingValue = ReadWholeNumber(settings, "Left", 1);
-  emitters_.Append(SettingValue == 1 ? "<tab id=\"Menus\" label=\"Classic\" insertBeforeMso=\"TabHome\">"
-                                     : "<tab id=\"Menus\" label=\"Classic\">");
+  emitters_.Append(ReadIsOn(settings, SettingOf(kLeftKey))
+                       ? "<tab id=\"Menus\" label=\"Classic\" insertBeforeMso=\"TabHome\">"
+                       : "<tab id=\"Menus\" label=\"Classic\">");
   emitters_.Append("<group id=\"ToolsPanel\" label=\"Tools panel\"><box id=\"boxNew1\" boxStyle=\"horizontal\">");
 
-  SettingValue = ReadWholeNumber(settings, "All", 1);
-  if (SettingValue == 1) {
+  if (ReadIsOn(settings, SettingOf(kAllKey))) {
     emitters_.OpenMenu("All", "", "");
     BuildMenus(emitters_, 2, names);
     emitters_.CloseMenu(true);

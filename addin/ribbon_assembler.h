@@ -6,6 +6,7 @@
 #include "addin/host_application.h"
 #include "addin/markup_emitters.h"
 #include "common/settings_store.h"
+#include "common/settings_table.h"
 
 namespace quillmere {
 
@@ -26,12 +27,9 @@ class RibbonAssembler {
   MarkupEmitters& Emitters() { return emitters_; }
 
  private:
-  std::int32_t ReadWholeNumber(const SettingsStore& settings, std::string_view key, int defaultValue);
-  double ReadDouble(const SettingsStore& settings, std::string_view key);
   void AppendTabs(const SettingsStore& settings);
 
   MarkupEmitters emitters_;
-  std::int32_t SettingValue = 0;  // the whole-number setting just read, for the test that follows
 };
 
 }  // namespace quillmere

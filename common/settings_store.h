@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -11,13 +10,6 @@ namespace quillmere {
 // Every value of the product lives under this application and section.
 inline constexpr std::string_view kSettingsApplication = "Varnholt";
 inline constexpr std::string_view kSettingsSection = "Quillmere";
-
-// The thirteen keys, in the order of the control panel's check boxes (box index = position).
-inline constexpr std::array<std::string_view, 13> kBoxKeys = {
-    "Classic",    "Left", "All",    "Home",       "Insert",    "Design",
-    "Animations", "View", "Review", "Slide Show", "Developer", "Hide built-in Tabs",
-    "Format",
-};
 
 // The store could not carry out a read or write (an absent key is not an error).
 class SettingsStoreError : public std::runtime_error {

@@ -2,8 +2,6 @@
 
 namespace quillmere {
 
-bool IsTabBox(int index) { return (index >= kHomeBox && index <= 10) || index == kFormatBox; }
-
 void BoxRules::Set(int index, bool checked) {
   if (checked_.at(index) == checked) return;
   checked_[index] = checked;
@@ -11,9 +9,9 @@ void BoxRules::Set(int index, bool checked) {
   RunRule(index);
 }
 
-bool BoxRules::NoneChecked(int first, int last) const {
-  for (int i = first; i <= last; ++i) {
-    if (checked_[i]) return false;
+bool BoxRules::NoneCheckedBut(int index) const {
+  for (int i = 0; i < kBoxCount; ++i) {
+    if (i != index && checked_[i]) return false;
   }
   return true;
 }
@@ -30,12 +28,14 @@ void BoxRules::RunRule(int index) {
   if (index == kClassicBox) {
     if (checked) {
       // Turning the tab on with nothing chosen gives the usual layout.
-      if (NoneChecked(1, kBoxCount - 1)) {
+      if (NoneCheckedBut(kClassicBox)) {
         Set(kLeftBox, true);
         Set(kAllBox, true);
       }
     } else {
-      for (int i = 1; i < kBoxCount; ++i) Set(i, false);
+      for (int i = 0; i < kBoxCount; ++i) {
+        if (i != kClassicBox) Set(i, false);
+      }
     }
   } else if (index == kLeftBox) {
     // The Classic tab cannot stand left of a Home tab that is hidden.

@@ -3,20 +3,20 @@
 #include <array>
 #include <functional>
 
+#include "common/settings_table.h"
+
 namespace quillmere {
 
-// The settings window's thirteen check boxes, by index (the index is also the position of the
-// box's key in kBoxKeys).
-inline constexpr int kBoxCount = 13;
-inline constexpr int kClassicBox = 0;
-inline constexpr int kLeftBox = 1;
-inline constexpr int kAllBox = 2;
-inline constexpr int kHomeBox = 3;
-inline constexpr int kHideTabsBox = 11;
-inline constexpr int kFormatBox = 12;
+// The settings window's check boxes, one per setting, by box index.
+inline constexpr int kBoxCount = kSettingCount;
+inline constexpr int kClassicBox = SettingOf(kClassicKey).box;
+inline constexpr int kLeftBox = SettingOf(kLeftKey).box;
+inline constexpr int kAllBox = SettingOf(kAllKey).box;
+inline constexpr int kHomeBox = SettingOf(kHomeKey).box;
+inline constexpr int kHideTabsBox = SettingOf(kHideTabsKey).box;
 
-// The nine boxes that each hide one built-in tab: 3 to 10 and 12.
-bool IsTabBox(int index);
+// The boxes that each hide one built-in tab.
+constexpr bool IsTabBox(int index) { return !SettingOfBox(index).hiddenTab.empty(); }
 
 using BoxStates = std::array<bool, kBoxCount>;
 
@@ -43,7 +43,7 @@ class BoxRules {
 
  private:
   void RunRule(int index);
-  bool NoneChecked(int first, int last) const;
+  bool NoneCheckedBut(int index) const;
   bool NoTabBoxChecked() const;
 
   BoxStates checked_{};

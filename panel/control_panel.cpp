@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "common/settings_store.h"
+#include "common/settings_table.h"
 #include "panel/error_message.h"
 #include "panel/stored_box_state.h"
 #include "quillmere_version.h"
@@ -47,11 +48,13 @@ void ControlPanel::RunStep(std::string_view handler, int step, Step&& body) {
 }
 
 void ControlPanel::RestoreBox(int index) {
-  const auto stored = GetSetting(store_, kBoxKeys.at(index), StoredBoxDefault(index));
+  const auto stored = GetSetting(store_, SettingOfBox(index).key, StoredBoxDefault(index));
   boxes_.Set(index, BoxStateFromStored(index, stored));
 }
 
-void ControlPanel::SaveBox(int index) { SaveSetting(store_, kBoxKeys.at(index), boxes_.IsChecked(index) ? "1" : "0"); }
+void ControlPanel::SaveBox(int index) {
+  SaveSetting(store_, SettingOfBox(index).key, boxes_.IsChecked(index) ? "1" : "0");
+}
 
 void ControlPanel::Initialize() {
   const auto handler = kInitializeHandler;
@@ -81,7 +84,8 @@ void ControlPanel::Initialize() {
 // nothing (checking the box then would check all nine).
 void ControlPanel::RestoreHideTabsBox() {
   if (!boxes_.AnyTabBoxChecked() || boxes_.IsChecked(kHideTabsBox)) return;
-  if (HideTabsStoredOn(GetSetting(store_, kBoxKeys.at(kHideTabsBox), 0))) boxes_.Set(kHideTabsBox, true);
+  if (HideTabsStoredOn(GetSetting(store_, kHideTabsKey, SettingOf(kHideTabsKey).defaultValue)))
+    boxes_.Set(kHideTabsBox, true);
 }
 
 void ControlPanel::Load() {

@@ -38,7 +38,7 @@ struct Box {
   const wchar_t* caption;
   TwipsRect rect;  // in the PowerPoint frame
 };
-// By box index.
+// By box index; a box left out here has no caption and fails the check below.
 inline constexpr std::array<Box, kBoxCount> kBoxes = {{
     {L"Show Classic Menu and Toolbars in MS PowerPoint 2007", {240, 240, 5295, 375}},
     {L"Show menu tabs on the left of home tab", {600, 600, 3975, 375}},
@@ -54,6 +54,14 @@ inline constexpr std::array<Box, kBoxCount> kBoxes = {{
     {L"Hide built-in tabs", {600, 1320, 1815, 375}},
     {L"Format", {1920, 3120, 1215, 225}},
 }};
+static_assert(
+    [] {
+      for (const Box& box : kBoxes) {
+        if (box.caption == nullptr || box.rect.width <= 0) return false;
+      }
+      return true;
+    }(),
+    "every setting's box needs a caption and a place");
 
 // Fonts as designed.
 inline constexpr FontSpec kWindowFont = {L"Arial", 9, true, false};

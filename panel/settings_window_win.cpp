@@ -4,6 +4,7 @@
 
 #include "common/product_info.h"
 #include "common/program_files.h"
+#include "common/settings_table.h"
 #include "common/window_helpers_win.h"
 #include "panel/control_ids.h"
 #include "panel/error_message.h"
@@ -133,8 +134,9 @@ void SettingsWindow::CreateControls() {
   powerPointFrame_ = addFrame(layout::kPowerPointFrame, control_id::kPowerPointFrame, true);
   aboutFrame_ = addFrame(layout::kAboutFrame, control_id::kAboutFrame, false);
 
-  // In the designed tab order: the three general boxes, the master switch, then the tab boxes.
-  for (int index : {0, 1, 2, 11, 3, 4, 5, 6, 9, 8, 7, 10, 12}) {
+  // Created in the settings' order, which is the designed tab order.
+  for (const Setting& setting : kSettings) {
+    const int index = setting.box;
     const auto& box = layout::kBoxes[static_cast<std::size_t>(index)];
     boxes_[static_cast<std::size_t>(index)] =
         AddControl(powerPointFrame_, L"Button", box.caption, BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, box.rect,

@@ -9,6 +9,7 @@
 
 #include "common/file_settings_store.h"
 #include "common/memory_settings_store.h"
+#include "common/settings_table.h"
 
 namespace quillmere {
 namespace {
@@ -65,9 +66,11 @@ TEST_P(SettingsStoreTest, KeepsOddCharactersInKeysAndValues) {
 }
 
 TEST_P(SettingsStoreTest, WritingOneKeyLeavesTheOthers) {
-  for (std::string_view key : kBoxKeys) SaveSetting(*store_, key, "0");
+  for (const Setting& setting : kSettings) SaveSetting(*store_, setting.key, "0");
   SaveSetting(*store_, "Format", "1");
-  for (std::string_view key : kBoxKeys) EXPECT_EQ(store_->Read(key), key == "Format" ? "1" : "0") << key;
+  for (const Setting& setting : kSettings) {
+    EXPECT_EQ(store_->Read(setting.key), setting.key == "Format" ? "1" : "0") << setting.key;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, SettingsStoreTest, testing::Values("memory", "file"));

@@ -22,6 +22,7 @@
 #include "addin/ribbon_assembler.h"
 #include "common/memory_settings_store.h"
 #include "common/setting_conversion.h"
+#include "common/settings_table.h"
 
 namespace quillmere {
 namespace {
@@ -91,8 +92,8 @@ void Parse(std::string_view input, Scenario& scenario) {
 }
 
 bool IsBoxKey(std::string_view key) {
-  for (std::string_view known : kBoxKeys) {
-    if (key == known) return true;
+  for (const Setting& known : kSettings) {
+    if (key == known.key) return true;
   }
   return false;
 }

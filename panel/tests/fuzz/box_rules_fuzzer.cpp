@@ -167,18 +167,19 @@ bool AnyTabBox(const BoxStates& boxes) {
   return false;
 }
 
-// Restores as the window does at start: boxes 0, 1, 2, then the tab boxes; box 11 last, and
-// only checked when a tab box is.
+// Restores as the window does at start: every box by index but the master switch, which comes
+// last and is only checked when a tab box is.
 void Restore(ReferenceBoxes& reference, const SettingsStore& store) {
-  for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}) {
-    const std::string text = GetSetting(store, kBoxKeys[static_cast<std::size_t>(index)], StoredBoxDefault(index));
+  for (int index = 0; index < kBoxCount; ++index) {
+    if (index == kHideTabsBox) continue;
+    const std::string text = GetSetting(store, SettingOfBox(index).key, StoredBoxDefault(index));
     try {
       reference.Set(index, BoxStateFromStored(index, text));
     } catch (const StepFailure&) {
       // The box keeps its state; the window reports the step.
     }
   }
-  if (AnyTabBox(reference.States()) && HideTabsStoredOn(GetSetting(store, "Hide built-in Tabs", 0))) {
+  if (AnyTabBox(reference.States()) && HideTabsStoredOn(GetSetting(store, kHideTabsKey, 0))) {
     reference.Set(kHideTabsBox, true);
   }
 }

@@ -5,7 +5,7 @@
 //   store KEY=VALUE   write a setting (string value) before the program starts
 //   start PATH        start the program
 //   window            wait until its window is visible
-//   boxes             print "boxes " and the thirteen states, box 0 first ("1110000000000")
+//   boxes             print "boxes " and every box's state, box 0 first ("1110000000000")
 //   click N           click box N
 //   tab N             switch to tab N (0 PowerPoint, 1 About)
 //   visible ID        print "visible ID 0|1"
@@ -35,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/box_rules.h"
 #include "panel/control_ids.h"
 
 namespace {
@@ -307,7 +308,7 @@ void Run(const std::vector<std::wstring>& words) {
           "the window");
     } else if (command == L"boxes") {
       std::string states;
-      for (int box = 0; box < 13; ++box) {
+      for (int box = 0; box < quillmere::kBoxCount; ++box) {
         const auto state = ::SendMessageW(Control(quillmere::control_id::kFirstBox + box), BM_GETCHECK, 0, 0);
         states += state == BST_CHECKED ? '1' : state == BST_UNCHECKED ? '0' : '?';
       }

@@ -61,7 +61,7 @@ started_powerpoint() { [[ -f $WINEPREFIX/drive_c/stand-in/started.txt ]]; }
 # The add-in's ProgID is not registered for the user.
 not_registered() { ! wine_exec reg query 'HKCU\Software\Classes\Halverin.Connect'; }
 
-all_settings() {  # the thirteen keys as OK must write them, sorted as the registry lists them
+all_settings() {  # every key as OK must write it, sorted as the registry lists them
   local value
   for key in All Animations Classic Design Developer Format "Hide built-in Tabs" Home Insert Left Review \
              "Slide Show" View; do
