@@ -19,6 +19,7 @@ struct Setting {
   StoredForm form;               // how its stored text is read
   int box;                       // the control panel's check box that shows it
   std::string_view hiddenTab;    // the built-in tab it hides (idMso); empty for the others
+  std::string_view title;        // its name for an administrator, in Group Policy editors
   std::string_view explanation;  // what it does in PowerPoint, for an administrator
 };
 
@@ -32,19 +33,30 @@ inline constexpr std::string_view kHomeKey = "Home";
 // Every setting, in the settings window's tab order, which is also the order in which the add-in
 // lists the tabs it hides. Box indexes are the boxes' control ids, fixed once shipped.
 inline constexpr auto kSettings = std::to_array<Setting>({
-    {kClassicKey, 1, StoredForm::WholeNonZero, 0, {}, "Shows the Classic tab with the classic menus and toolbars."},
-    {kLeftKey, 1, StoredForm::WholeOne, 1, {}, "Places the Classic tab before the Home tab instead of last."},
-    {kAllKey, 1, StoredForm::WholeOne, 2, {}, "Adds an \"All\" menu that holds every classic menu."},
-    {kHideTabsKey, 0, StoredForm::WholeOne, 11, {}, "Hides the built-in tabs chosen by the tab settings."},
-    {kHomeKey, 0, StoredForm::DoubleOne, 3, "TabHome", "Hides the built-in Home tab."},
-    {"Insert", 0, StoredForm::DoubleOne, 4, "TabInsert", "Hides the built-in Insert tab."},
-    {"Design", 0, StoredForm::DoubleOne, 5, "TabDesign", "Hides the built-in Design tab."},
-    {"Animations", 0, StoredForm::DoubleOne, 6, "TabAnimations", "Hides the built-in Animations tab."},
-    {"Slide Show", 0, StoredForm::DoubleOne, 9, "TabSlideShow", "Hides the built-in Slide Show tab."},
-    {"Review", 0, StoredForm::DoubleOne, 8, "TabReview", "Hides the built-in Review tab."},
-    {"View", 0, StoredForm::DoubleOne, 7, "TabView", "Hides the built-in View tab."},
-    {"Developer", 0, StoredForm::DoubleOne, 10, "TabDeveloper", "Hides the built-in Developer tab."},
-    {"Format", 0, StoredForm::DoubleOne, 12, "TabSlideMasterHome", "Hides the Slide Master tab."},
+    {kClassicKey, 1, StoredForm::WholeNonZero, 0, "", "Show the Classic tab",
+     "Shows the Classic tab with the classic menus and toolbars; off, the ribbon stays as it is, no tab hidden."},
+    {kLeftKey, 1, StoredForm::WholeOne, 1, "", "Place the Classic tab before the Home tab",
+     "Places the Classic tab before PowerPoint's Home tab; off, it comes after the built-in tabs."},
+    {kAllKey, 1, StoredForm::WholeOne, 2, "", "Show the \"All\" menu",
+     "Adds an \"All\" menu holding every classic menu before the menu bar; off, the tab starts with File."},
+    {kHideTabsKey, 0, StoredForm::WholeOne, 11, "", "Hide built-in tabs",
+     "Lets the tab settings hide PowerPoint's built-in tabs; off, no built-in tab is hidden, whatever they say."},
+    {kHomeKey, 0, StoredForm::DoubleOne, 3, "TabHome", "Hide the Home tab", "Hides PowerPoint's built-in Home tab."},
+    {"Insert", 0, StoredForm::DoubleOne, 4, "TabInsert", "Hide the Insert tab",
+     "Hides PowerPoint's built-in Insert tab."},
+    {"Design", 0, StoredForm::DoubleOne, 5, "TabDesign", "Hide the Design tab",
+     "Hides PowerPoint's built-in Design tab."},
+    {"Animations", 0, StoredForm::DoubleOne, 6, "TabAnimations", "Hide the Animations tab",
+     "Hides PowerPoint's built-in Animations tab (from PowerPoint 2010 on, Transitions stays)."},
+    {"Slide Show", 0, StoredForm::DoubleOne, 9, "TabSlideShow", "Hide the Slide Show tab",
+     "Hides PowerPoint's built-in Slide Show tab."},
+    {"Review", 0, StoredForm::DoubleOne, 8, "TabReview", "Hide the Review tab",
+     "Hides PowerPoint's built-in Review tab."},
+    {"View", 0, StoredForm::DoubleOne, 7, "TabView", "Hide the View tab", "Hides PowerPoint's built-in View tab."},
+    {"Developer", 0, StoredForm::DoubleOne, 10, "TabDeveloper", "Hide the Developer tab",
+     "Hides PowerPoint's built-in Developer tab."},
+    {"Format", 0, StoredForm::DoubleOne, 12, "TabSlideMasterHome", "Hide the Slide Master tab",
+     "Hides PowerPoint's Slide Master tab."},
 });
 
 inline constexpr int kSettingCount = static_cast<int>(kSettings.size());
