@@ -1,0 +1,43 @@
+#include "installer/policy_templates.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace quillmere {
+namespace {
+
+TEST(PolicyTemplates, IdsKeepTheKeysWordsWithoutBlanksOrPunctuation) {
+  EXPECT_EQ(PolicyName("Hide built-in Tabs"), "HideBuiltInTabs");
+  EXPECT_EQ(PolicyName("Slide Show"), "SlideShow");
+  EXPECT_EQ(PolicyName("Classic"), "Classic");
+}
+
+TEST(PolicyTemplates, KeysWithoutAnIdOfTheirOwnAreRefused) {
+  const std::vector<PolicyText> sameId{{"Slide Show", "a", "b", ""}, {"slide-show", "c", "d", ""}};
+  EXPECT_THROW(AdmxTemplate(sameId, "Software\\Policies\\X"), std::invalid_argument);
+  const std::vector<PolicyText> noId{{" - ", "a", "b", ""}};
+  EXPECT_THROW(AdmxTemplate(noId, "Software\\Policies\\X"), std::invalid_argument);
+}
+
+TEST(PolicyTemplates, TextsAreWrittenAsXmlText) {
+  const std::vector<PolicyText> settings{{"Q&A", "Hide <all> & \"more\"", "x > y", ""}};
+  const std::string admx = AdmxTemplate(settings, "Software\\Policies\\A&B");
+  EXPECT_NE(admx.find(R"(key="Software\Policies\A&amp;B" valueName="Q&amp;A")"), std::string::npos) << admx;
+  const std::string adml = AdmlTemplate(settings);
+  EXPECT_NE(adml.find("<string id=\"QA\">Hide &lt;all&gt; &amp; &quot;more&quot;</string>"), std::string::npos) << adml;
+  EXPECT_NE(adml.find("<string id=\"QA_Explain\">x &gt; y\n"), std::string::npos) << adml;
+}
+
+TEST(PolicyTemplates, ASettingThatDependsOnAnotherSaysSo) {
+  const std::vector<PolicyText> settings{{"Master", "Allow it", "Allows.", ""},
+                                         {"Tab", "Hide it", "Hides.", "Allow it"}};
+  const std::string adml = AdmlTemplate(settings);
+  const auto tab = adml.find("<string id=\"Tab_Explain\">");
+  ASSERT_NE(tab, std::string::npos);
+  EXPECT_EQ(adml.find("\"Allow it\" is on"), adml.find("\"Allow it\" is on", tab)) << adml;
+}
+
+}  // namespace
+}  // namespace quillmere
