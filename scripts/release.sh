@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the release: the two installers, a zip of the two binaries per architecture, and
-# SHA256SUMS over all of them. The same commit gives the same bytes in any folder at any time.
+# Builds the release: the two installers, a zip of the two binaries per architecture, the Group
+# Policy templates (Quillmere.admx, en-US/Quillmere.adml) and SHA256SUMS over all of them. The
+# same commit gives the same bytes in any folder at any time.
 # usage: scripts/release.sh [OUTPUT]   (default dist/; replaced only when everything succeeded)
 # Signing (Authenticode, SHA-256) when both are set:
 #   QUILLMERE_SIGN_PKCS12         the code-signing key with its certificate chain (PKCS#12)
@@ -42,9 +43,9 @@ if [[ -z "${SOURCE_DATE_EPOCH:-}" ]]; then
 fi
 export SOURCE_DATE_EPOCH TZ=UTC
 
-# native first: the packages take wix-registry from it.
+# native first: the packages take wix-registry from it, the templates policy-templates.
 cmake --preset native > /dev/null
-cmake --build --preset native -j 2 --target wix-registry
+cmake --build --preset native -j 2 --target wix-registry policy-templates
 for preset in mingw-i686 mingw-x64; do
   cmake --preset "$preset" > /dev/null
   cmake --build --preset "$preset" --target Tessivar Quillmere
@@ -78,7 +79,10 @@ for build in x86:mingw-i686 x64:mingw-x64; do
   (cd "$bin" && zip -q -X "../Quillmere-$version-$arch.zip" Quillmere.exe Tessivar.dll)
   rm -r "$bin"
 done
-(cd "$stage" && sha256sum Quillmere-* > SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
+mkdir "$stage/en-US"
+build/native/bin/policy-templates --admx > "$stage/Quillmere.admx"
+build/native/bin/policy-templates --adml > "$stage/en-US/Quillmere.adml"
+(cd "$stage" && sha256sum Quillmere-* Quillmere.admx en-US/Quillmere.adml > SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
 chmod 755 "$stage"
 rm -rf "$output"
 mv "$stage" "$output"

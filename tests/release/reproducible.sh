@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The release must not depend on where or when it is built: this tree's release and the release
 # of a copy of its files in another folder, built there from scratch minutes later, must be the
-# same bytes (SHA256SUMS covers both installers and both zips).
+# same bytes (SHA256SUMS covers both installers, both zips and the Group Policy templates).
 # usage: tests/release/reproducible.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
