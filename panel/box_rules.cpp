@@ -3,10 +3,17 @@
 namespace quillmere {
 
 void BoxRules::Set(int index, bool checked) {
-  if (checked_.at(index) == checked) return;
+  if (checked_.at(index) == checked || locked_[index]) return;
   checked_[index] = checked;
   if (listener_) listener_(index, checked);
   RunRule(index);
+}
+
+void BoxRules::Lock(int index, bool checked) {
+  locked_.at(index) = true;
+  if (checked_[index] == checked) return;
+  checked_[index] = checked;
+  if (listener_) listener_(index, checked);
 }
 
 bool BoxRules::NoneCheckedBut(int index) const {

@@ -16,6 +16,14 @@ constexpr std::string_view kInitializeHandler = "Form_Initialize";
 constexpr std::string_view kLoadHandler = "Form_Load";
 constexpr std::string_view kButtonHandler = "PushButton22_Click";
 
+// The set-up step that restores a box: the "line" an error message names.
+int RestoreStep(int index) {
+  if (index == kClassicBox) return 106;
+  if (index == kLeftBox) return 108;
+  if (index == kAllBox) return 110;
+  return 116;
+}
+
 }  // namespace
 
 std::string VersionLabelText() {
@@ -24,8 +32,9 @@ std::string VersionLabelText() {
   return text;
 }
 
-ControlPanel::ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer)
-    : store_(store), window_(window), installer_(installer) {
+ControlPanel::ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer,
+                           std::vector<PolicySource> policies)
+    : settings_(std::move(policies), store), window_(window), installer_(installer) {
   boxes_.SetListener([this](int index, bool checked) { window_.ShowBox(index, checked); });
 }
 
@@ -47,13 +56,26 @@ void ControlPanel::RunStep(std::string_view handler, int step, Step&& body) {
   }
 }
 
+// Locked even when the policy's value cannot be read: the user's own value would not apply either.
+void ControlPanel::LockIfEnforced(int index) {
+  const Setting& setting = SettingOfBox(index);
+  const PolicySource* policy = settings_.PolicyFor(setting.key);
+  if (policy == nullptr) return;
+  boxes_.Lock(index, boxes_.IsChecked(index));
+  window_.LockBox(index);
+  const auto enforced = GetSetting(settings_, setting.key, setting.defaultValue);
+  boxes_.Lock(index, BoxStateFromStored(index, enforced, policy->where));
+}
+
 void ControlPanel::RestoreBox(int index) {
-  const auto stored = GetSetting(store_, SettingOfBox(index).key, StoredBoxDefault(index));
+  if (boxes_.IsLocked(index)) return;
+  const auto stored = GetSetting(settings_, SettingOfBox(index).key, StoredBoxDefault(index));
   boxes_.Set(index, BoxStateFromStored(index, stored));
 }
 
 void ControlPanel::SaveBox(int index) {
-  SaveSetting(store_, SettingOfBox(index).key, boxes_.IsChecked(index) ? "1" : "0");
+  if (boxes_.IsLocked(index)) return;
+  SaveSetting(settings_, SettingOfBox(index).key, boxes_.IsChecked(index) ? "1" : "0");
 }
 
 void ControlPanel::Initialize() {
@@ -67,24 +89,28 @@ void ControlPanel::Initialize() {
     window_.SetVersionLabel(VersionLabelText());
     window_.SetTitleLabel(kProductName);
   });
+  // Boxes a policy sets come first, so that no rule of a box restored later changes them.
+  for (int index = 0; index < kBoxCount; ++index) {
+    RunStep(handler, RestoreStep(index), [&] { LockIfEnforced(index); });
+  }
   // Restoring goes through the box rules, so boxes restored earlier may be changed by later ones.
-  RunStep(handler, 106, [&] { RestoreBox(kClassicBox); });
-  RunStep(handler, 108, [&] { RestoreBox(kLeftBox); });
-  RunStep(handler, 110, [&] { RestoreBox(kAllBox); });
+  RunStep(handler, RestoreStep(kClassicBox), [&] { RestoreBox(kClassicBox); });
+  RunStep(handler, RestoreStep(kLeftBox), [&] { RestoreBox(kLeftBox); });
+  RunStep(handler, RestoreStep(kAllBox), [&] { RestoreBox(kAllBox); });
   // "Hide built-in tabs" follows from the tab boxes, read back last.
   for (int index = kHomeBox; index < kBoxCount; ++index) {
     if (index == kHideTabsBox) continue;
-    RunStep(handler, 116, [&] { RestoreBox(index); });
+    RunStep(handler, RestoreStep(index), [&] { RestoreBox(index); });
   }
-  RunStep(handler, 116, [&] { RestoreHideTabsBox(); });
+  RunStep(handler, RestoreStep(kHideTabsBox), [&] { RestoreHideTabsBox(); });
 }
 
 // "Home" alone does not check the master switch, yet with it stored on the add-in hides Home: show
 // it checked, or the next OK would bring Home back. With no tab box checked a stored 1 changes
 // nothing (checking the box then would check all nine).
 void ControlPanel::RestoreHideTabsBox() {
-  if (!boxes_.AnyTabBoxChecked() || boxes_.IsChecked(kHideTabsBox)) return;
-  if (HideTabsStoredOn(GetSetting(store_, kHideTabsKey, SettingOf(kHideTabsKey).defaultValue)))
+  if (boxes_.IsLocked(kHideTabsBox) || !boxes_.AnyTabBoxChecked() || boxes_.IsChecked(kHideTabsBox)) return;
+  if (HideTabsStoredOn(GetSetting(settings_, kHideTabsKey, SettingOf(kHideTabsKey).defaultValue)))
     boxes_.Set(kHideTabsBox, true);
 }
 

@@ -2,12 +2,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/layered_settings.h"
 #include "panel/box_rules.h"
 
 namespace quillmere {
-
-class SettingsStore;
 
 // What the settings window does for the set-up and OK sequences. The window implements it over
 // Win32; tests implement it in memory.
@@ -24,6 +24,8 @@ class PanelWindow {
   virtual bool HandCursorFileExists() = 0;
   virtual void LoadHandCursor() = 0;
   virtual void ShowBox(int index, bool checked) = 0;
+  // The box's setting is enforced by policy: the user cannot change it and is told why.
+  virtual void LockBox(int index) = 0;
   virtual void ShowError(std::string_view title, std::string_view message) = 0;
   virtual void StartPowerPoint() = 0;
   virtual void Close() = 0;
@@ -39,10 +41,13 @@ class AddInInstaller {
 
 // The settings window's logic: restores the boxes from the store, applies the box rules to
 // clicks, and on OK saves, installs or uninstalls the add-in and starts PowerPoint. Every
-// numbered step that fails is reported through the window and the next step runs.
+// numbered step that fails is reported through the window and the next step runs. A setting a
+// policy enforces shows the policy's value in a locked box, and OK leaves the user's own value
+// of it alone.
 class ControlPanel {
  public:
-  ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer);
+  ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer,
+               std::vector<PolicySource> policies = {});
   ControlPanel(const ControlPanel&) = delete;
   ControlPanel& operator=(const ControlPanel&) = delete;
 
@@ -57,11 +62,12 @@ class ControlPanel {
  private:
   template <typename Step>
   void RunStep(std::string_view handler, int step, Step&& body);
+  void LockIfEnforced(int index);
   void RestoreBox(int index);
   void RestoreHideTabsBox();
   void SaveBox(int index);
 
-  SettingsStore& store_;
+  LayeredSettings settings_;
   PanelWindow& window_;
   AddInInstaller& installer_;
   BoxRules boxes_;

@@ -9,19 +9,31 @@
 namespace quillmere {
 namespace {
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text).push_back('"');
+  return quoted;
+}
+
+// What the message says holds the text: the key, or the policy and where it lives.
+std::string Holder(std::string_view key, std::string_view policyWhere) {
+  if (policyWhere.empty()) return Quoted(key);
+  std::string holder = "policy ";
+  holder.append(Quoted(key)).append(" in ").append(policyWhere);
+  return holder;
+}
 
 }  // namespace
 
-bool BoxStateFromStored(int index, std::string_view text) {
+bool BoxStateFromStored(int index, std::string_view text, std::string_view policyWhere) {
   const Setting& setting = SettingOfBox(index);
-  const auto key = setting.key;
+  const std::string key = Holder(setting.key, policyWhere);
   if (!IsNumber(text)) {
-    throw StepFailure("Type mismatch: " + Quoted(key) + " holds " + Quoted(text) + ", which is not a number");
+    throw StepFailure("Type mismatch: " + key + " holds " + Quoted(text) + ", which is not a number");
   }
   // Each key is converted once, the way the add-in reads it ("1.4" is not 1 for a tab key).
   if (const auto value = StoredNumber(setting, text, ReaderWidth::Panel)) return IsOn(setting, *value);
-  throw StepFailure("Overflow: " + Quoted(key) + " holds " + Quoted(text) + ", beyond the range of a box state");
+  throw StepFailure("Overflow: " + key + " holds " + Quoted(text) + ", beyond the range of a box state");
 }
 
 bool HideTabsStoredOn(std::string_view text) {

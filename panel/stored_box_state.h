@@ -11,8 +11,9 @@ namespace quillmere {
 // what the add-in makes of the value: "Classic" counts as on when it is non-zero, every other key
 // only when it is exactly 1. OK then writes the value back as "0" or "1" with the same meaning.
 //
-// Throws StepFailure when the text is not a number or lies beyond a 16-bit whole number.
-bool BoxStateFromStored(int index, std::string_view text);
+// Throws StepFailure when the text is not a number or lies beyond a 16-bit whole number; the
+// message names the policy and where it lives when the text came from one (policyWhere).
+bool BoxStateFromStored(int index, std::string_view text, std::string_view policyWhere = {});
 
 // Whether the stored "Hide built-in Tabs" text switches the hidden tabs on, read as the add-in
 // reads it (a whole number equal to 1). Text that is not a number is off.

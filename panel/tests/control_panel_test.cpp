@@ -49,6 +49,7 @@ class FakeWindow : public PanelWindow {
   }
   void LoadHandCursor() override { Do("hand"); }
   void ShowBox(int index, bool checked) override { shown[index] = checked; }
+  void LockBox(int index) override { locked[index] = true; }
   void ShowError(std::string_view title, std::string_view message) override {
     errors.push_back(std::string(title) + "|" + std::string(message));
   }
@@ -64,6 +65,7 @@ class FakeWindow : public PanelWindow {
   std::string failing;
   bool handFileExists = false;
   BoxStates shown{};
+  BoxStates locked{};
   std::vector<std::string> log;
   std::vector<std::string> errors;
 };
@@ -89,10 +91,11 @@ class ControlPanelTest : public testing::Test {
   void Store(std::map<std::string, std::string> values) {
     for (const auto& [key, value] : values) store.values.Write(key, value);
   }
-  std::vector<int> CheckedBoxes() const {
+  std::vector<int> CheckedBoxes() const { return CheckedBoxesOf(panel); }
+  static std::vector<int> CheckedBoxesOf(const ControlPanel& shown) {
     std::vector<int> checked;
     for (int i = 0; i < kBoxCount; ++i) {
-      if (panel.Boxes().IsChecked(i)) checked.push_back(i);
+      if (shown.Boxes().IsChecked(i)) checked.push_back(i);
     }
     return checked;
   }
@@ -300,6 +303,74 @@ TEST_F(ControlPanelTest, CancelClosesWithoutWriting) {
   panel.Cancel();
   EXPECT_EQ(store.log, std::vector<std::string>{});
   EXPECT_EQ(window.log, std::vector<std::string>{"close"});
+}
+
+// Settings an administrator enforces, in the machine's policy.
+class LockedBoxesTest : public ControlPanelTest {
+ protected:
+  void Enforce(std::map<std::string, std::string> values) {
+    for (const auto& [key, value] : values) machine.Write(key, value);
+  }
+  std::vector<int> LockedBoxes() const {
+    std::vector<int> locked;
+    for (int i = 0; i < kBoxCount; ++i) {
+      if (window.locked[i]) locked.push_back(i);
+      EXPECT_EQ(window.locked[i], policyPanel.Boxes().IsLocked(i)) << i;
+    }
+    return locked;
+  }
+
+  MemorySettingsStore machine;
+  ControlPanel policyPanel{store, window, installer, {{"HKLM\\Policies", &machine}}};
+};
+
+TEST_F(LockedBoxesTest, ShowThePolicyAndOkKeepsTheUsersOwnValues) {
+  Enforce({{"Home", "1"}, {"Hide built-in Tabs", "1"}});
+  Store({{"Home", "0"}, {"Insert", "1"}});
+  policyPanel.Initialize();
+  EXPECT_EQ(LockedBoxes(), (std::vector<int>{kHomeBox, kHideTabsBox}));
+  // Home's rule would clear Left; it does not run for a locked box.
+  EXPECT_EQ(CheckedBoxesOf(policyPanel), (std::vector<int>{0, 1, 2, kHomeBox, 4, kHideTabsBox}));
+  // A locked box ignores clicks, and clearing Classic leaves the locked boxes as they are.
+  policyPanel.ClickBox(kHideTabsBox);
+  policyPanel.ClickBox(kClassicBox);
+  EXPECT_EQ(CheckedBoxesOf(policyPanel), (std::vector<int>{kHomeBox, kHideTabsBox}));
+  store.log.clear();
+  policyPanel.Ok();
+  for (const auto& entry : store.log) {
+    EXPECT_EQ(entry.find("write Home="), std::string::npos);
+    EXPECT_EQ(entry.find("write Hide built-in Tabs="), std::string::npos);
+  }
+  EXPECT_EQ(store.log.size(), 11u);
+  EXPECT_EQ(store.values.Read("Home"), "0");
+  EXPECT_EQ(window.errors, std::vector<std::string>{});
+}
+
+TEST_F(LockedBoxesTest, ALockedClassicDecidesInstalling) {
+  for (const char* classic : {"0", "1"}) {
+    window.log.clear();
+    Enforce({{"Classic", classic}});
+    Store({{"Classic", classic[0] == '0' ? "1" : "0"}});
+    ControlPanel panel(store, window, installer, {{"HKLM", &machine}});
+    panel.Initialize();
+    panel.Ok();
+    EXPECT_EQ(window.log.back(), "close");
+    EXPECT_EQ(window.log.at(window.log.size() - 3), classic[0] == '0' ? "uninstall" : "install") << classic;
+  }
+}
+
+TEST_F(LockedBoxesTest, BadPolicyValueNamesThePolicyAndStaysLocked) {
+  Enforce({{"Left", "yes"}});
+  policyPanel.Initialize();
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_EQ(window.errors[0].rfind(
+                R"(Application Error|Type mismatch: policy "Left" in HKLM\Policies holds "yes", which is not a number)"
+                "\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line 108",
+                0),
+            0u)
+      << window.errors[0];
+  EXPECT_EQ(LockedBoxes(), std::vector<int>{kLeftBox});
+  EXPECT_EQ(CheckedBoxesOf(policyPanel), (std::vector<int>{0, 2}));
 }
 
 class PowerPoint final : public HostApplication {

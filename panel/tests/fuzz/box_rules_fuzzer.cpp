@@ -139,6 +139,7 @@ class MirrorWindow final : public PanelWindow {
     shown[index] = checked;
     changes.push_back({index, checked});
   }
+  void LockBox(int) override {}
   void ShowError(std::string_view, std::string_view) override { ++errors; }
   void StartPowerPoint() override {}
   void Close() override {}
