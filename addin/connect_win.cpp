@@ -9,6 +9,7 @@
 #include "addin/late_binding_win.h"
 #include "addin/module_win.h"
 #include "addin/ribbon_callbacks_win.h"
+#include "common/registry_policies_win.h"
 #include "common/registry_settings_store_win.h"
 #include "common/utf16_text.h"
 
@@ -115,7 +116,9 @@ HRESULT Connect::AssembleInto(BSTR* ribbonXml, REFIID iid) noexcept {
     *ribbonXml = nullptr;
     std::optional<DispatchHostApplication> host;
     if (hostApplication_) host.emplace(hostApplication_.Get());
-    const RegistrySettingsStore settings;
+    RegistrySettingsStore own;
+    const RegistryPolicies policies;
+    const LayeredSettings settings(policies.Sources(), own);
     *ribbonXml = ToBstr(assembler_.GetRibbonXML(host ? &*host : nullptr, settings));
     return S_OK;
   });

@@ -1,6 +1,7 @@
 #include "common/registry_settings_store_win.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "common/unique_handle_win.h"
@@ -44,10 +45,13 @@ RegistrySettingsStore::RegistrySettingsStore(std::string_view application, std::
       keyPath_(std::wstring(kSettingsRoot) + ToWide(application, "application name") + L"\\" +
                ToWide(section, "section name")) {}
 
+RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring keyPath, REGSAM view)
+    : root_(root), keyPath_(std::move(keyPath)), view_(view) {}
+
 std::optional<std::string> RegistrySettingsStore::Read(std::string_view key) const {
   const std::wstring name = ToWide(key, "setting name");
   UniqueHKey section;
-  LSTATUS status = ::RegOpenKeyExW(root_, keyPath_.c_str(), 0, KEY_QUERY_VALUE, section.put());
+  LSTATUS status = ::RegOpenKeyExW(root_, keyPath_.c_str(), 0, KEY_QUERY_VALUE | view_, section.put());
   if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
   if (status != ERROR_SUCCESS) ThrowWin32("opening the section to read", key, status);
 
@@ -92,7 +96,7 @@ void RegistrySettingsStore::Write(std::string_view key, std::string_view value) 
     throw SettingsStoreError("setting \"" + std::string(key) + "\": NUL characters cannot be stored");
   }
   UniqueHKey section;
-  LSTATUS status = ::RegCreateKeyExW(root_, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+  LSTATUS status = ::RegCreateKeyExW(root_, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | view_,
                                      nullptr, section.put(), nullptr);
   if (status != ERROR_SUCCESS) ThrowWin32("creating the section to write", key, status);
   const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));

@@ -22,6 +22,8 @@ class RegistrySettingsStore final : public SettingsStore {
   RegistrySettingsStore();
   // Another application and section; the root is for tests that must not touch HKCU.
   RegistrySettingsStore(std::string_view application, std::string_view section, HKEY root = HKEY_CURRENT_USER);
+  // Any key below the root, opened in the given registry view (0 for the caller's own).
+  RegistrySettingsStore(HKEY root, std::wstring keyPath, REGSAM view);
 
   std::optional<std::string> Read(std::string_view key) const override;
   void Write(std::string_view key, std::string_view value) override;
@@ -32,6 +34,7 @@ class RegistrySettingsStore final : public SettingsStore {
  private:
   HKEY root_;
   std::wstring keyPath_;
+  REGSAM view_ = 0;
 };
 
 }  // namespace quillmere

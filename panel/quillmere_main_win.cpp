@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "common/registry_policies_win.h"
 #include "common/registry_settings_store_win.h"
 #include "common/settings_store.h"
 #include "common/window_helpers_win.h"
@@ -20,8 +21,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   int result = 1;
   try {
     RegistrySettingsStore store;
+    const RegistryPolicies policies;
     WindowsAddInInstaller installer(ProgramFolder());
-    SettingsWindow window(instance, store, installer);
+    SettingsWindow window(instance, store, installer, policies.Sources());
     result = window.Run(showCommand);
   } catch (...) {
     // Nothing to show the failure in; end quietly.

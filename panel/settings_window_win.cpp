@@ -1,6 +1,10 @@
 #include "panel/settings_window_win.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
+#include <wrl/client.h>
+
+#include <utility>
 
 #include "common/product_info.h"
 #include "common/program_files.h"
@@ -44,8 +48,9 @@ void Require(bool succeeded, const char* what) {
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(HINSTANCE instance, SettingsStore& store, AddInInstaller& installer)
-    : instance_(instance), panel_(store, *this, installer) {}
+SettingsWindow::SettingsWindow(HINSTANCE instance, SettingsStore& store, AddInInstaller& installer,
+                               std::vector<PolicySource> policies)
+    : instance_(instance), panel_(store, *this, installer, std::move(policies)) {}
 
 SettingsWindow::~SettingsWindow() {
   if (window_) ::DestroyWindow(window_);
@@ -196,6 +201,36 @@ void SettingsWindow::LoadHandCursor() {
 
 void SettingsWindow::ShowBox(int index, bool checked) {
   ::SendMessageW(boxes_.at(static_cast<std::size_t>(index)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// A disabled box gets no mouse messages, so its tip is a tool of the frame over the box's area.
+void SettingsWindow::LockBox(int index) {
+  static constexpr wchar_t kLockedText[] = L"Set by your administrator";
+  HWND box = boxes_.at(static_cast<std::size_t>(index));
+  ::EnableWindow(box, FALSE);
+
+  if (!tooltip_) {
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+  }
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = powerPointFrame_;
+  tool.uId = static_cast<UINT_PTR>(control_id::kFirstBox + index);
+  ::GetWindowRect(box, &tool.rect);
+  ::MapWindowPoints(nullptr, powerPointFrame_, reinterpret_cast<POINT*>(&tool.rect), 2);
+  tool.lpszText = const_cast<wchar_t*>(kLockedText);
+  Require(tooltip_ && ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)),
+          "Adding the box's tip");
+
+  // Screen readers read the same reason as the box's description.
+  Microsoft::WRL::ComPtr<IAccPropServices> annotations;
+  if (SUCCEEDED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                   reinterpret_cast<void**>(annotations.GetAddressOf())))) {
+    annotations->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                kLockedText);
+  }
 }
 
 void SettingsWindow::ShowError(std::string_view title, std::string_view message) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/unique_handle_win.h"
 #include "common/window_look_win.h"
@@ -18,7 +19,8 @@ namespace quillmere {
 
 class SettingsWindow final : public PanelWindow {
  public:
-  SettingsWindow(HINSTANCE instance, SettingsStore& store, AddInInstaller& installer);
+  SettingsWindow(HINSTANCE instance, SettingsStore& store, AddInInstaller& installer,
+                 std::vector<PolicySource> policies = {});
   SettingsWindow(const SettingsWindow&) = delete;
   SettingsWindow& operator=(const SettingsWindow&) = delete;
   ~SettingsWindow() override;
@@ -36,6 +38,7 @@ class SettingsWindow final : public PanelWindow {
   bool HandCursorFileExists() override;
   void LoadHandCursor() override;
   void ShowBox(int index, bool checked) override;
+  void LockBox(int index) override;
   void ShowError(std::string_view title, std::string_view message) override;
   void StartPowerPoint() override;
   void Close() override;
@@ -71,6 +74,7 @@ class SettingsWindow final : public PanelWindow {
   HWND versionLabel_ = nullptr;
   HWND link_ = nullptr;
   HWND lastFocus_ = nullptr;
+  HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
   std::array<HWND, kBoxCount> boxes_{};
   int dpi_ = kDefaultDpi;
   bool linkUnderlined_ = true;

@@ -131,6 +131,31 @@ host && fail "a bad stored value reported success"
 [[ $(report error) == *Left*abc* ]] || fail "Left=abc: the error description '$(report error)' does not name the key and its text"
 [[ $(report text_returned) == 0 && ! -s $work/doc.xml ]] || fail "Left=abc: text came back"
 
+# --- policies ---------------------------------------------------------------------------------
+# Machine policy (REG_DWORD and REG_SZ) before the user's policy before the user's own store.
+machine_policy='HKLM\Software\Policies\Varnholt\Quillmere'
+user_policy='HKCU\Software\Policies\Varnholt\Quillmere'
+# policy_document RIBBON_XML_ARGS...: the add-in's document must be ribbon-xml's for these values.
+policy_document() {
+  host || fail "policy [$*]: ppt-host exit $?: $(tr '\n' ' ' <"$work/report.txt" 2>/dev/null)"
+  "$ribbon_xml" "$@" >"$work/expected.xml" || fail "policy [$*]: ribbon-xml failed"
+  cmp -s "$work/doc.xml" "$work/expected.xml" || fail "policy [$*]: the add-in's document differs from ribbon-xml's"
+}
+store "Home=0" "Left=1"
+wine_exec reg add "$machine_policy" /v Home /t REG_DWORD /d 1 /f || fail "reg add machine policy"
+wine_exec reg add "$machine_policy" /v "Hide built-in Tabs" /d 1 /f || fail "reg add machine policy"
+wine_exec reg add "$user_policy" /v Home /d 0 /f || fail "reg add user policy"
+wine_exec reg add "$user_policy" /v Left /t REG_DWORD /d 0 /f || fail "reg add user policy"
+policy_document "Home=1" "Hide built-in Tabs=1" "Left=0"
+grep -q '<tab idMso="TabHome" visible="false"/>' "$work/doc.xml" || fail "the machine policy did not hide Home"
+wine_exec reg delete "$machine_policy" /f || fail "reg delete machine policy"
+policy_document "Home=0" "Left=0"
+wine_exec reg add "$user_policy" /v Left /d yes /f || fail "reg add user policy"
+host && fail "a policy that is not a number reported success"
+[[ $(report getcustomui) == 0x80020005 ]] || fail "policy Left=yes: GetCustomUI gave $(report getcustomui), wanted DISP_E_TYPEMISMATCH"
+wine_exec reg delete "$user_policy" /f || fail "reg delete user policy"
+policy_document "Home=0" "Left=1"
+
 # --- references and unloading ----------------------------------------------------------------
 store
 host --connect-twice --document-map 0 --click Document0 --click NoSuchCallback

@@ -9,6 +9,8 @@
 //   click N           click box N
 //   tab N             switch to tab N (0 PowerPoint, 1 About)
 //   visible ID        print "visible ID 0|1"
+//   enabled ID        print "enabled ID 0|1"
+//   tips              print "tips N": how many tools the window's tooltip holds (0 without one)
 //   text ID           print "text ID <text>"
 //   rect ID           print "rect ID <width>x<height>" of the control in pixels
 //   underline         print "underline 0|1": whether the web link shows underlined on screen
@@ -118,6 +120,27 @@ HWND Control(int id) {
   ::EnumChildWindows(RequireMainWindow(), &MatchControl, reinterpret_cast<LPARAM>(&search));
   if (!search.found) Fail("no control " + std::to_string(id));
   return search.found;
+}
+
+// Tooltip windows are top-level windows owned by the window they serve.
+struct TooltipSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTooltip(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<TooltipSearch*>(lParam);
+  wchar_t className[64] = {};
+  ::GetClassNameW(window, className, 64);
+  if (::GetWindow(window, GW_OWNER) != search->owner || std::wstring(className) != TOOLTIPS_CLASSW) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+LRESULT TooltipToolCount() {
+  TooltipSearch search{RequireMainWindow(), nullptr};
+  ::EnumWindows(&MatchTooltip, reinterpret_cast<LPARAM>(&search));
+  return search.found ? ::SendMessageW(search.found, TTM_GETTOOLCOUNT, 0, 0) : 0;
 }
 
 std::wstring WindowText(HWND window) {
@@ -320,6 +343,11 @@ void Run(const std::vector<std::wstring>& words) {
     } else if (command == L"visible") {
       const int id = Number(argument());
       Print("visible " + std::to_string(id) + " " + (::IsWindowVisible(Control(id)) ? "1" : "0"));
+    } else if (command == L"enabled") {
+      const int id = Number(argument());
+      Print("enabled " + std::to_string(id) + " " + (::IsWindowEnabled(Control(id)) ? "1" : "0"));
+    } else if (command == L"tips") {
+      Print("tips " + std::to_string(TooltipToolCount()));
     } else if (command == L"text") {
       const int id = Number(argument());
       Print("text " + std::to_string(id) + " " + Visible(WindowText(Control(id))));

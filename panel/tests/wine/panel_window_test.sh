@@ -2,8 +2,9 @@
 # The settings window under Wine, driven by panel-driver from a second process: restoring boxes
 # from prepared settings, the box rules on clicks, OK (settings written, add-in entry created or
 # removed, PowerPoint started), Cancel and the close box (nothing written), the error message
-# for a stored value that is not a number, the hover rules, and end to end with the add-in.
-# usage: panel_window_test.sh [restore|ok|end_to_end]...   (all when none is named); run it
+# for a stored value that is not a number, the hover rules, end to end with the add-in, and
+# boxes locked by policy.
+# usage: panel_window_test.sh [restore|ok|end_to_end|policy]...   (all when none is named); run it
 # inside one xvfb-run.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -313,8 +314,48 @@ section_end_to_end() {
 
 }
 
+section_policy() {
+  # --- The machine's policy sets Home (REG_DWORD) and the master switch (REG_SZ); the user's own
+  # Home is 0. Both boxes show the policy, locked, with the reason; OK leaves the user's own Home
+  # and writes no master switch. Without the policy the user's own choices come back.
+  local policy='HKLM\Software\Policies\Varnholt\Quillmere'
+  fresh_prefix
+  wine_exec reg add "$policy" /v Home /t REG_DWORD /d 1 /f || echo "could not set the policy" >&2
+  wine_exec reg add "$policy" /v "Hide built-in Tabs" /d 1 /f || echo "could not set the policy" >&2
+  drive store Home=0 start "$exe_win" window boxes enabled 1003 enabled 1011 enabled 1004 tips ok exit settings
+  expect "policy: locked boxes, then OK" <<'END'
+boxes 1111000000010
+enabled 1003 0
+enabled 1011 0
+enabled 1004 1
+tips 2
+exit 0
+setting All=1
+setting Animations=0
+setting Classic=1
+setting Design=0
+setting Developer=0
+setting Format=0
+setting Home=0
+setting Insert=0
+setting Left=1
+setting Review=0
+setting Slide Show=0
+setting View=0
+END
+  wine_exec reg delete "$policy" /f || echo "could not remove the policy" >&2
+  drive start "$exe_win" window boxes enabled 1003 tips cancel exit
+  expect "policy removed: the user's own boxes" <<'END'
+boxes 1110000000000
+enabled 1003 1
+tips 0
+exit 0
+END
+  wine_prefix_end
+}
+
 sections=("$@")
-[[ ${#sections[@]} -gt 0 ]] || sections=(restore ok end_to_end)
+[[ ${#sections[@]} -gt 0 ]] || sections=(restore ok end_to_end policy)
 for section in "${sections[@]}"; do "section_$section"; done
 
 if ((failures)); then
