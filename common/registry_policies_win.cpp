@@ -22,8 +22,7 @@ constexpr REGSAM kPolicyView = KEY_WOW64_64KEY;
 
 }  // namespace
 
-RegistryPolicies::ReadOnlyStore::ReadOnlyStore(HKEY root)
-    : values_(root, WidePolicyPath(), kPolicyView) {}
+RegistryPolicies::ReadOnlyStore::ReadOnlyStore(HKEY root) : values_(root, WidePolicyPath(), kPolicyView) {}
 
 void RegistryPolicies::ReadOnlyStore::Write(std::string_view key, std::string_view) {
   throw SettingsStoreError("policy \"" + std::string(key) + "\" is set by the administrator and cannot be written");

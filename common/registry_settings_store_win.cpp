@@ -96,8 +96,8 @@ void RegistrySettingsStore::Write(std::string_view key, std::string_view value) 
     throw SettingsStoreError("setting \"" + std::string(key) + "\": NUL characters cannot be stored");
   }
   UniqueHKey section;
-  LSTATUS status = ::RegCreateKeyExW(root_, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | view_,
-                                     nullptr, section.put(), nullptr);
+  LSTATUS status = ::RegCreateKeyExW(root_, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                     KEY_SET_VALUE | view_, nullptr, section.put(), nullptr);
   if (status != ERROR_SUCCESS) ThrowWin32("creating the section to write", key, status);
   const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
   status = ::RegSetValueExW(section.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
