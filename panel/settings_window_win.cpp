@@ -217,7 +217,7 @@ void SettingsWindow::LockBox(int index) {
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = powerPointFrame_;
-  tool.uId = static_cast<UINT_PTR>(control_id::kFirstBox + index);
+  tool.uId = static_cast<UINT_PTR>(control_id::kFirstBox) + static_cast<UINT_PTR>(index);
   ::GetWindowRect(box, &tool.rect);
   ::MapWindowPoints(nullptr, powerPointFrame_, reinterpret_cast<POINT*>(&tool.rect), 2);
   tool.lpszText = const_cast<wchar_t*>(kLockedText);
