@@ -2,8 +2,8 @@
 //
 // Input: lines "KEY=TEXT" are the stored values, up to a line "clicks:"; every byte after it
 // clicks one box ('0' to '9' and 'a' to 'c' are boxes 0 to 12, any other byte its value
-// modulo 13). The boxes must follow a second, plain reading of the rules change for change,
-// keep the rules' lasting promises after every click, and show in the window what they hold.
+// modulo the number of boxes). The boxes must follow a second, plain reading of the rules change
+// for change, keep the rules' lasting promises after every click, and show in the window what they hold.
 
 #include <cstdint>
 #include <cstdio>

@@ -155,7 +155,7 @@ END
 }
 
 section_ok() {
-  # --- Checking and clearing "Hide built-in tabs", then OK: all thirteen keys, add-in entry,
+  # --- Checking and clearing "Hide built-in tabs", then OK: every key, add-in entry,
   # PowerPoint started.
   fresh_prefix
   drive start "$exe_win" window click 11 boxes click 11 boxes click 11 click 5 boxes ok exit settings addin
