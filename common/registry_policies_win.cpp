@@ -5,12 +5,8 @@
 namespace quillmere {
 namespace {
 
-std::string PolicyPath() {
-  return "Software\\Policies\\" + std::string(kSettingsApplication) + "\\" + std::string(kSettingsSection);
-}
-
 std::wstring WidePolicyPath() {
-  const std::string path = PolicyPath();
+  const std::string path = PolicyKeyPath();
   return {path.begin(), path.end()};  // ASCII only
 }
 
@@ -31,7 +27,7 @@ void RegistryPolicies::ReadOnlyStore::Write(std::string_view key, std::string_vi
 RegistryPolicies::RegistryPolicies() = default;
 
 std::vector<PolicySource> RegistryPolicies::Sources() const {
-  return {{"HKEY_LOCAL_MACHINE\\" + PolicyPath(), &machine_}, {"HKEY_CURRENT_USER\\" + PolicyPath(), &user_}};
+  return {{"HKEY_LOCAL_MACHINE\\" + PolicyKeyPath(), &machine_}, {"HKEY_CURRENT_USER\\" + PolicyKeyPath(), &user_}};
 }
 
 }  // namespace quillmere

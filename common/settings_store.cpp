@@ -9,6 +9,10 @@ char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A
 
 }  // namespace
 
+std::string PolicyKeyPath() {
+  return "Software\\Policies\\" + std::string(kSettingsApplication) + "\\" + std::string(kSettingsSection);
+}
+
 std::string GetSetting(const SettingsStore& store, std::string_view key, int defaultValue) {
   if (auto stored = store.Read(key)) return std::move(*stored);
   return std::to_string(defaultValue);

@@ -11,6 +11,10 @@ namespace quillmere {
 inline constexpr std::string_view kSettingsApplication = "Varnholt";
 inline constexpr std::string_view kSettingsSection = "Quillmere";
 
+// Where Group Policy keeps the values an administrator enforces, below HKEY_LOCAL_MACHINE and
+// HKEY_CURRENT_USER ("Software\Policies\Varnholt\Quillmere"); value names are the keys.
+std::string PolicyKeyPath();
+
 // The store could not carry out a read or write (an absent key is not an error).
 class SettingsStoreError : public std::runtime_error {
  public:

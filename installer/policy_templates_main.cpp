@@ -30,8 +30,7 @@ std::vector<quillmere::PolicyText> PolicyTexts() {
 int main(int argc, char** argv) {
   using namespace quillmere;
   const std::string_view option = argc == 2 ? argv[1] : "";
-  const std::string policyKey =
-      "Software\\Policies\\" + std::string(kSettingsApplication) + "\\" + std::string(kSettingsSection);
+  const std::string policyKey = PolicyKeyPath();
   std::string out;
   try {
     if (option == "--admx") {
