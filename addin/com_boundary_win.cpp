@@ -54,12 +54,11 @@ Failure CurrentFailure() noexcept {
 void Describe(HRESULT status, const char* utf8, REFIID iid) noexcept {
   if (utf8 == nullptr) return;
   const std::string_view text(utf8);
-  const auto length = Utf8ToUtf16(text, nullptr);
-  if (!length) return;
-  UniqueBstr description(::SysAllocStringLen(nullptr, static_cast<UINT>(*length)));
+  const std::size_t length = Utf16Length(text);
+  UniqueBstr description(::SysAllocStringLen(nullptr, static_cast<UINT>(length)));
   if (!description) return;
-  Utf8ToUtf16(text, reinterpret_cast<char16_t*>(description.get()));
-  SetErrorInfoFor(status, std::wstring_view(description.get(), *length), iid);
+  Utf8ToWide(text, description.get());
+  SetErrorInfoFor(status, std::wstring_view(description.get(), length), iid);
 }
 
 }  // namespace

@@ -16,16 +16,12 @@
 namespace quillmere {
 namespace {
 
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "BSTR text is UTF-16");
-
 // The UTF-8 document converted straight into a new BSTR (empty text stays an empty BSTR: some
 // hosts do not expect a null string back from a successful call).
 BSTR ToBstr(std::string_view utf8) {
-  auto length = Utf8ToUtf16(utf8, nullptr);
-  if (!length) throw std::runtime_error("the ribbon document is not valid UTF-8");
-  BSTR text = ::SysAllocStringLen(nullptr, static_cast<UINT>(*length));
+  BSTR text = ::SysAllocStringLen(nullptr, static_cast<UINT>(Utf16Length(utf8)));
   if (text == nullptr) throw std::bad_alloc();
-  Utf8ToUtf16(utf8, reinterpret_cast<char16_t*>(text));
+  Utf8ToWide(utf8, text);
   return text;
 }
 

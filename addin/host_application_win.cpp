@@ -27,7 +27,7 @@ std::optional<std::string> TextProperty(IDispatch* application, const wchar_t* n
   failure = ::VariantChangeType(text.get(), value.get(), 0, VT_BSTR);
   if (FAILED(failure)) return std::nullopt;
   const BSTR chars = (*text).bstrVal;
-  return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(chars), ::SysStringLen(chars)));
+  return WideToUtf8(std::wstring_view(chars, ::SysStringLen(chars)));
 }
 
 }  // namespace

@@ -16,12 +16,6 @@ namespace {
 
 constexpr ModuleBitness kThisBuild = sizeof(void*) == 8 ? ModuleBitness::Bits64 : ModuleBitness::Bits32;
 
-std::wstring Wide(std::string_view text) {
-  auto wide = Utf8ToUtf16(text);
-  if (!wide) throw std::invalid_argument("registration text is not UTF-8");
-  return {wide->begin(), wide->end()};
-}
-
 void Check(LSTATUS status) {
   if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category());
 }
@@ -34,11 +28,11 @@ void WriteText(HKEY key, const std::wstring& name, const std::wstring& text) {
 
 void WriteEntry(const RegistrationEntry& entry, const std::wstring& modulePath, const std::wstring& moduleFolder) {
   UniqueHKey key;
-  Check(::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(entry.key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+  Check(::RegCreateKeyExW(HKEY_CURRENT_USER, Utf8ToWide(entry.key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                           KEY_SET_VALUE, nullptr, key.put(), nullptr));
-  const std::wstring name = Wide(entry.name);
+  const std::wstring name = Utf8ToWide(entry.name);
   switch (entry.data) {
-    case RegistrationData::Text: WriteText(key.get(), name, Wide(entry.text)); break;
+    case RegistrationData::Text: WriteText(key.get(), name, Utf8ToWide(entry.text)); break;
     case RegistrationData::ModulePath: WriteText(key.get(), name, modulePath); break;
     case RegistrationData::ModuleFolder: WriteText(key.get(), name, moduleFolder); break;
     case RegistrationData::Number: {
@@ -53,10 +47,10 @@ void WriteEntry(const RegistrationEntry& entry, const std::wstring& modulePath, 
 // An absent key or value counts as deleted.
 void DeleteValue(const RegistrationEntry& entry) {
   UniqueHKey key;
-  LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(entry.key).c_str(), 0, KEY_SET_VALUE, key.put());
+  LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, Utf8ToWide(entry.key).c_str(), 0, KEY_SET_VALUE, key.put());
   if (status == ERROR_FILE_NOT_FOUND) return;
   Check(status);
-  const std::wstring name = Wide(entry.name);
+  const std::wstring name = Utf8ToWide(entry.name);
   status = ::RegDeleteValueW(key.get(), name.empty() ? nullptr : name.c_str());
   if (status != ERROR_FILE_NOT_FOUND) Check(status);
 }
@@ -112,7 +106,7 @@ void UnregisterAddin() {
   std::ranges::sort(keys, [](const std::string& a, const std::string& b) {
     return std::ranges::count(a, '\\') > std::ranges::count(b, '\\');
   });
-  for (const std::string& key : keys) DeleteIfEmpty(Wide(key));
+  for (const std::string& key : keys) DeleteIfEmpty(Utf8ToWide(key));
 }
 
 }  // namespace quillmere

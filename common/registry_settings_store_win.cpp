@@ -12,14 +12,10 @@ namespace {
 
 constexpr std::wstring_view kSettingsRoot = L"Software\\VB and VBA Program Settings\\";
 
+// A value is stored exactly or not at all.
 std::wstring ToWide(std::string_view text, std::string_view what) {
-  auto wide = Utf8ToUtf16(text);
-  if (!wide) throw SettingsStoreError(std::string(what) + " is not valid UTF-8");
-  return {wide->begin(), wide->end()};
-}
-
-std::string ToUtf8(std::wstring_view text) {
-  return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+  if (!IsExactUtf8(text)) throw SettingsStoreError(std::string(what) + " is not valid UTF-8");
+  return Utf8ToWide(text);
 }
 
 [[noreturn]] void ThrowWin32(std::string_view action, std::string_view key, LSTATUS status) {
@@ -74,7 +70,7 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view key) con
 
   switch (type) {
     case REG_SZ:
-    case REG_EXPAND_SZ: return ToUtf8(TextOf(data));
+    case REG_EXPAND_SZ: return WideToUtf8(TextOf(data));
     case REG_DWORD:
       if (data.size() != sizeof(DWORD)) break;
       {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/product_info.h"
+#include "common/utf16_text.h"
 #include "common/program_files.h"
 #include "common/settings_table.h"
 #include "common/window_helpers_win.h"
@@ -25,14 +26,6 @@ constexpr DWORD kPowerPointLaunchWaitMilliseconds = 10000;
 
 void DeletePen(HPEN pen) noexcept { ::DeleteObject(pen); }
 using UniquePen = UniqueHandle<HPEN, decltype(&DeletePen), &DeletePen>;
-
-std::wstring Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 bool HighContrastOn() {
   HIGHCONTRASTW contrast{};
@@ -171,7 +164,7 @@ void SettingsWindow::ApplySkin() {
 }
 
 void SettingsWindow::SetTitle(std::string_view title) {
-  Require(::SetWindowTextW(window_, Widen(title).c_str()), "Setting the title");
+  Require(::SetWindowTextW(window_, Utf8ToWide(title).c_str()), "Setting the title");
 }
 
 void SettingsWindow::SetProductIcon() {
@@ -183,11 +176,11 @@ void SettingsWindow::SetProductIcon() {
 }
 
 void SettingsWindow::SetTitleLabel(std::string_view text) {
-  Require(::SetWindowTextW(titleLabel_, Widen(text).c_str()), "Setting the title label");
+  Require(::SetWindowTextW(titleLabel_, Utf8ToWide(text).c_str()), "Setting the title label");
 }
 
 void SettingsWindow::SetVersionLabel(std::string_view text) {
-  Require(::SetWindowTextW(versionLabel_, Widen(text).c_str()), "Setting the version label");
+  Require(::SetWindowTextW(versionLabel_, Utf8ToWide(text).c_str()), "Setting the version label");
 }
 
 void SettingsWindow::CenterOnScreen() { ::quillmere::CenterOnScreen(window_); }
@@ -234,7 +227,7 @@ void SettingsWindow::LockBox(int index) {
 }
 
 void SettingsWindow::ShowError(std::string_view title, std::string_view message) {
-  ::MessageBoxW(window_, Widen(message).c_str(), Widen(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
+  ::MessageBoxW(window_, Utf8ToWide(message).c_str(), Utf8ToWide(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The program ends right after; the launch must be complete by then.

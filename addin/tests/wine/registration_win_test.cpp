@@ -10,13 +10,12 @@
 
 #include "addin/registration_entries.h"
 #include "common/unique_handle_win.h"
+#include "common/utf16_text.h"
 
 namespace quillmere {
 namespace {
 
 constexpr ModuleBitness kThisBuild = sizeof(void*) == 8 ? ModuleBitness::Bits64 : ModuleBitness::Bits32;
-
-std::wstring Wide(std::string_view text) { return std::wstring(text.begin(), text.end()); }  // the table is ASCII
 
 std::wstring LibraryPath() {
   wchar_t path[MAX_PATH];
@@ -46,7 +45,7 @@ class Registration : public testing::Test {
   // The stored value as the table would write it, or a note of what is wrong.
   static std::wstring Stored(const RegistrationEntry& entry, DWORD* type) {
     DWORD size = 0;
-    const std::wstring key = Wide(entry.key), name = Wide(entry.name);
+    const std::wstring key = Utf8ToWide(entry.key), name = Utf8ToWide(entry.name);
     const wchar_t* valueName = name.empty() ? nullptr : name.c_str();
     if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), valueName, RRF_RT_ANY | RRF_NOEXPAND, type, nullptr, &size) !=
         ERROR_SUCCESS) {
@@ -61,7 +60,7 @@ class Registration : public testing::Test {
   static std::wstring Expected(const RegistrationEntry& entry) {
     const std::wstring path = LibraryPath();
     switch (entry.data) {
-      case RegistrationData::Text: return Wide(entry.text);
+      case RegistrationData::Text: return Utf8ToWide(entry.text);
       case RegistrationData::Number: return std::to_wstring(entry.number);
       case RegistrationData::ModulePath: return path;
       case RegistrationData::ModuleFolder: return path.substr(0, path.rfind(L'\\') + 1);
@@ -101,7 +100,7 @@ TEST_F(Registration, RepairsALoadBehaviourTheHostLowered) {
 TEST_F(Registration, UnregisteringRemovesEverythingItWroteAndIsRepeatable) {
   ASSERT_EQ(Call("DllRegisterServer"), S_OK);
   ASSERT_EQ(Call("DllUnregisterServer"), S_OK);
-  for (std::string_view key : RegistrationKeys()) EXPECT_FALSE(KeyExists(Wide(key))) << key;
+  for (std::string_view key : RegistrationKeys()) EXPECT_FALSE(KeyExists(Utf8ToWide(key))) << key;
   // Parents that existed before stay.
   EXPECT_TRUE(KeyExists(L"Software\\Classes"));
   EXPECT_TRUE(KeyExists(L"Software\\Microsoft\\Office\\PowerPoint\\AddIns"));
@@ -114,7 +113,7 @@ TEST_F(Registration, UnregisteringLeavesWhatOthersAddedBelowItsKeys) {
   const DWORD safe = 1;
   ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, addIn.c_str(), L"CommandLineSafe", REG_DWORD, &safe, sizeof safe),
             ERROR_SUCCESS);
-  const std::wstring category = L"Software\\Classes\\CLSID\\" + Wide(kConnectClsid) + L"\\Implemented Categories";
+  const std::wstring category = L"Software\\Classes\\CLSID\\" + Utf8ToWide(kConnectClsid) + L"\\Implemented Categories";
   UniqueHKey created;
   ASSERT_EQ(
       ::RegCreateKeyExW(HKEY_CURRENT_USER, category.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, created.put(), nullptr),
@@ -134,7 +133,7 @@ TEST_F(Registration, UnregisteringLeavesWhatOthersAddedBelowItsKeys) {
   EXPECT_FALSE(KeyExists(L"Software\\Classes\\Halverin.Connect")) << "keys left empty go";
 
   ::RegDeleteTreeW(HKEY_CURRENT_USER, addIn.c_str());
-  ::RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\CLSID\\" + Wide(kConnectClsid)).c_str());
+  ::RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\CLSID\\" + Utf8ToWide(kConnectClsid)).c_str());
 }
 
 }  // namespace

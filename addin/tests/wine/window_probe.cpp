@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "common/utf16_text.h"
+
 namespace {
 
 constexpr wchar_t kAboutClass[] = L"Quillmere.About";
@@ -32,12 +34,7 @@ constexpr int kTitleId = 101;
 constexpr int kVersionId = 102;
 constexpr int kLinkId = 104;
 
-void Print(const std::wstring& text) {
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(size, '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
-  std::printf("%s\n", utf8.c_str());
-}
+void Print(const std::wstring& text) { std::printf("%s\n", quillmere::WideToUtf8(text).c_str()); }
 
 std::wstring TextOf(HWND window) {
   wchar_t text[512] = {};
@@ -156,10 +153,7 @@ int wmain(int argc, wchar_t** argv) {
     ::GetCurrentDirectoryW(MAX_PATH, folder);
     std::wstring lines = std::wstring(folder) + L"\n";
     for (int i = 3; i < argc; ++i) lines += std::wstring(argv[i]) + L"\n";
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, lines.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(size, '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, lines.c_str(), -1, utf8.data(), size, nullptr, nullptr);
-    std::fputs(utf8.c_str(), file);
+    std::fputs(quillmere::WideToUtf8(lines).c_str(), file);
     return std::fclose(file) == 0 ? 0 : 1;
   }
   if (command == L"rect") {

@@ -37,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "common/utf16_text.h"
 #include "panel/box_rules.h"
 #include "panel/control_ids.h"
 
@@ -50,20 +51,12 @@ FILE* output = nullptr;
 HANDLE program = nullptr;
 ULONGLONG markTime = 0;
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length =
-      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(length), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
-                        nullptr);
-  return narrow;
-}
+using quillmere::WideToUtf8;
 
 // Control characters written visibly, so a message's line breaks can be checked exactly.
 std::string Visible(const std::wstring& text) {
   std::string shown;
-  for (char c : Utf8(text)) {
+  for (char c : WideToUtf8(text)) {
     if (c == '\r') {
       shown += "\\r";
     } else if (c == '\n') {
@@ -179,7 +172,7 @@ void PrintSettings() {
         ERROR_SUCCESS) {
       break;
     }
-    Print("setting " + Utf8(name) + "=" + Utf8(data) + (type == REG_SZ ? "" : " (not a string)"));
+    Print("setting " + WideToUtf8(name) + "=" + WideToUtf8(data) + (type == REG_SZ ? "" : " (not a string)"));
   }
   ::RegCloseKey(key);
 }
@@ -191,7 +184,7 @@ void Start(const std::wstring& path) {
   std::wstring commandLine = L"\"" + path + L"\"";
   if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
-    Fail("cannot start " + Utf8(path));
+    Fail("cannot start " + WideToUtf8(path));
   }
   ::CloseHandle(process.hThread);
   program = process.hProcess;
@@ -287,7 +280,7 @@ void PressKey(const std::wstring& name) {
     ::Sleep(400);
     return;
   }
-  Fail("unknown key " + Utf8(name));
+  Fail("unknown key " + WideToUtf8(name));
 }
 
 // Fonts cannot be read across processes, so look at the screen: an underline is a long run of
@@ -313,7 +306,7 @@ void Run(const std::vector<std::wstring>& words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::wstring& command = words[i];
     const auto argument = [&]() -> const std::wstring& {
-      if (i + 1 >= words.size()) Fail(Utf8(command) + " wants an argument");
+      if (i + 1 >= words.size()) Fail(WideToUtf8(command) + " wants an argument");
       return words[++i];
     };
     if (command == L"forget") {
@@ -407,7 +400,7 @@ void Run(const std::vector<std::wstring>& words) {
     } else if (command == L"sleep") {
       ::Sleep(static_cast<DWORD>(Number(argument())));
     } else {
-      Fail("unknown command " + Utf8(command));
+      Fail("unknown command " + WideToUtf8(command));
     }
   }
 }
@@ -460,10 +453,10 @@ bool StandInForPowerPoint(int argc, wchar_t** argv) {
   const std::wstring folder = path.substr(0, slash);
   // What it was given and where it was started, for callers that pass a target.
   std::string note = "started";
-  for (int i = 1; i < argc; ++i) note.append(" ").append(Utf8(argv[i]));
+  for (int i = 1; i < argc; ++i) note.append(" ").append(WideToUtf8(argv[i]));
   wchar_t directory[MAX_PATH] = {};
   ::GetCurrentDirectoryW(MAX_PATH, directory);
-  note.append(" in ").append(Utf8(directory)).append("\n");
+  note.append(" in ").append(WideToUtf8(directory)).append("\n");
   if (FILE* args = ::_wfopen((folder + L"\\POWERPNT.args").c_str(), L"rb")) {
     char buffer[256];
     while (std::fgets(buffer, sizeof buffer, args)) {

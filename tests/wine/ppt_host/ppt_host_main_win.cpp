@@ -141,9 +141,7 @@ std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
   return options;
 }
 
-std::string Utf8(std::wstring_view text) {
-  return quillmere::Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
-}
+using quillmere::WideToUtf8;
 
 std::string Hex(HRESULT result) {
   char text[16];
@@ -203,7 +201,7 @@ std::string ErrorDescription() {
   if (::GetErrorInfo(0, &info) != S_OK || !info) return {};
   BSTR description = nullptr;
   if (FAILED(info->GetDescription(&description)) || description == nullptr) return {};
-  std::string text = Utf8(std::wstring_view(description, ::SysStringLen(description)));
+  std::string text = WideToUtf8(std::wstring_view(description, ::SysStringLen(description)));
   ::SysFreeString(description);
   return text;
 }
@@ -335,7 +333,7 @@ std::vector<Loaded> LoadAll(const std::vector<std::wstring>& progIds, const Opti
                             Report& report, std::string& documents, Timings& timings) {
   std::vector<Loaded> loaded;
   for (const std::wstring& progId : progIds) {
-    const std::string key = Utf8(progId);
+    const std::string key = WideToUtf8(progId);
     CLSID clsid;
     HRESULT result = ::CLSIDFromProgID(progId.c_str(), &clsid);
     if (FAILED(result)) {
@@ -385,7 +383,7 @@ std::vector<Loaded> LoadAll(const std::vector<std::wstring>& progIds, const Opti
       timings.ask.push_back(Microseconds(connected, end));
     }
     if (document != nullptr) {
-      documents += Utf8(std::wstring_view(document, ::SysStringLen(document)));
+      documents += WideToUtf8(std::wstring_view(document, ::SysStringLen(document)));
       ::SysFreeString(document);
     }
     loaded.push_back(std::move(addIn));
@@ -410,10 +408,10 @@ int Run(const Options& options) {
   Report report;
   for (const std::wstring& library : options.preload) {
     if (::LoadLibraryW(library.c_str()) == nullptr)
-      report.Add("preload." + Utf8(library), HRESULT_FROM_WIN32(::GetLastError()));
+      report.Add("preload." + WideToUtf8(library), HRESULT_FROM_WIN32(::GetLastError()));
   }
   const std::vector<std::wstring> progIds = AddInsToLoad();
-  for (const std::wstring& progId : progIds) report.Add("addin", Utf8(progId));
+  for (const std::wstring& progId : progIds) report.Add("addin", WideToUtf8(progId));
 
   HostWindow window(options.documentMap);
   HostApplicationObject application(options.name, options.window ? &window : nullptr, options.version);
@@ -452,7 +450,7 @@ int Run(const Options& options) {
             break;
           case Options::Step::Kind::Click:
             for (const Loaded& addIn : loaded) {
-              report.Add("click." + Utf8(step.click), Click(addIn.addIn.Get(), step.click, options.nullControl));
+              report.Add("click." + WideToUtf8(step.click), Click(addIn.addIn.Get(), step.click, options.nullControl));
             }
             break;
         }
