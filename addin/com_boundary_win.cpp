@@ -9,6 +9,7 @@
 #include "addin/assembly_error.h"
 #include "addin/failure_report.h"
 #include "addin/host_application.h"
+#include "common/registration_table.h"
 #include "common/settings_store.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
@@ -16,7 +17,8 @@
 namespace quillmere {
 namespace {
 
-constexpr wchar_t kErrorSource[] = L"Halverin.Connect";
+// Errors name the add-in by its ProgID.
+constexpr auto kErrorSource = Widened(kConnectProgId);
 
 struct Failure {
   HRESULT status;
@@ -69,7 +71,7 @@ HRESULT SetErrorInfoFor(HRESULT status, std::wstring_view description, REFIID ii
   UniqueBstr text(::SysAllocStringLen(description.data(), static_cast<UINT>(description.size())));
   if (!text) return status;
   create->SetGUID(iid);
-  create->SetSource(const_cast<LPOLESTR>(kErrorSource));
+  create->SetSource(const_cast<LPOLESTR>(kErrorSource.c_str()));
   create->SetDescription(text.get());
   Microsoft::WRL::ComPtr<IErrorInfo> info;
   if (SUCCEEDED(create.As(&info))) ::SetErrorInfo(0, info.Get());

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "addin/module_win.h"
-#include "addin/registration_entries.h"
+#include "common/registration_table.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 

@@ -4,7 +4,7 @@
 
 namespace quillmere {
 
-// DllRegisterServer: writes every entry of the registration table (addin/registration_entries.h)
+// DllRegisterServer: writes every entry of the registration table (common/registration_table.h)
 // below HKEY_CURRENT_USER, for this module's path. Writing again is harmless.
 // Both throw std::system_error on a failure.
 void RegisterAddin();

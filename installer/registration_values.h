@@ -1,6 +1,6 @@
 #pragma once
 
-#include "addin/registration_entries.h"
+#include "common/registration_table.h"
 #include "installer/wix_registry.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 //   wix-registry --version          the product version, e.g. 7.0.0
 //   wix-registry --arch x86|x64     the WiX include with the add-in's registration for that build
 //   wix-registry --file-version F   the file version in F's version resource (exit 1 if none)
-#include "addin/registration_entries.h"
+#include "common/registration_table.h"
 #include "installer/file_version.h"
 #include "installer/registration_values.h"
 #include "installer/wix_registry.h"

@@ -1,5 +1,6 @@
 #include "panel/addin_installer_win.h"
 
+#include "common/registration_table.h"
 #include "common/unique_handle_win.h"
 #include "common/window_helpers_win.h"
 
@@ -51,14 +52,13 @@ void WindowsAddInInstaller::Install() {
   // Without a registration (no library beside the program, say) an entry in PowerPoint's add-in
   // list would name a class that does not exist.
   if (!RunRegistration(Registration::Register)) return;
-  const std::wstring entry = std::wstring(kAddInListKey) + L"\\" + std::wstring(kAddInEntryName);
-  CreateRegistryKey(entry, HKEY_CURRENT_USER);  // closed again at once
+  CreateRegistryKey(Widened(kAddInEntryKey).c_str(), HKEY_CURRENT_USER);  // closed again at once
 }
 
 void WindowsAddInInstaller::Uninstall() {
   RunRegistration(Registration::Unregister);
-  const UniqueHKey list = CreateRegistryKey(std::wstring(kAddInListKey), HKEY_CURRENT_USER);
-  if (list) ::RegDeleteKeyW(list.get(), std::wstring(kAddInEntryName).c_str());
+  const UniqueHKey list = CreateRegistryKey(Widened(kPowerPointAddInList).c_str(), HKEY_CURRENT_USER);
+  if (list) ::RegDeleteKeyW(list.get(), Widened(kConnectProgId).c_str());
 }
 
 }  // namespace quillmere

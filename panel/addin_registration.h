@@ -8,10 +8,6 @@ namespace quillmere {
 // The add-in library lies beside the control panel program.
 inline constexpr std::wstring_view kAddInLibraryName = L"Tessivar.dll";
 
-// PowerPoint's per-user add-in list and this add-in's entry in it.
-inline constexpr std::wstring_view kAddInListKey = L"Software\\Microsoft\\Office\\PowerPoint\\AddIns";
-inline constexpr std::wstring_view kAddInEntryName = L"Halverin.Connect";
-
 enum class Registration { Register, Unregister };
 
 // The add-in library's full path: the program folder (with or without a trailing separator)

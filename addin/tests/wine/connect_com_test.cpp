@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/registration_entries.h"
+#include "common/registration_table.h"
 #include "common/registry_settings_store_win.h"
 #include "common/unique_handle_win.h"
 #include "host_objects_win.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/registration_entries.h"
+#include "common/registration_table.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 

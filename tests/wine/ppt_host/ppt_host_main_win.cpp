@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/registration_table.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 #include "host_objects_win.h"
@@ -50,7 +51,7 @@ constexpr wchar_t kUsage[] =
     L"  --report FILE        write what happened, one key=value line each\n"
     L"Exit: 0 all calls succeeded, 1 a call failed, 2 bad usage, 3 no add-in to load.\n";
 
-constexpr wchar_t kAddInsKey[] = L"Software\\Microsoft\\Office\\PowerPoint\\AddIns";
+constexpr auto kAddInsKey = quillmere::Widened(quillmere::kPowerPointAddInList);
 
 bool comInitialized = false;
 
@@ -175,7 +176,7 @@ std::vector<std::wstring> AddInsToLoad() {
   std::vector<std::wstring> progIds;
   for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
     quillmere::UniqueHKey addIns;
-    if (::RegOpenKeyExW(root, kAddInsKey, 0, KEY_READ, addIns.put()) != ERROR_SUCCESS) continue;
+    if (::RegOpenKeyExW(root, kAddInsKey.c_str(), 0, KEY_READ, addIns.put()) != ERROR_SUCCESS) continue;
     for (DWORD index = 0;; ++index) {
       wchar_t name[256];
       DWORD length = ARRAYSIZE(name);

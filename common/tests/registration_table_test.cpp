@@ -1,4 +1,4 @@
-#include "addin/registration_entries.h"
+#include "common/registration_table.h"
 
 #include <gtest/gtest.h>
 
