@@ -13,14 +13,8 @@ namespace {
 
 // Reads a text property by name; a failure comes back as the host's HRESULT in `failure`.
 std::optional<std::string> TextProperty(IDispatch* application, const wchar_t* name, HRESULT& failure) {
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  DISPID id = DISPID_UNKNOWN;
-  failure = application->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(failure)) return std::nullopt;
-
-  DISPPARAMS none{};
   UniqueVariant value;
-  failure = InvokeMember(application, id, DISPATCH_PROPERTYGET, &none, value.get());
+  failure = TryGetProperty(application, name, value);
   if (FAILED(failure)) return std::nullopt;
 
   UniqueVariant text;

@@ -17,19 +17,15 @@ struct ExceptionInfo : EXCEPINFO {
   HRESULT Status() const { return scode != 0 ? scode : (wCode != 0 ? MAKE_HRESULT(1, FACILITY_ITF, wCode) : E_FAIL); }
 };
 
-DISPID MemberId(IDispatch* object, const wchar_t* name) {
-  if (!object) ThrowHResult(E_POINTER);
-  DISPID id = DISPID_UNKNOWN;
+HRESULT MemberId(IDispatch* object, const wchar_t* name, DISPID& id) noexcept {
+  if (!object) return E_POINTER;
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  const HRESULT result = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(result)) ThrowHResult(result);
-  return id;
+  return object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
 }
 
-}  // namespace
-
-void ThrowHResult(HRESULT result) { throw std::system_error(static_cast<int>(result), std::system_category()); }
-
+// IDispatch::Invoke with no locale and no named arguments but the property-put one. A failure
+// the object reports through an exception record comes back as the object's own code, not as
+// the bare DISP_E_EXCEPTION.
 HRESULT InvokeMember(IDispatch* object, DISPID id, WORD flags, DISPPARAMS* arguments, VARIANT* result) noexcept {
   ExceptionInfo exception;
   const HRESULT status =
@@ -39,11 +35,21 @@ HRESULT InvokeMember(IDispatch* object, DISPID id, WORD flags, DISPPARAMS* argum
   return exception.Status();
 }
 
-UniqueVariant GetProperty(IDispatch* object, const wchar_t* name) {
-  const DISPID id = MemberId(object, name);
+}  // namespace
+
+void ThrowHResult(HRESULT result) { throw std::system_error(static_cast<int>(result), std::system_category()); }
+
+HRESULT TryGetProperty(IDispatch* object, const wchar_t* name, UniqueVariant& value) noexcept {
+  DISPID id = DISPID_UNKNOWN;
+  const HRESULT result = MemberId(object, name, id);
+  if (FAILED(result)) return result;
   DISPPARAMS none{};
+  return InvokeMember(object, id, DISPATCH_PROPERTYGET, &none, value.get());
+}
+
+UniqueVariant GetProperty(IDispatch* object, const wchar_t* name) {
   UniqueVariant value;
-  const HRESULT result = InvokeMember(object, id, DISPATCH_PROPERTYGET, &none, value.get());
+  const HRESULT result = TryGetProperty(object, name, value);
   if (FAILED(result)) ThrowHResult(result);
   return value;
 }
@@ -57,10 +63,12 @@ IDispatch* GetObjectProperty(IDispatch* object, const wchar_t* name, UniqueVaria
 }
 
 void PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {
-  const DISPID id = MemberId(object, name);
+  DISPID id = DISPID_UNKNOWN;
+  HRESULT result = MemberId(object, name, id);
+  if (FAILED(result)) ThrowHResult(result);
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS arguments{&value, &named, 1, 1};
-  const HRESULT result = InvokeMember(object, id, DISPATCH_PROPERTYPUT, &arguments, nullptr);
+  result = InvokeMember(object, id, DISPATCH_PROPERTYPUT, &arguments, nullptr);
   if (FAILED(result)) ThrowHResult(result);
 }
 

@@ -76,14 +76,6 @@ HRESULT Raised(HRESULT status, EXCEPINFO* exception) noexcept {
   return DISP_E_EXCEPTION;
 }
 
-struct Argument {
-  Argument() { ::VariantInit(&value); }
-  Argument(const Argument&) = delete;
-  Argument& operator=(const Argument&) = delete;
-  ~Argument() { ::VariantClear(&value); }
-  VARIANT value;
-};
-
 }  // namespace
 
 HRESULT RibbonExtensibilityDispatch::GetTypeInfoCount(UINT* count) noexcept {
@@ -105,11 +97,11 @@ HRESULT RibbonExtensibilityDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD fl
   return ComBoundary(__uuidof(IRibbonExtensibility), [&] {
     HRESULT status = CheckCall(kRibbonMembers, id, iid, flags, arguments);
     if (FAILED(status)) return status;
-    Argument ribbonId;
-    status = ::DispGetParam(arguments, 0, VT_BSTR, &ribbonId.value, argumentError);
+    UniqueVariant ribbonId;
+    status = ::DispGetParam(arguments, 0, VT_BSTR, ribbonId.get(), argumentError);
     if (FAILED(status)) return status;
     UniqueBstr document;
-    status = GetCustomUI(ribbonId.value.bstrVal, document.put());
+    status = GetCustomUI((*ribbonId).bstrVal, document.put());
     if (FAILED(status)) return Raised(status, exception);
     if (result != nullptr) {
       ::VariantInit(result);
@@ -140,12 +132,12 @@ HRESULT ExtensibilityDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, D
     if (FAILED(status)) return status;
     if (result != nullptr) ::VariantInit(result);
     // Only the application object is read: the add-in ignores the other arguments.
-    Argument application;
+    UniqueVariant application;
     switch (id) {
       case 1:
-        status = ::DispGetParam(arguments, 0, VT_DISPATCH, &application.value, argumentError);
+        status = ::DispGetParam(arguments, 0, VT_DISPATCH, application.get(), argumentError);
         if (FAILED(status)) return status;
-        status = OnConnection(application.value.pdispVal, 0, nullptr, nullptr);
+        status = OnConnection((*application).pdispVal, 0, nullptr, nullptr);
         break;
       case 2: status = OnDisconnection(0, nullptr); break;
       case 3: status = OnAddInsUpdate(nullptr); break;

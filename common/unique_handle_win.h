@@ -54,6 +54,7 @@ inline void Brush(HBRUSH brush) noexcept { ::DeleteObject(brush); }
 inline void Cursor(HCURSOR cursor) noexcept { ::DestroyCursor(cursor); }
 inline void Icon(HICON icon) noexcept { ::DestroyIcon(icon); }
 inline void Library(HMODULE module) noexcept { ::FreeLibrary(module); }
+inline void Pen(HPEN pen) noexcept { ::DeleteObject(pen); }
 }  // namespace handle_close
 
 using UniqueHKey = UniqueHandle<HKEY, decltype(&handle_close::Key), &handle_close::Key>;
@@ -65,5 +66,24 @@ using UniqueBrush = UniqueHandle<HBRUSH, decltype(&handle_close::Brush), &handle
 using UniqueCursor = UniqueHandle<HCURSOR, decltype(&handle_close::Cursor), &handle_close::Cursor>;
 using UniqueIcon = UniqueHandle<HICON, decltype(&handle_close::Icon), &handle_close::Icon>;
 using UniqueLibrary = UniqueHandle<HMODULE, decltype(&handle_close::Library), &handle_close::Library>;
+using UniquePen = UniqueHandle<HPEN, decltype(&handle_close::Pen), &handle_close::Pen>;
+
+// A VARIANT that clears itself; held by value, so not a UniqueHandle. Move-only: two owners
+// would clear it twice.
+class UniqueVariant {
+ public:
+  UniqueVariant() noexcept { ::VariantInit(&value_); }
+  UniqueVariant(const UniqueVariant&) = delete;
+  UniqueVariant& operator=(const UniqueVariant&) = delete;
+  UniqueVariant(UniqueVariant&& other) noexcept : value_(other.value_) { ::VariantInit(&other.value_); }
+  UniqueVariant& operator=(UniqueVariant&&) = delete;
+  ~UniqueVariant() { ::VariantClear(&value_); }
+
+  VARIANT* get() noexcept { return &value_; }
+  const VARIANT& operator*() const noexcept { return value_; }
+
+ private:
+  VARIANT value_;
+};
 
 }  // namespace quillmere

@@ -24,9 +24,6 @@ constexpr UINT_PTR kFrameSubclassId = 1;
 // How long OK waits for the shell to finish starting PowerPoint before the program ends.
 constexpr DWORD kPowerPointLaunchWaitMilliseconds = 10000;
 
-void DeletePen(HPEN pen) noexcept { ::DeleteObject(pen); }
-using UniquePen = UniqueHandle<HPEN, decltype(&DeletePen), &DeletePen>;
-
 bool HighContrastOn() {
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof contrast;
