@@ -9,7 +9,7 @@
 #include "addin/about_hover.h"
 #include "addin/about_window_design.h"
 #include "addin/com_boundary_win.h"
-#include "addin/version_resource.h"
+#include "common/version_resource.h"
 #include "common/product_info.h"
 #include "common/program_files.h"
 #include "common/unique_handle_win.h"

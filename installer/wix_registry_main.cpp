@@ -3,7 +3,7 @@
 //   wix-registry --arch x86|x64     the WiX include with the add-in's registration for that build
 //   wix-registry --file-version F   the file version in F's version resource (exit 1 if none)
 #include "common/registration_table.h"
-#include "installer/file_version.h"
+#include "common/version_resource.h"
 #include "installer/registration_values.h"
 #include "installer/wix_registry.h"
 #include "quillmere_version.h"
@@ -24,12 +24,12 @@ int PrintFileVersion(const char* path) {
     std::fprintf(stderr, "wix-registry: cannot read %s\n", path);
     return 1;
   }
-  const auto version = quillmere::FileVersionOf(std::as_bytes(std::span(bytes)));
+  const auto version = quillmere::FindFileVersion(std::as_bytes(std::span(bytes)));
   if (!version) {
     std::fprintf(stderr, "wix-registry: %s has no version resource\n", path);
     return 1;
   }
-  std::puts(version->c_str());
+  std::puts(quillmere::DottedVersion(*version).c_str());
   return 0;
 }
 

@@ -1,4 +1,6 @@
-#include "addin/version_resource.h"
+#include "common/version_resource.h"
+
+#include <string_view>
 
 namespace quillmere {
 
@@ -7,6 +9,7 @@ namespace {
 constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
 constexpr std::size_t kFixedInfoSize = 52;
 constexpr std::size_t kHeaderSize = 6;  // wLength, wValueLength, wType
+constexpr std::u16string_view kBlockKey = u"VS_VERSION_INFO";
 
 std::uint16_t Word(std::span<const std::byte> block, std::size_t offset) {
   return static_cast<std::uint16_t>(std::to_integer<unsigned>(block[offset]) |
@@ -40,6 +43,24 @@ std::optional<FileVersion> ParseFileVersion(std::span<const std::byte> block) {
   const std::uint32_t low = Dword(block, offset + 12);
   return FileVersion{static_cast<std::uint16_t>(high >> 16), static_cast<std::uint16_t>(high & 0xFFFF),
                      static_cast<std::uint16_t>(low >> 16), static_cast<std::uint16_t>(low & 0xFFFF)};
+}
+
+std::optional<FileVersion> FindFileVersion(std::span<const std::byte> image) {
+  if (image.size() < 2 || image[0] != std::byte{'M'} || image[1] != std::byte{'Z'}) return std::nullopt;
+  const std::size_t keyEnd = kHeaderSize + 2 * kBlockKey.size();
+  for (std::size_t at = 0; at + keyEnd <= image.size(); at += 4) {
+    bool keyHere = true;
+    for (std::size_t i = 0; i < kBlockKey.size() && keyHere; ++i)
+      keyHere = Word(image, at + kHeaderSize + 2 * i) == kBlockKey[i];
+    if (!keyHere) continue;
+    if (auto version = ParseFileVersion(image.subspan(at))) return version;
+  }
+  return std::nullopt;
+}
+
+std::string DottedVersion(const FileVersion& version) {
+  return std::to_string(version.major) + "." + std::to_string(version.minor) + "." + std::to_string(version.patch) +
+         "." + std::to_string(version.build);
 }
 
 namespace {
