@@ -409,7 +409,7 @@ void Run(const std::vector<std::wstring>& words) {
 
 // Runs one command line and waits for it; its exit code, or a note that it did not start.
 std::string RunAndWait(const std::string& line) {
-  std::wstring commandLine(line.begin(), line.end());  // the test writes ASCII
+  std::wstring commandLine = quillmere::Utf8ToWide(line);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
