@@ -29,17 +29,10 @@ struct LabelDesign {
 inline constexpr LabelDesign kTitle{{930, 240, 4245, 600}, {L"Arial", 12, false, false}, RgbColor(0, 128, 0), kWhite};
 inline constexpr LabelDesign kVersion{{1050, 1440, 1125, 225}, {L"Arial", 9, true, false}, kBlack, kWhite};
 inline constexpr LabelDesign kWebsiteLabel{{255, 2640, 795, 225}, {L"Arial", 9, true, false}, kBlack, kWhite};
-// The link's font is designed underlined; hovering switches the underline (see AboutHover).
+// The link's font is designed underlined; hovering switches the underline (see LinkHover).
 inline constexpr LabelDesign kLink{{1800, 2640, 2055, 225}, {L"Arial", 9, false, true}, RgbColor(0, 0, 255), kWhite};
 
 // Two lines, grey over white, make an etched separator.
-struct LineDesign {
-  int x1;
-  int y1;
-  int x2;
-  int y2;
-  OleColor color;
-};
 inline constexpr LineDesign kLines[] = {
     {90, 2445, 5654, 2445, RgbColor(128, 128, 128)},
     {105, 2460, 5654, 2460, kWhite},

@@ -1,12 +1,10 @@
 #include "addin/about_window_win.h"
 
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
 #include <system_error>
 
-#include "addin/about_hover.h"
 #include "addin/about_window_design.h"
 #include "addin/com_boundary_win.h"
 #include "common/version_resource.h"
@@ -58,7 +56,6 @@ class AboutWindow {
   void Close();
   LRESULT LabelColors(HDC dc, HWND label);
   BOOL SetPointer(HWND under);
-  HBRUSH Brush(OleColor color);
   HWND Control(int id) const { return ::GetDlgItem(window_, id); }
 
   static HWND current_;
@@ -67,12 +64,11 @@ class AboutWindow {
   HWND window_;
   HWND button_ = nullptr;
   int dpi_ = kDefaultDpi;
-  UniqueFont titleFont_, boldFont_, linkFont_, linkUnderlinedFont_, buttonFont_;
-  UniqueCursor handCursor_;
-  UniqueIcon bigIcon_, smallIcon_;
+  UniqueFont titleFont_, boldFont_, buttonFont_;
+  LinkLook link_;
+  ProductIcons icons_;
   std::unique_ptr<WindowSkin> skin_;
-  AboutHover hover_;
-  std::map<COLORREF, UniqueBrush> brushes_;
+  BrushCache brushes_;
 };
 
 HWND AboutWindow::current_ = nullptr;
@@ -134,8 +130,9 @@ void AboutWindow::Load() {
 
   const std::wstring cursorPath = HandCursorPath(ProgramFolder());
   if (FileExists(cursorPath)) {
-    handCursor_ = LoadCursorFile(cursorPath);
-    if (!handCursor_) ThrowLastError(ERROR_INVALID_DATA);
+    UniqueCursor hand = LoadCursorFile(cursorPath);
+    if (!hand) ThrowLastError(ERROR_INVALID_DATA);
+    link_.SetHandCursor(std::move(hand));
   }
 
   if (!::SetWindowTextW(window_, about::kCaption)) ThrowLastError();
@@ -149,23 +146,15 @@ void AboutWindow::Load() {
 
   if (!::SetWindowTextW(Control(kTitleId), kProductName)) ThrowLastError();
 
-  bigIcon_ = LoadProductIcon(CodeModule(), ICON_BIG);
-  smallIcon_ = LoadProductIcon(CodeModule(), ICON_SMALL);
-  if (!bigIcon_ || !smallIcon_) ThrowLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  if (!icons_.SetOn(window_, CodeModule())) ThrowLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
 }
 
 void AboutWindow::LayOut() {
   dpi_ = WindowDpi(window_);
   titleFont_ = CreateDesignedFont(about::kTitle.font, dpi_);
   boldFont_ = CreateDesignedFont(about::kVersion.font, dpi_);
-  FontSpec plainLink = about::kLink.font;
-  plainLink.underline = false;
-  linkFont_ = CreateDesignedFont(plainLink, dpi_);
-  linkUnderlinedFont_ = CreateDesignedFont(about::kLink.font, dpi_);
   buttonFont_ = CreateDesignedFont(about::kOkButton.font, dpi_);
-  if (!titleFont_ || !boldFont_ || !linkFont_ || !linkUnderlinedFont_ || !buttonFont_) ThrowLastError();
+  if (!titleFont_ || !boldFont_ || !link_.CreateFonts(about::kLink.font, dpi_) || !buttonFont_) ThrowLastError();
 
   const auto place = [&](HWND control, const TwipsRect& bounds, HFONT font) {
     const PixelRect pixels = TwipsToPixels(bounds, dpi_);
@@ -175,7 +164,7 @@ void AboutWindow::LayOut() {
   place(Control(kTitleId), about::kTitle.bounds, titleFont_.get());
   place(Control(kVersionId), about::kVersion.bounds, boldFont_.get());
   place(Control(kWebsiteLabelId), about::kWebsiteLabel.bounds, boldFont_.get());
-  place(Control(kLinkId), about::kLink.bounds, hover_.LinkUnderlined() ? linkUnderlinedFont_.get() : linkFont_.get());
+  place(Control(kLinkId), about::kLink.bounds, link_.Font());
   place(button_, about::kOkButton.bounds, buttonFont_.get());
 
   RECT frame{0, 0, TwipsToPixels(about::kClientWidth, dpi_), TwipsToPixels(about::kClientHeight, dpi_)};
@@ -184,13 +173,6 @@ void AboutWindow::LayOut() {
   ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CenterOnScreen(window_);
-}
-
-HBRUSH AboutWindow::Brush(OleColor color) {
-  const COLORREF rgb = ToColorRef(color);
-  auto found = brushes_.find(rgb);
-  if (found == brushes_.end()) found = brushes_.emplace(rgb, UniqueBrush(::CreateSolidBrush(rgb))).first;
-  return found->second.get();
 }
 
 LRESULT AboutWindow::LabelColors(HDC dc, HWND label) {
@@ -202,38 +184,26 @@ LRESULT AboutWindow::LabelColors(HDC dc, HWND label) {
   const OleColor back = skin_ ? skin_->ControlBackColor(label, design.back) : design.back;
   ::SetTextColor(dc, ToColorRef(design.text));
   ::SetBkColor(dc, ToColorRef(back));
-  return reinterpret_cast<LRESULT>(Brush(back));
+  return reinterpret_cast<LRESULT>(brushes_.For(back));
 }
 
 void AboutWindow::PaintBackground(HDC dc) {
   RECT client{};
   ::GetClientRect(window_, &client);
-  ::FillRect(dc, &client, Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+  ::FillRect(dc, &client, brushes_.For(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
 }
 
 void AboutWindow::PaintLines(HDC dc) {
-  for (const about::LineDesign& line : about::kLines) {
-    HPEN pen = ::CreatePen(PS_SOLID, 1, ToColorRef(line.color));
-    HGDIOBJ old = ::SelectObject(dc, pen);
-    ::MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
-    ::LineTo(dc, TwipsToPixels(line.x2, dpi_), TwipsToPixels(line.y2, dpi_));
-    ::SelectObject(dc, old);
-    ::DeleteObject(pen);
-  }
+  for (const LineDesign& line : about::kLines) DrawLine(dc, line, dpi_);
 }
 
 BOOL AboutWindow::SetPointer(HWND under) {
-  const bool wasUnderlined = hover_.LinkUnderlined();
-  hover_.PointerOver(under == Control(kLinkId) ? HoverArea::Link
-                     : under == button_        ? HoverArea::Button
-                     : under == window_        ? HoverArea::Window
-                                               : HoverArea::OtherControl);
-  if (hover_.LinkUnderlined() != wasUnderlined) {
-    ::SendMessageW(Control(kLinkId), WM_SETFONT,
-                   reinterpret_cast<WPARAM>(hover_.LinkUnderlined() ? linkUnderlinedFont_.get() : linkFont_.get()),
-                   TRUE);
-  }
-  ::SetCursor(hover_.CustomPointer() && handCursor_ ? handCursor_.get() : ::LoadCursorW(nullptr, IDC_ARROW));
+  const HWND link = Control(kLinkId);
+  link_.PointerOver(under == link      ? HoverArea::Link
+                    : under == button_ ? HoverArea::Clickable
+                    : under == window_ ? HoverArea::Background
+                                       : HoverArea::Inert,
+                    link);
   return TRUE;
 }
 
@@ -260,7 +230,7 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CTLCOLORSTATIC: return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORBTN:
-      return reinterpret_cast<LRESULT>(Brush(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+      return reinterpret_cast<LRESULT>(brushes_.For(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) return ::DefWindowProcW(window_, message, wParam, lParam);
       return SetPointer(reinterpret_cast<HWND>(wParam));

@@ -6,25 +6,15 @@
 // test can drive them; the Win32 side adapts real windows to it.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "common/window_metrics.h"
+
 namespace quillmere {
 
-// A colour as the designer stores it: 0x00BBGGRR, or a system colour index with the top bit set.
-using OleColor = std::uint32_t;
-
-inline constexpr OleColor kSystemColorFlag = 0x80000000u;
 inline constexpr int kButtonFaceColorIndex = 15;
 inline constexpr OleColor kSkinBackColor = kSystemColorFlag | kButtonFaceColorIndex;
-
-inline constexpr bool IsSystemColor(OleColor color) { return (color & kSystemColorFlag) != 0; }
-inline constexpr int SystemColorIndex(OleColor color) { return static_cast<int>(color & 0xFFu); }
-inline constexpr OleColor RgbColor(int red, int green, int blue) {
-  return static_cast<OleColor>(red & 0xFF) | static_cast<OleColor>(green & 0xFF) << 8 |
-         static_cast<OleColor>(blue & 0xFF) << 16;
-}
 
 enum class ControlKind {
   Label,

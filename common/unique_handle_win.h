@@ -51,10 +51,9 @@ inline void String(BSTR text) noexcept { ::SysFreeString(text); }
 inline void Window(HWND window) noexcept { ::DestroyWindow(window); }
 inline void Font(HFONT font) noexcept { ::DeleteObject(font); }
 inline void Brush(HBRUSH brush) noexcept { ::DeleteObject(brush); }
+inline void Pen(HPEN pen) noexcept { ::DeleteObject(pen); }
 inline void Cursor(HCURSOR cursor) noexcept { ::DestroyCursor(cursor); }
 inline void Icon(HICON icon) noexcept { ::DestroyIcon(icon); }
-inline void Library(HMODULE module) noexcept { ::FreeLibrary(module); }
-inline void Pen(HPEN pen) noexcept { ::DeleteObject(pen); }
 }  // namespace handle_close
 
 using UniqueHKey = UniqueHandle<HKEY, decltype(&handle_close::Key), &handle_close::Key>;
@@ -63,10 +62,9 @@ using UniqueBstr = UniqueHandle<BSTR, decltype(&handle_close::String), &handle_c
 using UniqueWindow = UniqueHandle<HWND, decltype(&handle_close::Window), &handle_close::Window>;
 using UniqueFont = UniqueHandle<HFONT, decltype(&handle_close::Font), &handle_close::Font>;
 using UniqueBrush = UniqueHandle<HBRUSH, decltype(&handle_close::Brush), &handle_close::Brush>;
+using UniquePen = UniqueHandle<HPEN, decltype(&handle_close::Pen), &handle_close::Pen>;
 using UniqueCursor = UniqueHandle<HCURSOR, decltype(&handle_close::Cursor), &handle_close::Cursor>;
 using UniqueIcon = UniqueHandle<HICON, decltype(&handle_close::Icon), &handle_close::Icon>;
-using UniqueLibrary = UniqueHandle<HMODULE, decltype(&handle_close::Library), &handle_close::Library>;
-using UniquePen = UniqueHandle<HPEN, decltype(&handle_close::Pen), &handle_close::Pen>;
 
 // A VARIANT that clears itself; held by value, so not a UniqueHandle. Move-only: two owners
 // would clear it twice.

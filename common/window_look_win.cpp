@@ -43,12 +43,52 @@ UniqueCursor LoadCursorFile(const std::wstring& path) noexcept {
   return UniqueCursor(static_cast<HCURSOR>(::LoadImageW(nullptr, path.c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE)));
 }
 
-UniqueIcon LoadProductIcon(HMODULE module, WPARAM which) noexcept {
-  const bool big = which == ICON_BIG;
+HBRUSH BrushCache::For(OleColor color) {
+  const COLORREF rgb = ToColorRef(color);
+  auto found = brushes_.find(rgb);
+  if (found == brushes_.end()) found = brushes_.emplace(rgb, UniqueBrush(::CreateSolidBrush(rgb))).first;
+  return found->second.get();
+}
+
+void DrawLine(HDC dc, const LineDesign& line, int dpi) noexcept {
+  UniquePen pen(::CreatePen(PS_SOLID, 1, ToColorRef(line.color)));
+  HGDIOBJ old = ::SelectObject(dc, pen.get());
+  ::MoveToEx(dc, TwipsToPixels(line.x1, dpi), TwipsToPixels(line.y1, dpi), nullptr);
+  ::LineTo(dc, TwipsToPixels(line.x2, dpi), TwipsToPixels(line.y2, dpi));
+  ::SelectObject(dc, old);
+}
+
+namespace {
+
+UniqueIcon LoadProductIcon(HMODULE module, bool big) noexcept {
   const int width = ::GetSystemMetrics(big ? SM_CXICON : SM_CXSMICON);
   const int height = ::GetSystemMetrics(big ? SM_CYICON : SM_CYSMICON);
   return UniqueIcon(
       static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(kProductIconId), IMAGE_ICON, width, height, 0)));
+}
+
+}  // namespace
+
+bool ProductIcons::SetOn(HWND window, HMODULE module) noexcept {
+  big_ = LoadProductIcon(module, true);
+  small_ = LoadProductIcon(module, false);
+  if (!big_ || !small_) return false;
+  ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_.get()));
+  ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_.get()));
+  return true;
+}
+
+bool LinkLook::CreateFonts(const FontSpec& designed, int dpi) noexcept {
+  FontSpec plain = designed;
+  plain.underline = false;
+  underlined_ = CreateDesignedFont(designed, dpi);
+  plain_ = CreateDesignedFont(plain, dpi);
+  return underlined_ && plain_;
+}
+
+void LinkLook::PointerOver(HoverArea area, HWND link) noexcept {
+  if (hover_.PointerOver(area)) ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+  ::SetCursor(hover_.HandPointer() && hand_ ? hand_.get() : ::LoadCursorW(nullptr, IDC_ARROW));
 }
 
 ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexcept {

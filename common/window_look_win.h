@@ -1,14 +1,17 @@
 #pragma once
 
-// The look both windows share: DPI, fonts, designer colours, the optional skin and the hand
-// pointer, translated to Win32.
+// The look both windows share: DPI, fonts, designer colours and lines, brushes, the product
+// icon, the optional skin and the web link's hover feedback, translated to Win32.
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "common/link_hover.h"
 #include "common/skin.h"
 #include "common/unique_handle_win.h"
 #include "common/window_metrics.h"
@@ -27,8 +30,47 @@ COLORREF ToColorRef(OleColor color) noexcept;
 // The cursor stored in a .cur file; empty when the file is missing or not a cursor.
 UniqueCursor LoadCursorFile(const std::wstring& path) noexcept;
 
-// The product icon at the system's size for big (ICON_BIG) or small (ICON_SMALL) icons.
-UniqueIcon LoadProductIcon(HMODULE module, WPARAM which) noexcept;
+// One solid brush per colour, made on first use and kept for the window's life: the colour
+// messages hand brushes to the system, which does not free them.
+class BrushCache {
+ public:
+  HBRUSH For(OleColor color);
+
+ private:
+  std::map<COLORREF, UniqueBrush> brushes_;
+};
+
+// Draws a designed line one pixel wide at the window's DPI.
+void DrawLine(HDC dc, const LineDesign& line, int dpi) noexcept;
+
+// The product icon in the system's big and small sizes, as a window's icons. The window shows
+// them only while this object lives.
+class ProductIcons {
+ public:
+  // Returns false, leaving the window's icons alone, when either size cannot be loaded.
+  bool SetOn(HWND window, HMODULE module) noexcept;
+
+ private:
+  UniqueIcon big_, small_;
+};
+
+// The web link's look as the pointer moves: its font underlined and plain, the hand pointer when
+// its file was found, and the hover model deciding between them.
+class LinkLook {
+ public:
+  // The link's font is designed underlined. Returns false when a font cannot be made.
+  bool CreateFonts(const FontSpec& designed, int dpi) noexcept;
+  void SetHandCursor(UniqueCursor hand) noexcept { hand_ = std::move(hand); }
+  // The font that fits the link's current underline.
+  HFONT Font() const noexcept { return hover_.LinkUnderlined() ? underlined_.get() : plain_.get(); }
+  // Gives the link the font the area asks for and sets the pointer.
+  void PointerOver(HoverArea area, HWND link) noexcept;
+
+ private:
+  LinkHover hover_;
+  UniqueFont underlined_, plain_;
+  UniqueCursor hand_;
+};
 
 // The kind a skin gives a Win32 control, from its window class and style.
 ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexcept;

@@ -1,7 +1,10 @@
 #pragma once
 
 // Window measures are designed in twips (1/1440 inch) and font sizes in points; windows are
-// laid out in pixels at the screen's actual DPI. This is the arithmetic, free of Win32.
+// laid out in pixels at the screen's actual DPI. This is the arithmetic, free of Win32, and the
+// shapes a window designer describes.
+
+#include <cstdint>
 
 namespace quillmere {
 
@@ -31,6 +34,27 @@ struct FontSpec {
   double points = 9;
   bool bold = false;
   bool underline = false;
+};
+
+// A colour as the designer stores it: 0x00BBGGRR, or a system colour index with the top bit set.
+using OleColor = std::uint32_t;
+
+inline constexpr OleColor kSystemColorFlag = 0x80000000u;
+
+inline constexpr bool IsSystemColor(OleColor color) { return (color & kSystemColorFlag) != 0; }
+inline constexpr int SystemColorIndex(OleColor color) { return static_cast<int>(color & 0xFFu); }
+inline constexpr OleColor RgbColor(int red, int green, int blue) {
+  return static_cast<OleColor>(red & 0xFF) | static_cast<OleColor>(green & 0xFF) << 8 |
+         static_cast<OleColor>(blue & 0xFF) << 16;
+}
+
+// A one-pixel line as a window designer draws it: from (x1, y1) to (x2, y2) in twips.
+struct LineDesign {
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  OleColor color = 0;
 };
 
 struct PixelPoint {

@@ -24,15 +24,11 @@ inline constexpr TwipsRect kWebsiteLink = {1950, 2760, 2190, 240};
 inline constexpr TwipsRect kOkButton = {2880, 4500, 1575, 400};
 inline constexpr TwipsRect kCancelButton = {4530, 4500, 1470, 400};
 
-struct Line {
-  int x1, y1, x2, y2;
-  int red, green, blue;
-};
 // Drawn in this order: the grey line, then the shorter silver one over it, an etched rule.
-inline constexpr std::array<Line, 2> kSeparator = {{
-    {0, 2160, 5715, 2160, 128, 128, 128},
-    {0, 2160, 5670, 2160, 192, 192, 192},
-}};
+inline constexpr LineDesign kSeparator[] = {
+    {0, 2160, 5715, 2160, RgbColor(128, 128, 128)},
+    {0, 2160, 5670, 2160, RgbColor(192, 192, 192)},
+};
 
 struct Box {
   const wchar_t* caption;

@@ -13,7 +13,6 @@
 #include "common/window_helpers_win.h"
 #include "panel/control_ids.h"
 #include "panel/error_message.h"
-#include "panel/hover_rules.h"
 #include "panel/settings_layout.h"
 #include "panel/window_colors.h"
 
@@ -68,7 +67,7 @@ int SettingsWindow::Run(int showCommand) {
 bool SettingsWindow::Create() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &SettingsWindow::s_WindowProc;
+  windowClass.lpfnWndProc = &SettingsWindow::StaticWindowProc;
   windowClass.hInstance = instance_;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = control_id::kSettingsWindowClass;
@@ -101,10 +100,7 @@ void SettingsWindow::CreateControls() {
   windowFont_ = CreateDesignedFont(layout::kWindowFont, dpi_);
   titleFont_ = CreateDesignedFont(layout::kTitleFont, dpi_);
   versionFont_ = CreateDesignedFont(layout::kVersionFont, dpi_);
-  linkFont_ = CreateDesignedFont(layout::kLinkFont, dpi_);
-  FontSpec plainLink = layout::kLinkFont;
-  plainLink.underline = false;
-  plainLinkFont_ = CreateDesignedFont(plainLink, dpi_);
+  link_.CreateFonts(layout::kLinkFont, dpi_);
 
   tabs_ = AddControl(window_, WC_TABCONTROLW, L"", WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP, layout::kTabs,
                      control_id::kTabs, windowFont_.get());
@@ -122,7 +118,7 @@ void SettingsWindow::CreateControls() {
   const auto addFrame = [&](const TwipsRect& rect, int id, bool visible) {
     HWND frame = AddControl(tabs_, L"Button", L"", BS_GROUPBOX, rect, id, nullptr);
     ::SetWindowLongPtrW(frame, GWL_EXSTYLE, ::GetWindowLongPtrW(frame, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-    ::SetWindowSubclass(frame, &SettingsWindow::s_FrameProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowSubclass(frame, &SettingsWindow::StaticFrameProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(this));
     if (!visible) ::ShowWindow(frame, SW_HIDE);
     return frame;
   };
@@ -144,8 +140,8 @@ void SettingsWindow::CreateControls() {
                              versionFont_.get());
   AddControl(aboutFrame_, L"Static", L"Website: ", SS_LEFT, layout::kWebsiteCaption, control_id::kWebsiteCaption,
              versionFont_.get());
-  link_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout::kWebsiteLink,
-                     control_id::kWebsiteLink, linkFont_.get());
+  linkLabel_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout::kWebsiteLink,
+                          control_id::kWebsiteLink, link_.Font());
 
   AddControl(window_, L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, layout::kOkButton, control_id::kOkButton,
              windowFont_.get());
@@ -164,13 +160,7 @@ void SettingsWindow::SetTitle(std::string_view title) {
   Require(::SetWindowTextW(window_, Utf8ToWide(title).c_str()), "Setting the title");
 }
 
-void SettingsWindow::SetProductIcon() {
-  bigIcon_ = LoadProductIcon(instance_, ICON_BIG);
-  smallIcon_ = LoadProductIcon(instance_, ICON_SMALL);
-  Require(bigIcon_ && smallIcon_, "Loading the product icon");
-  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-}
+void SettingsWindow::SetProductIcon() { Require(icons_.SetOn(window_, instance_), "Loading the product icon"); }
 
 void SettingsWindow::SetTitleLabel(std::string_view text) {
   Require(::SetWindowTextW(titleLabel_, Utf8ToWide(text).c_str()), "Setting the title label");
@@ -185,8 +175,9 @@ void SettingsWindow::CenterOnScreen() { ::quillmere::CenterOnScreen(window_); }
 bool SettingsWindow::HandCursorFileExists() { return FileExists(HandCursorPath(ProgramFolder())); }
 
 void SettingsWindow::LoadHandCursor() {
-  hand_ = LoadCursorFile(HandCursorPath(ProgramFolder()));
-  if (!hand_) throw StepFailure("Invalid picture");
+  UniqueCursor hand = LoadCursorFile(HandCursorPath(ProgramFolder()));
+  if (!hand) throw StepFailure("Invalid picture");
+  link_.SetHandCursor(std::move(hand));
 }
 
 void SettingsWindow::ShowBox(int index, bool checked) {
@@ -236,7 +227,7 @@ void SettingsWindow::Close() {
 
 // Messages ---------------------------------------------------------------------------------------
 
-LRESULT CALLBACK SettingsWindow::s_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK SettingsWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   auto* self = reinterpret_cast<SettingsWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
     self = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -272,8 +263,7 @@ LRESULT SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
       RECT client;
       ::GetClientRect(window_, &client);
       const OleColor back = skin_ ? skin_->BackColor(kDesignedBackColor) : kDesignedBackColor;
-      ::FillRect(reinterpret_cast<HDC>(wParam), &client,
-                 BrushFor(ToColorRef(PaintedBackColor(back, HighContrastOn()))));
+      ::FillRect(reinterpret_cast<HDC>(wParam), &client, brushes_.For(PaintedBackColor(back, HighContrastOn())));
       return 1;
     }
     case WM_ACTIVATE:
@@ -341,54 +331,35 @@ bool SettingsWindow::OnSetCursor(HWND over, int hitTest) {
     return true;
   }
   if (hitTest != HTCLIENT) return false;
-  HoverTarget target = HoverTarget::Other;
+  // The first frame stands for the window's background; the About frame is a plain control.
+  HoverArea area = HoverArea::Plain;
   const int id = ::GetDlgCtrlID(over);
-  if (over == window_) {
-    target = HoverTarget::WindowBackground;
-  } else if (over == powerPointFrame_) {
-    target = HoverTarget::PowerPointFrame;
-  } else if (over == aboutFrame_) {
-    target = HoverTarget::AboutFrame;
-  } else if (over == link_) {
-    target = HoverTarget::Link;
+  if (over == window_ || over == powerPointFrame_) {
+    area = HoverArea::Background;
+  } else if (over == linkLabel_) {
+    area = HoverArea::Link;
   } else if (::GetParent(over) == powerPointFrame_ && id >= control_id::kFirstBox) {
-    target = HoverTarget::Box;
+    area = HoverArea::Clickable;
   } else if (::GetParent(over) == window_ && (id == control_id::kOkButton || id == control_id::kCancelButton)) {
-    target = HoverTarget::Button;
+    area = HoverArea::Clickable;
   }
-  const HoverEffect effect = HoverEffectFor(target);
-  if (effect.underline != LinkUnderline::Keep) SetLinkUnderlined(effect.underline == LinkUnderline::On);
-  // Without the hand file the pointer keeps its ordinary shape.
-  ::SetCursor(effect.handPointer && hand_ ? hand_.get() : ::LoadCursorW(nullptr, IDC_ARROW));
+  link_.PointerOver(area, linkLabel_);
   return true;
-}
-
-void SettingsWindow::SetLinkUnderlined(bool underlined) {
-  if (underlined == linkUnderlined_) return;
-  linkUnderlined_ = underlined;
-  ::SendMessageW(link_, WM_SETFONT, reinterpret_cast<WPARAM>(underlined ? linkFont_.get() : plainLinkFont_.get()),
-                 TRUE);
 }
 
 HBRUSH SettingsWindow::OnControlColor(HDC dc, HWND control) {
   const OleColor back = skin_ ? skin_->ControlBackColor(control, kDesignedBackColor) : kDesignedBackColor;
-  const CaptionKind kind = control == titleLabel_ ? CaptionKind::Title
-                           : control == link_     ? CaptionKind::Link
-                                                  : CaptionKind::Plain;
+  const CaptionKind kind = control == titleLabel_  ? CaptionKind::Title
+                           : control == linkLabel_ ? CaptionKind::Link
+                                                   : CaptionKind::Plain;
   const CaptionColors colors = CaptionColorsFor(kind, back, HighContrastOn());
   ::SetTextColor(dc, ToColorRef(colors.text));
   ::SetBkColor(dc, ToColorRef(colors.back));
-  return BrushFor(ToColorRef(colors.back));
+  return brushes_.For(colors.back);
 }
 
-HBRUSH SettingsWindow::BrushFor(COLORREF color) {
-  auto found = brushes_.find(color);
-  if (found == brushes_.end()) found = brushes_.emplace(color, UniqueBrush(::CreateSolidBrush(color))).first;
-  return found->second.get();
-}
-
-LRESULT CALLBACK SettingsWindow::s_FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR self) {
+LRESULT CALLBACK SettingsWindow::StaticFrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                 DWORD_PTR self) noexcept {
   try {
     return reinterpret_cast<SettingsWindow*>(self)->FrameProc(frame, message, wParam, lParam);
   } catch (...) {
@@ -407,7 +378,7 @@ LRESULT SettingsWindow::FrameProc(HWND frame, UINT message, WPARAM wParam, LPARA
     case WM_NCHITTEST: return HTCLIENT;  // a group box is see-through for the mouse; a frame is not
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: PaintFrame(frame); return 0;
-    case WM_NCDESTROY: ::RemoveWindowSubclass(frame, &SettingsWindow::s_FrameProc, kFrameSubclassId); break;
+    case WM_NCDESTROY: ::RemoveWindowSubclass(frame, &SettingsWindow::StaticFrameProc, kFrameSubclassId); break;
   }
   return ::DefSubclassProc(frame, message, wParam, lParam);
 }
@@ -419,29 +390,23 @@ void SettingsWindow::PaintFrame(HWND frame) {
   ::GetClientRect(frame, &client);
   const OleColor back = skin_ ? skin_->ControlBackColor(frame, kDesignedBackColor) : kDesignedBackColor;
   const CaptionColors colors = CaptionColorsFor(CaptionKind::Plain, back, HighContrastOn());
-  ::FillRect(dc, &client, BrushFor(ToColorRef(colors.back)));
+  ::FillRect(dc, &client, brushes_.For(colors.back));
   ::DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
 
-  const auto line = [&](int x1, int y1, int x2, int y2, COLORREF color) {
-    UniquePen pen(::CreatePen(PS_SOLID, 1, color));
-    HGDIOBJ old = ::SelectObject(dc, pen.get());
-    ::MoveToEx(dc, Pixels(x1), Pixels(y1), nullptr);
-    ::LineTo(dc, Pixels(x2), Pixels(y2));
-    ::SelectObject(dc, old);
-  };
   if (frame == powerPointFrame_) {
-    // The outline around the tab boxes; "Hide built-in tabs" sits on its top edge.
+    // The outline around the tab boxes; "Hide built-in tabs" sits on its top edge. Drawn like the
+    // text, so it shows on any background.
     const auto& r = layout::kTabBoxOutline;
-    // Drawn like the text, so it shows on any background.
-    const COLORREF outline = ToColorRef(colors.text);
-    line(r.left, r.top, r.left + r.width, r.top, outline);
-    line(r.left + r.width, r.top, r.left + r.width, r.top + r.height, outline);
-    line(r.left + r.width, r.top + r.height, r.left, r.top + r.height, outline);
-    line(r.left, r.top + r.height, r.left, r.top, outline);
-  } else {
-    for (const auto& rule : layout::kSeparator) {
-      line(rule.x1, rule.y1, rule.x2, rule.y2, RGB(rule.red, rule.green, rule.blue));
+    const int right = r.left + r.width;
+    const int bottom = r.top + r.height;
+    for (const LineDesign& side :
+         {LineDesign{r.left, r.top, right, r.top, colors.text}, LineDesign{right, r.top, right, bottom, colors.text},
+          LineDesign{right, bottom, r.left, bottom, colors.text},
+          LineDesign{r.left, bottom, r.left, r.top, colors.text}}) {
+      DrawLine(dc, side, dpi_);
     }
+  } else {
+    for (const LineDesign& rule : layout::kSeparator) DrawLine(dc, rule, dpi_);
   }
   ::EndPaint(frame, &paint);
 }

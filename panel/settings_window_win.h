@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <array>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,9 +43,10 @@ class SettingsWindow final : public PanelWindow {
   void Close() override;
 
  private:
-  static LRESULT CALLBACK s_WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK s_FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR self);
+  // Windows calls these: nothing may leave them by exception.
+  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT CALLBACK StaticFrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR self) noexcept;
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -60,8 +60,6 @@ class SettingsWindow final : public PanelWindow {
   bool OnSetCursor(HWND over, int hitTest);
   HBRUSH OnControlColor(HDC dc, HWND control);
   void PaintFrame(HWND frame);
-  void SetLinkUnderlined(bool underlined);
-  HBRUSH BrushFor(COLORREF color);
   int Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
 
   HINSTANCE instance_;
@@ -72,18 +70,17 @@ class SettingsWindow final : public PanelWindow {
   HWND aboutFrame_ = nullptr;
   HWND titleLabel_ = nullptr;
   HWND versionLabel_ = nullptr;
-  HWND link_ = nullptr;
+  HWND linkLabel_ = nullptr;
   HWND lastFocus_ = nullptr;
   HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
   std::array<HWND, kBoxCount> boxes_{};
   int dpi_ = kDefaultDpi;
-  bool linkUnderlined_ = true;
   bool saving_ = false;
-  UniqueFont windowFont_, titleFont_, versionFont_, linkFont_, plainLinkFont_;
-  UniqueIcon bigIcon_, smallIcon_;
-  UniqueCursor hand_;
+  UniqueFont windowFont_, titleFont_, versionFont_;
+  LinkLook link_;
+  ProductIcons icons_;
   std::optional<WindowSkin> skin_;
-  std::map<COLORREF, UniqueBrush> brushes_;
+  BrushCache brushes_;
 };
 
 }  // namespace quillmere

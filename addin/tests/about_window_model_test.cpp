@@ -1,43 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
-#include <vector>
 
-#include "addin/about_hover.h"
 #include "addin/uninstall_message.h"
 
 namespace quillmere {
 namespace {
-
-struct HoverCase {
-  const char* name;
-  std::vector<HoverArea> moves;
-  bool underlined;
-  bool customPointer;
-  friend void PrintTo(const HoverCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class AboutHoverTest : public testing::TestWithParam<HoverCase> {};
-
-TEST_P(AboutHoverTest, FollowsThePointer) {
-  AboutHover hover;
-  for (HoverArea area : GetParam().moves) hover.PointerOver(area);
-  EXPECT_EQ(hover.LinkUnderlined(), GetParam().underlined);
-  EXPECT_EQ(hover.CustomPointer(), GetParam().customPointer);
-}
-
-using enum HoverArea;
-INSTANTIATE_TEST_SUITE_P(
-    Moves, AboutHoverTest,
-    testing::Values(HoverCase{"opened_link_underlined_as_designed", {}, true, false},
-                    HoverCase{"bare_window_removes_underline", {Window}, false, false},
-                    HoverCase{"link_brings_it_back_with_the_hand", {Window, Link}, true, true},
-                    HoverCase{"button_shows_the_hand_only", {Window, Button}, false, true},
-                    HoverCase{"leaving_for_the_window_restores_the_arrow", {Link, Window}, false, false},
-                    HoverCase{"other_labels_change_nothing", {Link, OtherControl}, true, true},
-                    HoverCase{"other_labels_keep_the_arrow", {Window, OtherControl}, false, false}));
 
 TEST(UninstallMessageTest, IsOneInstructionABlankLineAndTheStartMenuPath) {
   const std::wstring message = UninstallMessage();
