@@ -105,7 +105,7 @@ void MarkupEmitters::AddControl(std::string_view element, std::string_view idMso
   // A built-in control is named by its idMso; without one the element is a custom button that
   // takes the next number of the spacer sequence.
   if (idMso.empty()) {
-    out.Put("<button id=\"sep00").Number(Advance(counters_.ButtonCounter)).Put("\"");
+    out.Put("<button id=\"sep00").Number(Advance(counters_.buttons)).Put("\"");
   } else {
     out.Put("<").Put(element).Put(" idMso=\"").Put(idMso).Put("\"");
   }
@@ -131,7 +131,7 @@ void MarkupEmitters::AddToolButton(std::string_view idMso, std::string_view scre
                                    std::string_view onAction) {
   Element out(*this, idMso.size() + screentip.size() + imageMso.size() + onAction.size());
   if (idMso.empty()) {
-    out.Put("<button id=\"sep00").Number(Advance(counters_.ButtonCounter)).Put("\"");
+    out.Put("<button id=\"sep00").Number(Advance(counters_.buttons)).Put("\"");
   } else {
     out.Put("<control idMso=\"").Put(idMso).Put("\"");
   }
@@ -148,7 +148,7 @@ void MarkupEmitters::AddComboBox(std::string_view idMso) {
 
 void MarkupEmitters::OpenButtonGroup() {
   Element out(*this, 0);
-  out.Put("<buttonGroup id=\"btnGr00").Number(Advance(counters_.GroupCounter)).Put("\">").Finish();
+  out.Put("<buttonGroup id=\"btnGr00").Number(Advance(counters_.groups)).Put("\">").Finish();
 }
 
 void MarkupEmitters::CloseButtonGroup() { Append("</buttonGroup>"); }
@@ -156,7 +156,7 @@ void MarkupEmitters::CloseButtonGroup() { Append("</buttonGroup>"); }
 void MarkupEmitters::AddSpacer(std::string_view label) {
   Element out(*this, label.size());
   out.Put("<button id=\"sep00")
-      .Number(Advance(counters_.ButtonCounter))
+      .Number(Advance(counters_.buttons))
       .Put("\" label=\"")
       .Put(label)
       .Put("\" enabled=\"false\"/>")
@@ -165,13 +165,13 @@ void MarkupEmitters::AddSpacer(std::string_view label) {
 
 void MarkupEmitters::AddMenuSeparator() {
   Element out(*this, 0);
-  out.Put("<menuSeparator id=\"msep00").Number(Advance(counters_.SeparatorCounter)).Put("d\"/>").Finish();
+  out.Put("<menuSeparator id=\"msep00").Number(Advance(counters_.separators)).Put("d\"/>").Finish();
 }
 
-void MarkupEmitters::SkipMenuSeparator() { Advance(counters_.SeparatorCounter); }
+void MarkupEmitters::SkipMenuSeparator() { Advance(counters_.separators); }
 
 void MarkupEmitters::OpenMenu(std::string_view label, std::string_view imageMso, std::string_view screentip) {
-  const std::int32_t number = Advance(counters_.MenuCounter);
+  const std::int32_t number = Advance(counters_.menus);
   Element out(*this, label.size() + imageMso.size() + screentip.size());
   out.Put("<menu id=\"BR3234")
       .Number(number)

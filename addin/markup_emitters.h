@@ -9,10 +9,10 @@ namespace quillmere {
 
 // The four generated-id counters of one document. Each counts from 1 in every document.
 struct IdCounters {
-  std::int32_t GroupCounter = 0;      // "btnGr00N" button groups
-  std::int32_t ButtonCounter = 0;     // "sep00N" spacers and custom buttons, one shared sequence
-  std::int32_t SeparatorCounter = 0;  // "msep00Nd" menu separators
-  std::int32_t MenuCounter = 0;       // "BR3234N" menus, written as id and as tag
+  std::int32_t groups = 0;      // "btnGr00N" button groups
+  std::int32_t buttons = 0;     // "sep00N" spacers and custom buttons, one shared sequence
+  std::int32_t separators = 0;  // "msep00Nd" menu separators
+  std::int32_t menus = 0;       // "BR3234N" menus, written as id and as tag
   friend bool operator==(const IdCounters&, const IdCounters&) = default;
 };
 

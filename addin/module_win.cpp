@@ -74,8 +74,6 @@ HRESULT CanUnloadNow() noexcept {
 
 }  // namespace
 
-HMODULE ThisModule() noexcept { return module; }
-
 std::wstring ThisModulePath() {
   std::wstring path = ModuleFilePath(module);
   if (path.empty()) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category());

@@ -6,8 +6,7 @@
 
 namespace quillmere {
 
-// This library's own module handle and full path, as loaded.
-HMODULE ThisModule() noexcept;
+// This library's full path, as loaded.
 std::wstring ThisModulePath();
 
 // Live COM objects of this library; DllCanUnloadNow answers S_OK only at zero.

@@ -2,8 +2,10 @@
 #
 #   quillmere_windows_executable(NAME [GUI] SOURCES...)   a Windows program
 #   quillmere_windows_library(NAME DEF file.def SOURCES...) a DLL with plain export names
-#   quillmere_windows_gtest(NAME SOURCES...)               a GoogleTest program, one ctest entry,
-#                                                          run under Wine (label wine)
+#   quillmere_require_googletest()                       builds GoogleTest for the target once,
+#                                                        for test programs that link it
+#   quillmere_add_wine_gtest(NAME SOURCES...)            a GoogleTest program, registered as one
+#                                                        ctest entry run under Wine (label wine)
 #   quillmere_add_wine_test(NAME name COMMAND ... [GUI] [LABELS ...])
 #       a test that needs Wine: gets the template-prefix fixture, the label `wine` and
 #       QUILLMERE_WINE_ROOT; a target name as first word of COMMAND runs through the emulator
@@ -14,11 +16,12 @@
 #                                    only functions the oldest supported Windows has
 #   quillmere_check_size(TARGET MAX)  a test that the file stays within MAX bytes
 
+# The Wine prefixes of this build's tests, and the script that makes them.
 set(QUILLMERE_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
+set(QUILLMERE_WINE_PREFIX_SH ${PROJECT_SOURCE_DIR}/tests/wine/wine_prefix.sh)
 # Debian's mingw-w64 ships no .idl files: widl imports them from Wine's, and stdole2.tlb too.
 set(QUILLMERE_WINE_IDL_DIR /usr/include/wine/wine/windows CACHE PATH "Wine's IDL files")
 set(QUILLMERE_STDOLE_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows CACHE PATH "Folder of stdole2.tlb")
-set(QUILLMERE_WINE_PREFIX_SH ${PROJECT_SOURCE_DIR}/tests/wine/wine_prefix.sh)
 
 # Windows 7 API level, wide-character Win32 API throughout.
 add_compile_definitions(UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
@@ -53,8 +56,8 @@ function(quillmere_windows_library name)
   set_target_properties(${name} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
-# GoogleTest built from Debian's source package for the target; only when a test needs it.
-function(quillmere_windows_googletest)
+# GoogleTest built from Debian's source package for the target, once, when a test program needs it.
+function(quillmere_require_googletest)
   if(TARGET gtest)
     return()
   endif()
@@ -83,8 +86,9 @@ function(quillmere_add_wine_test)
     TIMEOUT 120)
 endfunction()
 
-function(quillmere_windows_gtest name)
-  quillmere_windows_googletest()
+# A GoogleTest program that runs under Wine as one test (one Wine start for all its cases).
+function(quillmere_add_wine_gtest name)
+  quillmere_require_googletest()
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE gtest gtest_main)
   if(QUILLMERE_RUN_WINE_TESTS)

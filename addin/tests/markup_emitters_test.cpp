@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         EmitterCase{"MenuItemCustomButton",
                     [](auto& o) { o.AddMenuItem("", "Go", "", "", "Run0"); },
                     R"(<button id="sep001" label="Go" onAction="Run0"/>)",
-                    {.ButtonCounter = 1}},
+                    {.buttons = 1}},
         EmitterCase{"GalleryBuiltIn",
                     [](auto& o) { o.AddGalleryItem("AnimationGallery", "Animate", "", "", ""); },
                     R"(<gallery idMso="AnimationGallery" label="Animate"/>)",
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         EmitterCase{"GalleryCustomIsAButton",
                     [](auto& o) { o.AddGalleryItem("", "Go", "", "", ""); },
                     R"(<button id="sep001" label="Go"/>)",
-                    {.ButtonCounter = 1}},
+                    {.buttons = 1}},
         EmitterCase{"ToolButtonPlain",
                     [](auto& o) { o.AddToolButton("FileSave", "", "", ""); },
                     R"(<control idMso="FileSave" showLabel="false"/>)",
@@ -75,35 +75,33 @@ INSTANTIATE_TEST_SUITE_P(
         EmitterCase{"ToolButtonCustom",
                     [](auto& o) { o.AddToolButton("", "tip", "", ""); },
                     R"(<button id="sep001" screentip="tip" showLabel="false"/>)",
-                    {.ButtonCounter = 1}},
+                    {.buttons = 1}},
         EmitterCase{"ComboBox", [](auto& o) { o.AddComboBox("Font"); }, R"(<comboBox idMso="Font"/>)", {}},
         EmitterCase{"ComboBoxEmptyIdStillWritten", [](auto& o) { o.AddComboBox(""); }, R"(<comboBox idMso=""/>)", {}},
-        EmitterCase{"OpenButtonGroup",
-                    [](auto& o) { o.OpenButtonGroup(); },
-                    R"(<buttonGroup id="btnGr001">)",
-                    {.GroupCounter = 1}},
+        EmitterCase{
+            "OpenButtonGroup", [](auto& o) { o.OpenButtonGroup(); }, R"(<buttonGroup id="btnGr001">)", {.groups = 1}},
         EmitterCase{"CloseButtonGroup", [](auto& o) { o.CloseButtonGroup(); }, "</buttonGroup>", {}},
         EmitterCase{"SpacerWide",
                     [](auto& o) { o.AddSpacer("  "); },
                     R"(<button id="sep001" label="  " enabled="false"/>)",
-                    {.ButtonCounter = 1}},
+                    {.buttons = 1}},
         EmitterCase{"SpacerEmptyLabelStillWritten",
                     [](auto& o) { o.AddSpacer(""); },
                     R"(<button id="sep001" label="" enabled="false"/>)",
-                    {.ButtonCounter = 1}},
+                    {.buttons = 1}},
         EmitterCase{"MenuSeparator",
                     [](auto& o) { o.AddMenuSeparator(); },
                     R"(<menuSeparator id="msep001d"/>)",
-                    {.SeparatorCounter = 1}},
+                    {.separators = 1}},
         EmitterCase{"OpenMenuLabelOnly",
                     [](auto& o) { o.OpenMenu("All", "", ""); },
                     R"(<menu id="BR32341" label="All" tag = "BR32341">)",
-                    {.MenuCounter = 1}},
+                    {.menus = 1}},
         EmitterCase{
             "OpenMenuImageAndTipNoLabel",
             [](auto& o) { o.OpenMenu("", "ViewDisplayInPureBlackAndWhite", "Color/Grayscale"); },
             R"(<menu id="BR32341" imageMso="ViewDisplayInPureBlackAndWhite" screentip="Color/Grayscale" tag = "BR32341">)",
-            {.MenuCounter = 1}},
+            {.menus = 1}},
         EmitterCase{"CloseMenuWithoutPass", [](auto& o) { o.CloseMenu(true); }, "</menu>", {}},
         EmitterCase{"CloseMenuPassOneSpacer",
                     [](auto& o) {
@@ -111,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                       o.CloseMenu(true);
                     },
                     R"(</menu><button id="sep001" label=" " enabled="false"/>)",
-                    {.ButtonCounter = 1}},
+                    {.buttons = 1}},
         EmitterCase{"CloseMenuPassOneNoFlag",
                     [](auto& o) {
                       o.SetMenuPass(1);
@@ -161,7 +159,7 @@ TEST(EmitterIdsTest, ResetStartsEveryCounterAgainButKeepsThePass) {
 
 TEST(EmitterIdsTest, OverflowFailsAndAppendsNothing) {
   MarkupEmitters out;
-  out.SetCounters({.MenuCounter = std::numeric_limits<std::int32_t>::max() - 1});
+  out.SetCounters({.menus = std::numeric_limits<std::int32_t>::max() - 1});
   out.OpenMenu("last", "", "");
   EXPECT_NE(out.MarkupBuffer().find(R"(id="BR32342147483647")"), std::string::npos);
   const std::string before(out.MarkupBuffer());
@@ -172,7 +170,7 @@ TEST(EmitterIdsTest, OverflowFailsAndAppendsNothing) {
     EXPECT_EQ(error.GetReason(), AssemblyError::Reason::Overflow);
   }
   EXPECT_EQ(out.MarkupBuffer(), before);
-  EXPECT_EQ(out.Counters().MenuCounter, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(out.Counters().menus, std::numeric_limits<std::int32_t>::max());
 }
 
 }  // namespace

@@ -186,7 +186,7 @@ TEST_P(LeftOutEntryTest, SeparatorsStayOnlyBetweenShownEntries) {
   EXPECT_EQ(shown, GetParam().shown);
   int separators = 0;
   for (const auto& row : GetParam().rows) separators += row.kind == catalogue::RowKind::Separator;
-  EXPECT_EQ(out.Counters().SeparatorCounter, separators) << "left-out separators still take their number";
+  EXPECT_EQ(out.Counters().separators, separators) << "left-out separators still take their number";
 }
 
 using namespace catalogue;  // NOLINT: the row constructors read like the menus they build
