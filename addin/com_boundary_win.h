@@ -1,9 +1,10 @@
 #pragma once
 
-// Where C++ meets COM: every exported function and every interface method that can fail runs
-// its body through ComBoundary, so that no exception crosses an interface, every failure
-// reaches the caller as an HRESULT, and the thread's error information always belongs to the
-// latest call: cleared on entry, set when a failure has something to say.
+// Where C++ meets COM: every Dll* export and every interface method runs its body through
+// ComBoundary, so that no exception crosses an interface, every failure reaches the caller as an
+// HRESULT, and the thread's error information belongs to the latest call: cleared on entry, set
+// when a failure has something to say. The exceptions are the IUnknown methods and DllMain: they
+// throw nothing, and QueryInterface's E_NOINTERFACE is an answer, not a failure to describe.
 
 #include <windows.h>
 #include <oleauto.h>

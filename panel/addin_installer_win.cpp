@@ -52,6 +52,9 @@ void WindowsAddInInstaller::Install() {
   // Without a registration (no library beside the program, say) an entry in PowerPoint's add-in
   // list would name a class that does not exist.
   if (!RunRegistration(Registration::Register)) return;
+  // The library's self-registration has written this entry with its values already, and opening
+  // it changes nothing then. When the wait ends before regsvr32 does, the entry still exists by
+  // the time PowerPoint starts; regsvr32 fills in its values.
   CreateRegistryKey(Widened(kAddInEntryKey).c_str(), HKEY_CURRENT_USER);  // closed again at once
 }
 

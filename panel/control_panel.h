@@ -41,9 +41,10 @@ class AddInInstaller {
 
 // The settings window's logic: restores the boxes from the store, applies the box rules to
 // clicks, and on OK saves, installs or uninstalls the add-in and starts PowerPoint. Every
-// numbered step that fails is reported through the window and the next step runs. A setting a
-// policy enforces shows the policy's value in a locked box, and OK leaves the user's own value
-// of it alone.
+// numbered step that fails is reported through the window and the next step runs. The step
+// numbers are the "line" numbers users see in that message and quote to support, so they keep
+// their values and their gaps. A setting a policy enforces shows the policy's value in a locked
+// box, and OK leaves the user's own value of it alone.
 class ControlPanel {
  public:
   ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer,

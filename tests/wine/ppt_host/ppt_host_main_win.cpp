@@ -312,7 +312,6 @@ struct Loaded {
   ComPtr<IUnknown> addIn;
 };
 
-// One start-up: create, connect and ask every add-in. Appends the documents to `documents`.
 // Microseconds of each phase of one start-up, from CoCreateInstance to the returned document.
 struct Timings {
   std::vector<double> total, create, connect, ask;
@@ -330,6 +329,7 @@ LARGE_INTEGER Now() {
   return now;
 }
 
+// One start-up: create, connect and ask every add-in. Appends the documents to `documents`.
 std::vector<Loaded> LoadAll(const std::vector<std::wstring>& progIds, const Options& options, IDispatch* application,
                             Report& report, std::string& documents, Timings& timings) {
   std::vector<Loaded> loaded;
