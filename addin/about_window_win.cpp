@@ -1,6 +1,6 @@
 #include "addin/about_window_win.h"
 
-#include <memory>
+#include <new>
 #include <span>
 #include <string>
 #include <system_error>
@@ -65,10 +65,7 @@ class AboutWindow {
   HWND button_ = nullptr;
   int dpi_ = kDefaultDpi;
   UniqueFont titleFont_, boldFont_, buttonFont_;
-  LinkLook link_;
-  ProductIcons icons_;
-  std::unique_ptr<WindowSkin> skin_;
-  BrushCache brushes_;
+  WindowLook look_;
 };
 
 HWND AboutWindow::current_ = nullptr;
@@ -132,13 +129,12 @@ void AboutWindow::Load() {
   if (FileExists(cursorPath)) {
     UniqueCursor hand = LoadCursorFile(cursorPath);
     if (!hand) ThrowLastError(ERROR_INVALID_DATA);
-    link_.SetHandCursor(std::move(hand));
+    look_.Link().SetHandCursor(std::move(hand));
   }
 
   if (!::SetWindowTextW(window_, about::kCaption)) ThrowLastError();
 
-  skin_ = std::make_unique<WindowSkin>(window_);
-  ApplySkin(*skin_);
+  look_.ApplySkin(window_);
 
   const std::optional<FileVersion> version = OwnFileVersion();
   if (!version) throw std::system_error(ERROR_RESOURCE_TYPE_NOT_FOUND, std::system_category());
@@ -146,7 +142,7 @@ void AboutWindow::Load() {
 
   if (!::SetWindowTextW(Control(kTitleId), kProductName)) ThrowLastError();
 
-  if (!icons_.SetOn(window_, CodeModule())) ThrowLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+  if (!look_.SetProductIcons(window_, CodeModule())) ThrowLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
 }
 
 void AboutWindow::LayOut() {
@@ -154,7 +150,7 @@ void AboutWindow::LayOut() {
   titleFont_ = CreateDesignedFont(about::kTitle.font, dpi_);
   boldFont_ = CreateDesignedFont(about::kVersion.font, dpi_);
   buttonFont_ = CreateDesignedFont(about::kOkButton.font, dpi_);
-  if (!titleFont_ || !boldFont_ || !link_.CreateFonts(about::kLink.font, dpi_) || !buttonFont_) ThrowLastError();
+  if (!titleFont_ || !boldFont_ || !look_.Link().CreateFonts(about::kLink.font, dpi_) || !buttonFont_) ThrowLastError();
 
   const auto place = [&](HWND control, const TwipsRect& bounds, HFONT font) {
     const PixelRect pixels = TwipsToPixels(bounds, dpi_);
@@ -164,7 +160,7 @@ void AboutWindow::LayOut() {
   place(Control(kTitleId), about::kTitle.bounds, titleFont_.get());
   place(Control(kVersionId), about::kVersion.bounds, boldFont_.get());
   place(Control(kWebsiteLabelId), about::kWebsiteLabel.bounds, boldFont_.get());
-  place(Control(kLinkId), about::kLink.bounds, link_.Font());
+  place(Control(kLinkId), about::kLink.bounds, look_.Link().Font());
   place(button_, about::kOkButton.bounds, buttonFont_.get());
 
   RECT frame{0, 0, TwipsToPixels(about::kClientWidth, dpi_), TwipsToPixels(about::kClientHeight, dpi_)};
@@ -181,16 +177,16 @@ LRESULT AboutWindow::LabelColors(HDC dc, HWND label) {
                                      : id == kVersionId ? about::kVersion
                                      : id == kLinkId    ? about::kLink
                                                         : about::kWebsiteLabel;
-  const OleColor back = skin_ ? skin_->ControlBackColor(label, design.back) : design.back;
+  const OleColor back = look_.ControlBackColor(label, design.back);
   ::SetTextColor(dc, ToColorRef(design.text));
   ::SetBkColor(dc, ToColorRef(back));
-  return reinterpret_cast<LRESULT>(brushes_.For(back));
+  return reinterpret_cast<LRESULT>(look_.Brush(back));
 }
 
 void AboutWindow::PaintBackground(HDC dc) {
   RECT client{};
   ::GetClientRect(window_, &client);
-  ::FillRect(dc, &client, brushes_.For(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+  ::FillRect(dc, &client, look_.Brush(look_.BackColor(about::kWindowBack)));
 }
 
 void AboutWindow::PaintLines(HDC dc) {
@@ -199,11 +195,11 @@ void AboutWindow::PaintLines(HDC dc) {
 
 BOOL AboutWindow::SetPointer(HWND under) {
   const HWND link = Control(kLinkId);
-  link_.PointerOver(under == link      ? HoverArea::Link
-                    : under == button_ ? HoverArea::Clickable
-                    : under == window_ ? HoverArea::Background
-                                       : HoverArea::Inert,
-                    link);
+  look_.Link().PointerOver(under == link      ? HoverArea::Link
+                           : under == button_ ? HoverArea::Clickable
+                           : under == window_ ? HoverArea::Background
+                                              : HoverArea::Inert,
+                           link);
   return TRUE;
 }
 
@@ -229,8 +225,7 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintLines(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_CTLCOLORSTATIC: return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_CTLCOLORBTN:
-      return reinterpret_cast<LRESULT>(brushes_.For(skin_ ? skin_->BackColor(about::kWindowBack) : about::kWindowBack));
+    case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(look_.Brush(look_.BackColor(about::kWindowBack)));
     case WM_SETCURSOR:
       if (LOWORD(lParam) != HTCLIENT) return ::DefWindowProcW(window_, message, wParam, lParam);
       return SetPointer(reinterpret_cast<HWND>(wParam));

@@ -43,13 +43,6 @@ UniqueCursor LoadCursorFile(const std::wstring& path) noexcept {
   return UniqueCursor(static_cast<HCURSOR>(::LoadImageW(nullptr, path.c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE)));
 }
 
-HBRUSH BrushCache::For(OleColor color) {
-  const COLORREF rgb = ToColorRef(color);
-  auto found = brushes_.find(rgb);
-  if (found == brushes_.end()) found = brushes_.emplace(rgb, UniqueBrush(::CreateSolidBrush(rgb))).first;
-  return found->second.get();
-}
-
 void DrawLine(HDC dc, const LineDesign& line, int dpi) noexcept {
   UniquePen pen(::CreatePen(PS_SOLID, 1, ToColorRef(line.color)));
   HGDIOBJ old = ::SelectObject(dc, pen.get());
@@ -68,15 +61,6 @@ UniqueIcon LoadProductIcon(HMODULE module, bool big) noexcept {
 }
 
 }  // namespace
-
-bool ProductIcons::SetOn(HWND window, HMODULE module) noexcept {
-  big_ = LoadProductIcon(module, true);
-  small_ = LoadProductIcon(module, false);
-  if (!big_ || !small_) return false;
-  ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_.get()));
-  ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_.get()));
-  return true;
-}
 
 bool LinkLook::CreateFonts(const FontSpec& designed, int dpi) noexcept {
   FontSpec plain = designed;
@@ -155,5 +139,26 @@ OleColor WindowSkin::ControlBackColor(HWND control, OleColor designed) const {
 }
 
 bool ApplySkin(WindowSkin& skin) { return ApplySkinRules(skin, FileExists(SkinFilePath(ProgramFolder()))); }
+
+bool WindowLook::ApplySkin(HWND window) {
+  skin_.emplace(window);
+  return ::quillmere::ApplySkin(*skin_);
+}
+
+HBRUSH WindowLook::Brush(OleColor color) {
+  const COLORREF rgb = ToColorRef(color);
+  auto found = brushes_.find(rgb);
+  if (found == brushes_.end()) found = brushes_.emplace(rgb, UniqueBrush(::CreateSolidBrush(rgb))).first;
+  return found->second.get();
+}
+
+bool WindowLook::SetProductIcons(HWND window, HMODULE module) noexcept {
+  bigIcon_ = LoadProductIcon(module, true);
+  smallIcon_ = LoadProductIcon(module, false);
+  if (!bigIcon_ || !smallIcon_) return false;
+  ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  return true;
+}
 
 }  // namespace quillmere

@@ -30,29 +30,8 @@ COLORREF ToColorRef(OleColor color) noexcept;
 // The cursor stored in a .cur file; empty when the file is missing or not a cursor.
 UniqueCursor LoadCursorFile(const std::wstring& path) noexcept;
 
-// One solid brush per colour, made on first use and kept for the window's life: the colour
-// messages hand brushes to the system, which does not free them.
-class BrushCache {
- public:
-  HBRUSH For(OleColor color);
-
- private:
-  std::map<COLORREF, UniqueBrush> brushes_;
-};
-
 // Draws a designed line one pixel wide at the window's DPI.
 void DrawLine(HDC dc, const LineDesign& line, int dpi) noexcept;
-
-// The product icon in the system's big and small sizes, as a window's icons. The window shows
-// them only while this object lives.
-class ProductIcons {
- public:
-  // Returns false, leaving the window's icons alone, when either size cannot be loaded.
-  bool SetOn(HWND window, HMODULE module) noexcept;
-
- private:
-  UniqueIcon big_, small_;
-};
 
 // The web link's look as the pointer moves: its font underlined and plain, the hand pointer when
 // its file was found, and the hover model deciding between them.
@@ -107,5 +86,31 @@ class WindowSkin final : public SkinnableWindow {
 // Applies the skin to the window when the skin file lies in the program folder.
 // Returns whether it did.
 bool ApplySkin(WindowSkin& skin);
+
+// What a window paints with beyond its controls' own look: the skin's colours, brushes, the
+// product icons and the web link's look. One per window, living as long as the window.
+class WindowLook {
+ public:
+  // Applies the skin when its file lies in the program folder; returns whether it did.
+  bool ApplySkin(HWND window);
+  // The skin's colour where it set one, else the designed one.
+  OleColor BackColor(OleColor designed) const { return skin_ ? skin_->BackColor(designed) : designed; }
+  OleColor ControlBackColor(HWND control, OleColor designed) const {
+    return skin_ ? skin_->ControlBackColor(control, designed) : designed;
+  }
+  // A solid brush, made on first use and kept: the colour messages hand brushes to the system,
+  // which does not free them.
+  HBRUSH Brush(OleColor color);
+  // Gives the window the product icon in the system's big and small sizes. Returns false,
+  // leaving the window's icons alone, when either size cannot be loaded.
+  bool SetProductIcons(HWND window, HMODULE module) noexcept;
+  LinkLook& Link() noexcept { return link_; }
+
+ private:
+  std::optional<WindowSkin> skin_;
+  std::map<COLORREF, UniqueBrush> brushes_;
+  UniqueIcon bigIcon_, smallIcon_;
+  LinkLook link_;
+};
 
 }  // namespace quillmere

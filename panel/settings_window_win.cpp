@@ -100,7 +100,7 @@ void SettingsWindow::CreateControls() {
   windowFont_ = CreateDesignedFont(layout::kWindowFont, dpi_);
   titleFont_ = CreateDesignedFont(layout::kTitleFont, dpi_);
   versionFont_ = CreateDesignedFont(layout::kVersionFont, dpi_);
-  link_.CreateFonts(layout::kLinkFont, dpi_);
+  look_.Link().CreateFonts(layout::kLinkFont, dpi_);
 
   tabs_ = AddControl(window_, WC_TABCONTROLW, L"", WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP, layout::kTabs,
                      control_id::kTabs, windowFont_.get());
@@ -141,7 +141,7 @@ void SettingsWindow::CreateControls() {
   AddControl(aboutFrame_, L"Static", L"Website: ", SS_LEFT, layout::kWebsiteCaption, control_id::kWebsiteCaption,
              versionFont_.get());
   linkLabel_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout::kWebsiteLink,
-                          control_id::kWebsiteLink, link_.Font());
+                          control_id::kWebsiteLink, look_.Link().Font());
 
   AddControl(window_, L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, layout::kOkButton, control_id::kOkButton,
              windowFont_.get());
@@ -152,15 +152,16 @@ void SettingsWindow::CreateControls() {
 // PanelWindow ------------------------------------------------------------------------------------
 
 void SettingsWindow::ApplySkin() {
-  skin_.emplace(window_);
-  if (::quillmere::ApplySkin(*skin_)) ::InvalidateRect(window_, nullptr, TRUE);
+  if (look_.ApplySkin(window_)) ::InvalidateRect(window_, nullptr, TRUE);
 }
 
 void SettingsWindow::SetTitle(std::string_view title) {
   Require(::SetWindowTextW(window_, Utf8ToWide(title).c_str()), "Setting the title");
 }
 
-void SettingsWindow::SetProductIcon() { Require(icons_.SetOn(window_, instance_), "Loading the product icon"); }
+void SettingsWindow::SetProductIcon() {
+  Require(look_.SetProductIcons(window_, instance_), "Loading the product icon");
+}
 
 void SettingsWindow::SetTitleLabel(std::string_view text) {
   Require(::SetWindowTextW(titleLabel_, Utf8ToWide(text).c_str()), "Setting the title label");
@@ -177,7 +178,7 @@ bool SettingsWindow::HandCursorFileExists() { return FileExists(HandCursorPath(P
 void SettingsWindow::LoadHandCursor() {
   UniqueCursor hand = LoadCursorFile(HandCursorPath(ProgramFolder()));
   if (!hand) throw StepFailure("Invalid picture");
-  link_.SetHandCursor(std::move(hand));
+  look_.Link().SetHandCursor(std::move(hand));
 }
 
 void SettingsWindow::ShowBox(int index, bool checked) {
@@ -262,8 +263,8 @@ LRESULT SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_ERASEBKGND: {
       RECT client;
       ::GetClientRect(window_, &client);
-      const OleColor back = skin_ ? skin_->BackColor(kDesignedBackColor) : kDesignedBackColor;
-      ::FillRect(reinterpret_cast<HDC>(wParam), &client, brushes_.For(PaintedBackColor(back, HighContrastOn())));
+      const OleColor back = look_.BackColor(kDesignedBackColor);
+      ::FillRect(reinterpret_cast<HDC>(wParam), &client, look_.Brush(PaintedBackColor(back, HighContrastOn())));
       return 1;
     }
     case WM_ACTIVATE:
@@ -343,19 +344,19 @@ bool SettingsWindow::OnSetCursor(HWND over, int hitTest) {
   } else if (::GetParent(over) == window_ && (id == control_id::kOkButton || id == control_id::kCancelButton)) {
     area = HoverArea::Clickable;
   }
-  link_.PointerOver(area, linkLabel_);
+  look_.Link().PointerOver(area, linkLabel_);
   return true;
 }
 
 HBRUSH SettingsWindow::OnControlColor(HDC dc, HWND control) {
-  const OleColor back = skin_ ? skin_->ControlBackColor(control, kDesignedBackColor) : kDesignedBackColor;
+  const OleColor back = look_.ControlBackColor(control, kDesignedBackColor);
   const CaptionKind kind = control == titleLabel_  ? CaptionKind::Title
                            : control == linkLabel_ ? CaptionKind::Link
                                                    : CaptionKind::Plain;
   const CaptionColors colors = CaptionColorsFor(kind, back, HighContrastOn());
   ::SetTextColor(dc, ToColorRef(colors.text));
   ::SetBkColor(dc, ToColorRef(colors.back));
-  return brushes_.For(colors.back);
+  return look_.Brush(colors.back);
 }
 
 LRESULT CALLBACK SettingsWindow::StaticFrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -388,9 +389,9 @@ void SettingsWindow::PaintFrame(HWND frame) {
   HDC dc = ::BeginPaint(frame, &paint);
   RECT client;
   ::GetClientRect(frame, &client);
-  const OleColor back = skin_ ? skin_->ControlBackColor(frame, kDesignedBackColor) : kDesignedBackColor;
+  const OleColor back = look_.ControlBackColor(frame, kDesignedBackColor);
   const CaptionColors colors = CaptionColorsFor(CaptionKind::Plain, back, HighContrastOn());
-  ::FillRect(dc, &client, brushes_.For(colors.back));
+  ::FillRect(dc, &client, look_.Brush(colors.back));
   ::DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
 
   if (frame == powerPointFrame_) {

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,10 +76,7 @@ class SettingsWindow final : public PanelWindow {
   int dpi_ = kDefaultDpi;
   bool saving_ = false;
   UniqueFont windowFont_, titleFont_, versionFont_;
-  LinkLook link_;
-  ProductIcons icons_;
-  std::optional<WindowSkin> skin_;
-  BrushCache brushes_;
+  WindowLook look_;
 };
 
 }  // namespace quillmere
