@@ -42,17 +42,17 @@ void PumpMessages(int milliseconds = 200) {
   } while (::GetTickCount() < end);
 }
 
+// A named CALLBACK function: on i686 a lambda has the wrong calling convention.
+BOOL CALLBACK CountAboutWindow(HWND window, LPARAM context) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(window, name, 64);
+  if (std::wstring(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(context);
+  return TRUE;
+}
+
 int CountAboutWindows() {
   int count = 0;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM context) -> BOOL {
-        wchar_t name[64] = {};
-        ::GetClassNameW(window, name, 64);
-        if (std::wstring(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(context);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CountAboutWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
