@@ -40,6 +40,7 @@
 #include "common/utf16_text.h"
 #include "panel/box_rules.h"
 #include "panel/control_ids.h"
+#include "panel/tests/wine/find_control_win.h"
 
 namespace {
 
@@ -96,23 +97,10 @@ HWND RequireMainWindow() {
   return window;
 }
 
-struct ControlSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
-  auto* search = reinterpret_cast<ControlSearch*>(context);
-  if (::GetDlgCtrlID(child) != search->id) return TRUE;
-  search->found = child;
-  return FALSE;
-}
-
 HWND Control(int id) {
-  ControlSearch search{id, nullptr};
-  ::EnumChildWindows(RequireMainWindow(), &MatchControl, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) Fail("no control " + std::to_string(id));
-  return search.found;
+  HWND control = quillmere::test::FindControl(RequireMainWindow(), id);
+  if (!control) Fail("no control " + std::to_string(id));
+  return control;
 }
 
 // Tooltip windows are top-level windows owned by the window they serve.

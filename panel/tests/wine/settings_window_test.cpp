@@ -14,6 +14,7 @@
 
 #include "common/memory_settings_store.h"
 #include "panel/control_ids.h"
+#include "panel/tests/wine/find_control_win.h"
 #include "panel/settings_window_win.h"
 
 namespace quillmere {
@@ -54,23 +55,7 @@ void WithWindowShown(std::function<void(HWND)> body) {
   settings.Run(SW_SHOWNORMAL);
 }
 
-struct ControlSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
-  auto* search = reinterpret_cast<ControlSearch*>(context);
-  if (::GetDlgCtrlID(child) != search->id) return TRUE;
-  search->found = child;
-  return FALSE;
-}
-
-HWND Control(HWND window, int id) {
-  ControlSearch search{id, nullptr};
-  ::EnumChildWindows(window, &MatchControl, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+using test::FindControl;
 
 int Lightness(COLORREF color) {
   return (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color)) / 1000;
@@ -96,7 +81,7 @@ TEST(SettingsWindowTest, EveryCaptionReadsOnItsBackgroundInTheSchemeSet) {
     for (int box = 0; box < kBoxCount; ++box) captions.push_back(control_id::kFirstBox + box);
     COLORREF background = CLR_INVALID;
     for (int id : captions) {
-      HWND control = Control(window, id);
+      HWND control = FindControl(window, id);
       ASSERT_NE(control, nullptr) << id;
       auto brush = reinterpret_cast<HBRUSH>(
           ::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
@@ -114,7 +99,7 @@ TEST(SettingsWindowTest, EveryCaptionReadsOnItsBackgroundInTheSchemeSet) {
     // The window's and the frame's own background are the captions' background.
     ::SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     EXPECT_EQ(Hex(::GetPixel(dc, 2, 2)), Hex(background)) << "window background";
-    HWND frame = Control(window, control_id::kPowerPointFrame);
+    HWND frame = FindControl(window, control_id::kPowerPointFrame);
     HDC frameDc = ::GetDC(frame);
     EXPECT_EQ(Hex(::GetPixel(frameDc, 6, 6)), Hex(background)) << "frame background";
     ::ReleaseDC(frame, frameDc);
