@@ -194,10 +194,7 @@ TEST_P(BadValueTest, IsReportedWithItsStepAndSetUpGoesOn) {
   Store({{c.key, c.value}, {"Developer", "1"}});
   panel.Initialize();
   ASSERT_EQ(window.errors.size(), 1u);
-  EXPECT_EQ(window.errors[0], std::string("Application Error|") + c.description +
-                                  "\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line " + std::to_string(c.step) +
-                                  "\r\rPlease email screenshot of this message to "
-                                  "support@varnholt.example");
+  EXPECT_EQ(window.errors[0], "Application Error|" + ErrorMessageText(c.description, "Form_Initialize", c.step));
   // Later keys were still restored.
   EXPECT_TRUE(panel.Boxes().IsChecked(10));
   EXPECT_TRUE(panel.Boxes().IsChecked(11));

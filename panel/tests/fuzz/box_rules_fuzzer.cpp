@@ -38,7 +38,8 @@ struct Change {
   bool operator==(const Change&) const = default;
 };
 
-// The rules as the window's designer wrote them down, one line of the table per branch.
+// The box rules written out plainly, one branch per rule: which boxes a box checks or clears,
+// in which order, when it is checked or cleared. BoxRules must make the same changes.
 class ReferenceBoxes {
  public:
   void Set(int index, bool checked) {
