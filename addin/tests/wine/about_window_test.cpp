@@ -14,6 +14,7 @@
 #include "common/program_files.h"
 #include "common/window_helpers_win.h"
 #include "common/window_look_win.h"
+#include "host_objects_win.h"
 #include "import_patch_win.h"
 
 namespace quillmere {
@@ -40,20 +41,6 @@ void PumpMessages(int milliseconds = 200) {
     }
     if (milliseconds > 0) ::Sleep(10);
   } while (::GetTickCount() < end);
-}
-
-// A named CALLBACK function: on i686 a lambda has the wrong calling convention.
-BOOL CALLBACK CountAboutWindow(HWND window, LPARAM context) {
-  wchar_t name[64] = {};
-  ::GetClassNameW(window, name, 64);
-  if (std::wstring(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(context);
-  return TRUE;
-}
-
-int CountAboutWindows() {
-  int count = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &CountAboutWindow, reinterpret_cast<LPARAM>(&count));
-  return count;
 }
 
 bool LinkUnderlined(HWND about) {
@@ -160,12 +147,12 @@ TEST_F(AboutWindowTest, OutOfMemoryWhileLoadingLeavesNoWindow) {
     failAt = 0;
     PumpMessages(0);
     if (thrown) {
-      EXPECT_EQ(CountAboutWindows(), 0) << "allocation " << n;
+      EXPECT_EQ(test::AboutWindowCount(), 0) << "allocation " << n;
     } else if (HWND about = AboutWindowHandle()) {
       ::SendMessageW(about, WM_CLOSE, 0, 0);
     }
   }
-  EXPECT_EQ(CountAboutWindows(), 0);
+  EXPECT_EQ(test::AboutWindowCount(), 0);
 }
 
 TEST_F(AboutWindowTest, ShowsOneWindowWithItsTextsAndTheResourceVersion) {
@@ -174,7 +161,7 @@ TEST_F(AboutWindowTest, ShowsOneWindowWithItsTextsAndTheResourceVersion) {
   ASSERT_NE(about, nullptr);
   ShowAboutWindow();
   EXPECT_EQ(AboutWindowHandle(), about);
-  EXPECT_EQ(CountAboutWindows(), 1);
+  EXPECT_EQ(test::AboutWindowCount(), 1);
   EXPECT_TRUE(::IsWindowVisible(about));
   EXPECT_EQ(TextOf(about), L"About");
   EXPECT_EQ(TextOf(::GetDlgItem(about, kTitleId)), L"Quillmere");
@@ -270,7 +257,7 @@ TEST_F(AboutWindowTest, AnUnreadableCursorFileFailsTheLoadAndLeavesNoWindow) {
   std::ofstream(std::filesystem::path(HandCursorPath(ProgramFolder()))) << "not a cursor";
   EXPECT_THROW(ShowAboutWindow(), std::system_error);
   EXPECT_EQ(AboutWindowHandle(), nullptr);
-  EXPECT_EQ(CountAboutWindows(), 0);
+  EXPECT_EQ(test::AboutWindowCount(), 0);
   ::DeleteFileW(HandCursorPath(ProgramFolder()).c_str());
   ShowAboutWindow();
   EXPECT_NE(AboutWindowHandle(), nullptr);
@@ -284,7 +271,7 @@ TEST_F(AboutWindowTest, OkUnloadsAndTheNextShowLoadsAfresh) {
   ::SendMessageW(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
   EXPECT_EQ(AboutWindowHandle(), nullptr);
   EXPECT_FALSE(::IsWindow(about));
-  EXPECT_EQ(CountAboutWindows(), 0);
+  EXPECT_EQ(test::AboutWindowCount(), 0);
   ShowAboutWindow();
   HWND again = AboutWindowHandle();
   ASSERT_NE(again, nullptr);

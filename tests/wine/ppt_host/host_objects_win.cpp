@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include <string_view>
+
 namespace quillmere::test {
 namespace {
 
@@ -172,6 +174,24 @@ HRESULT RibbonControl::Call(DISPID id, WORD flags, DISPPARAMS&, VARIANT* result)
     case kTag: return ReturnText(L"", result);
     default: return DISP_E_MEMBERNOTFOUND;
   }
+}
+
+namespace {
+
+// A named CALLBACK function: on i686 a lambda has the wrong calling convention.
+BOOL CALLBACK CountAboutWindow(HWND window, LPARAM found) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(window, name, 64);
+  if (std::wstring_view(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(found);
+  return TRUE;
+}
+
+}  // namespace
+
+int AboutWindowCount() {
+  int count = 0;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CountAboutWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 }  // namespace quillmere::test

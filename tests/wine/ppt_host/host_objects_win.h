@@ -127,4 +127,7 @@ class RibbonControl final : public NamedDispatch, public IRibbonControl {
   std::wstring id_;
 };
 
+// The add-in's About windows this thread still has.
+int AboutWindowCount();
+
 }  // namespace quillmere::test

@@ -250,20 +250,6 @@ HRESULT Disconnect(IUnknown* addIn) {
   return result;
 }
 
-BOOL CALLBACK CountAboutWindow(HWND window, LPARAM found) {
-  wchar_t name[64] = {};
-  ::GetClassNameW(window, name, 64);
-  if (std::wstring_view(name) == L"Quillmere.About") ++*reinterpret_cast<int*>(found);
-  return TRUE;
-}
-
-// The add-in's About windows this thread still has.
-int AboutWindowCount() {
-  int count = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &CountAboutWindow, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
 BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM found) {
   if (!::IsWindowVisible(window)) return TRUE;
   *reinterpret_cast<bool*>(found) = true;
@@ -462,7 +448,7 @@ int Run(const Options& options) {
     ::CoFreeUnusedLibrariesEx(0, 0);
   }
 
-  report.Add("about_windows", std::to_string(AboutWindowCount()));
+  report.Add("about_windows", std::to_string(quillmere::test::AboutWindowCount()));
   report.Add("documentmap", window.DocumentMap() ? "1" : "0");
   report.Add("documentmap_writes", std::to_string(window.Writes()));
   report.Add("application_references", std::to_string(application.ForeignReferences()));
