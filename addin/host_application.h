@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quillmere {
 
@@ -30,6 +32,27 @@ class HostApplication {
   // or nothing when the host cannot say. Never throws HostError: a host that does not answer is
   // taken for the version the catalogue was made for.
   virtual std::optional<std::string> Version() const { return std::nullopt; }
+};
+
+// A host whose answers are fixed when it is made: the ribbon-xml tool's, the tests' and the
+// fuzzer's. Without a name, asking for it fails as with a host that has no Name member.
+class FixedHost final : public HostApplication {
+ public:
+  static constexpr long kNoNameStatus = static_cast<std::int32_t>(0x80020006);  // DISP_E_UNKNOWNNAME
+
+  explicit FixedHost(std::optional<std::string> name = "Microsoft Office PowerPoint",
+                     std::optional<std::string> version = std::nullopt)
+      : name_(std::move(name)), version_(std::move(version)) {}
+
+  std::string Name() const override {
+    if (!name_) throw HostError("Name is not a member of this object", kNoNameStatus);
+    return *name_;
+  }
+  std::optional<std::string> Version() const override { return version_; }
+
+ private:
+  std::optional<std::string> name_;
+  std::optional<std::string> version_;
 };
 
 }  // namespace quillmere

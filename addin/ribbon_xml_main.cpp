@@ -23,18 +23,6 @@ constexpr std::string_view kUsage =
     "\"Microsoft Office PowerPoint\"; V is the host's Version (\"12.0\" 2007 to\n"
     "\"16.0\" 2016 and later), by default none, which gives the 2007 document.\n";
 
-class NamedHost final : public quillmere::HostApplication {
- public:
-  NamedHost(std::string name, std::optional<std::string> version)
-      : name_(std::move(name)), version_(std::move(version)) {}
-  std::string Name() const override { return name_; }
-  std::optional<std::string> Version() const override { return version_; }
-
- private:
-  std::string name_;
-  std::optional<std::string> version_;
-};
-
 int Usage(std::string_view problem) {
   std::cerr << "ribbon-xml: " << problem << '\n' << kUsage;
   return 2;
@@ -72,7 +60,7 @@ int main(int argc, char** argv) {
   if (useStore && anyGiven) return Usage("--store takes no KEY=VALUE arguments");
 
   try {
-    NamedHost host(hostName, hostVersion);
+    quillmere::FixedHost host(hostName, hostVersion);
     quillmere::RibbonAssembler assembler;
     std::string_view document;
     if (useStore) {

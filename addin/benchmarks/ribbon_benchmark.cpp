@@ -11,13 +11,8 @@
 
 namespace {
 
-class PowerPointHost final : public quillmere::HostApplication {
- public:
-  std::string Name() const override { return "Microsoft Office PowerPoint"; }
-};
-
 void AssembleDocument(benchmark::State& state, quillmere::MemorySettingsStore settings) {
-  PowerPointHost host;
+  quillmere::FixedHost host;
   quillmere::RibbonAssembler assembler;
   std::size_t bytes = 0;
   for (auto _ : state) {
@@ -31,7 +26,7 @@ void AssembleDocument(benchmark::State& state, quillmere::MemorySettingsStore se
 
 // The floor: one copy of the finished document, as the add-in makes when it hands the text over.
 void CopyDocument(benchmark::State& state, quillmere::MemorySettingsStore settings) {
-  PowerPointHost host;
+  quillmere::FixedHost host;
   quillmere::RibbonAssembler assembler;
   const std::string finished(assembler.GetRibbonXML(&host, settings));
   for (auto _ : state) {

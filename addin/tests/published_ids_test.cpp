@@ -23,18 +23,8 @@ namespace {
 using testing_support::ParsedRibbon;
 using Settings = std::map<std::string, std::string>;
 
-class VersionedHost final : public HostApplication {
- public:
-  explicit VersionedHost(std::optional<std::string> version) : version_(std::move(version)) {}
-  std::string Name() const override { return "Microsoft Office PowerPoint"; }
-  std::optional<std::string> Version() const override { return version_; }
-
- private:
-  std::optional<std::string> version_;
-};
-
 std::string Assemble(std::optional<std::string> version, const Settings& settings = {}) {
-  VersionedHost host(std::move(version));
+  FixedHost host("Microsoft Office PowerPoint", std::move(version));
   MemorySettingsStore store;
   for (const auto& [key, value] : settings) store.Write(key, value);
   RibbonAssembler assembler;

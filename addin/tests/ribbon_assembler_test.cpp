@@ -24,18 +24,6 @@ using Settings = std::map<std::string, std::string>;
 constexpr std::string_view kRoot = R"(<customUI xmlns="http://schemas.microsoft.com/office/2006/01/customui" >)";
 constexpr std::string_view kClose = "</box></group ></tab></tabs></ribbon></customUI>";
 
-class FakeHost final : public HostApplication {
- public:
-  explicit FakeHost(std::optional<std::string> name) : name_(std::move(name)) {}
-  std::string Name() const override {
-    if (!name_) throw HostError("Name is not a member of this object", 0x80020006L);
-    return *name_;
-  }
-
- private:
-  std::optional<std::string> name_;
-};
-
 MemorySettingsStore StoreOf(const Settings& settings) {
   MemorySettingsStore store;
   for (const auto& [key, value] : settings) store.Write(key, value);
@@ -43,9 +31,18 @@ MemorySettingsStore StoreOf(const Settings& settings) {
 }
 
 std::string Assemble(const Settings& settings, std::string hostName = "Microsoft Office PowerPoint") {
-  FakeHost host(std::move(hostName));
+  FixedHost host(std::move(hostName));
   RibbonAssembler assembler;
   return std::string(assembler.GetRibbonXML(&host, StoreOf(settings)));
+}
+
+const Settings kAllNineTabs = {{"Home", "1"},       {"Insert", "1"},     {"Design", "1"},
+                               {"Animations", "1"}, {"Slide Show", "1"}, {"Review", "1"},
+                               {"View", "1"},       {"Developer", "1"},  {"Format", "1"}};
+
+Settings With(Settings base, const Settings& more) {
+  for (const auto& [key, value] : more) base[key] = value;
+  return base;
 }
 
 // The setting variants users can produce, and some they should not but might.
@@ -55,16 +52,7 @@ const std::vector<Settings> kVariants = {
     {{"Left", "0"}},
     {{"Left", "0"}, {"All", "0"}},
     {{"Hide built-in Tabs", "1"}, {"Home", "1"}, {"Review", "1"}, {"Format", "1"}},
-    {{"Hide built-in Tabs", "1"},
-     {"Home", "1"},
-     {"Insert", "1"},
-     {"Design", "1"},
-     {"Animations", "1"},
-     {"Slide Show", "1"},
-     {"Review", "1"},
-     {"View", "1"},
-     {"Developer", "1"},
-     {"Format", "1"}},
+    With(kAllNineTabs, {{"Hide built-in Tabs", "1"}}),
     {{"Classic", "2"}, {"Left", "5"}, {"All", "-1"}, {"Hide built-in Tabs", "1"}, {"Home", "9"}},
 };
 
@@ -92,7 +80,7 @@ TEST(RibbonDocumentTest, DefaultDocumentOpensWithTheAllCopyAndEndsWithTheFormatt
 TEST(RibbonDocumentTest, EveryVariantIsWellFormedWithUniqueIdsAndRepeatable) {
   for (const Settings& settings : kVariants) {
     SCOPED_TRACE(testing::PrintToString(settings));
-    FakeHost host("Microsoft Office PowerPoint");
+    FixedHost host;
     MemorySettingsStore store = StoreOf(settings);
     RibbonAssembler assembler;
     const std::string first(assembler.GetRibbonXML(&host, store));
@@ -110,7 +98,7 @@ TEST(RibbonDocumentTest, EveryVariantIsWellFormedWithUniqueIdsAndRepeatable) {
 }
 
 TEST(RibbonDocumentTest, ManyCallsOnOneAssemblerGiveIdenticalText) {
-  FakeHost host("Microsoft Office PowerPoint");
+  FixedHost host;
   RibbonAssembler assembler;
   std::vector<std::string> documents;
   for (const Settings& settings : kVariants) documents.emplace_back(assembler.GetRibbonXML(&host, StoreOf(settings)));
@@ -145,7 +133,7 @@ TEST(RibbonDocumentTest, ClassicSwitchIsNonZeroNotExactlyOne) {
 }
 
 TEST(RibbonDocumentTest, EmptyResultLeavesTheBufferAndReadsNothingAfterTheSwitch) {
-  FakeHost host("Microsoft Office PowerPoint");
+  FixedHost host;
   RibbonAssembler assembler;
   const std::string full(assembler.GetRibbonXML(&host, StoreOf({})));
   MemorySettingsStore off = StoreOf({{"Classic", "0"}, {"Left", "junk"}});
@@ -169,15 +157,6 @@ TEST_P(HiddenTabsTest, WritesTheRibbonOpeningForTheStoredTabs) {
   ASSERT_TRUE(document.starts_with(kRoot));
   const auto classicTab = document.find(R"(<tab id="Menus")");
   EXPECT_EQ(document.substr(kRoot.size(), classicTab - kRoot.size()), GetParam().expectedTabs);
-}
-
-const Settings kAllNineTabs = {{"Home", "1"},       {"Insert", "1"},     {"Design", "1"},
-                               {"Animations", "1"}, {"Slide Show", "1"}, {"Review", "1"},
-                               {"View", "1"},       {"Developer", "1"},  {"Format", "1"}};
-
-Settings With(Settings base, const Settings& more) {
-  for (const auto& [key, value] : more) base[key] = value;
-  return base;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -357,7 +336,7 @@ struct FailureCase {
 class BadSettingTest : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(BadSettingTest, FailsNamingTheKeyAndItsText) {
-  FakeHost host("Microsoft Office PowerPoint");
+  FixedHost host;
   RibbonAssembler assembler;
   try {
     auto document = assembler.GetRibbonXML(&host, StoreOf(GetParam().settings));
@@ -384,7 +363,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RibbonDocumentTest, TabKeysAreNotReadWhileHidingIsOff) {
   MemorySettingsStore store = StoreOf({{"Home", "junk"}, {"Format", "junk"}});
-  FakeHost host("Microsoft Office PowerPoint");
+  FixedHost host;
   RibbonAssembler assembler;
   EXPECT_FALSE(assembler.GetRibbonXML(&host, store).empty());
   EXPECT_EQ(store.ReadCount("Home"), 0);
@@ -392,7 +371,7 @@ TEST(RibbonDocumentTest, TabKeysAreNotReadWhileHidingIsOff) {
 }
 
 TEST(RibbonDocumentTest, HugeTabValuesFailAsAnOverflowNamingTheKey) {
-  FakeHost host("Microsoft Office PowerPoint");
+  FixedHost host;
   RibbonAssembler assembler;
   try {
     assembler.GetRibbonXML(&host, StoreOf({{"Hide built-in Tabs", "1"}, {"Insert", "1e300"}}));
@@ -412,13 +391,13 @@ TEST(RibbonDocumentTest, MissingOrFailingHostFailsCleanly) {
   } catch (const AssemblyError& error) {
     EXPECT_EQ(error.GetReason(), AssemblyError::Reason::NoHost);
   }
-  FakeHost nameless(std::nullopt);
+  FixedHost nameless(std::nullopt);
   try {
     assembler.GetRibbonXML(&nameless, store);
     FAIL();
   } catch (const AssemblyError& error) {
     EXPECT_EQ(error.GetReason(), AssemblyError::Reason::HostFailed);
-    EXPECT_EQ(error.HostStatus(), 0x80020006L);
+    EXPECT_EQ(error.HostStatus(), FixedHost::kNoNameStatus);
   }
 }
 
@@ -432,7 +411,7 @@ class FailingStore final : public SettingsStore {
 };
 
 TEST(RibbonDocumentTest, UnreadableStoreFailsNamingTheKey) {
-  FakeHost host("Microsoft Office PowerPoint");
+  FixedHost host;
   RibbonAssembler assembler;
   try {
     assembler.GetRibbonXML(&host, FailingStore());

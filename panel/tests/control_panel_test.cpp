@@ -370,14 +370,9 @@ TEST_F(LockedBoxesTest, BadPolicyValueNamesThePolicyAndStaysLocked) {
   EXPECT_EQ(CheckedBoxesOf(policyPanel), (std::vector<int>{0, 2}));
 }
 
-class PowerPoint final : public HostApplication {
- public:
-  std::string Name() const override { return "Microsoft Office PowerPoint"; }
-};
-
 // The document the add-in builds from the store.
 std::string Document(const SettingsStore& store) {
-  PowerPoint host;
+  FixedHost host;
   RibbonAssembler assembler;
   return std::string(assembler.GetRibbonXML(&host, store));
 }

@@ -37,18 +37,6 @@ void Require(bool condition, const std::string& what, std::string_view document 
   if (!condition) Fail(what, document);
 }
 
-class FuzzHost final : public HostApplication {
- public:
-  explicit FuzzHost(std::optional<std::string> name) : name_(std::move(name)) {}
-  std::string Name() const override {
-    if (!name_) throw HostError("the host does not answer", 0x80020006L);
-    return *name_;
-  }
-
- private:
-  std::optional<std::string> name_;
-};
-
 // A store in which some keys exist but cannot be read.
 class FuzzStore final : public SettingsStore {
  public:
@@ -263,7 +251,7 @@ struct Outcome {
 };
 
 Outcome Assemble(RibbonAssembler& assembler, const Scenario& scenario) {
-  FuzzHost host(scenario.hostName);
+  FixedHost host(scenario.hostName);
   try {
     return {std::string(assembler.GetRibbonXML(scenario.hasHost ? &host : nullptr, scenario.store)), {}, {}};
   } catch (const AssemblyError& error) {
