@@ -94,25 +94,22 @@ std::optional<long long> RoundToWhole(const DecimalText& number, long long limit
   return whole;
 }
 
+template <typename Whole>
+std::optional<Whole> ToWhole(std::string_view text) {
+  auto number = Scan(text);
+  if (!number) return std::nullopt;
+  auto whole = RoundToWhole(*number, std::numeric_limits<Whole>::max());
+  if (!whole) return std::nullopt;
+  return static_cast<Whole>(*whole);
+}
+
 }  // namespace
 
 bool IsNumber(std::string_view text) { return Scan(text).has_value(); }
 
-std::optional<std::int32_t> ToInt32(std::string_view text) {
-  auto number = Scan(text);
-  if (!number) return std::nullopt;
-  auto whole = RoundToWhole(*number, std::numeric_limits<std::int32_t>::max());
-  if (!whole) return std::nullopt;
-  return static_cast<std::int32_t>(*whole);
-}
+std::optional<std::int32_t> ToInt32(std::string_view text) { return ToWhole<std::int32_t>(text); }
 
-std::optional<std::int16_t> ToInt16(std::string_view text) {
-  auto number = Scan(text);
-  if (!number) return std::nullopt;
-  auto whole = RoundToWhole(*number, std::numeric_limits<std::int16_t>::max());
-  if (!whole) return std::nullopt;
-  return static_cast<std::int16_t>(*whole);
-}
+std::optional<std::int16_t> ToInt16(std::string_view text) { return ToWhole<std::int16_t>(text); }
 
 std::optional<double> ToDouble(std::string_view text) {
   auto number = Scan(text);

@@ -4,6 +4,8 @@
 #include <set>
 #include <stdexcept>
 
+#include "installer/xml_text.h"
+
 namespace quillmere {
 namespace {
 
@@ -21,28 +23,13 @@ constexpr std::string_view kCommonExplanation =
     "and says \"Set by your administrator\". The user's own choice comes back when the policy is no longer "
     "configured. PowerPoint applies a change the next time it starts.";
 
-std::string Escaped(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 template <typename... Parts>
 void Append(std::string& out, const Parts&... parts) {
   (out.append(parts), ...);
 }
 
 void AppendString(std::string& out, std::string_view id, std::string_view text) {
-  Append(out, "      <string id=\"", id, "\">", Escaped(text), "</string>\n");
+  Append(out, "      <string id=\"", id, "\">", EscapeXml(text), "</string>\n");
 }
 
 }  // namespace
@@ -85,8 +72,8 @@ std::string AdmxTemplate(std::span<const PolicyText> settings, std::string_view 
       throw std::invalid_argument("no policy name of its own for the key \"" + std::string(setting.key) + "\"");
     // class Both: one definition under Computer and User Configuration, written to HKLM and HKCU.
     Append(out, "    <policy name=\"", name, "\" class=\"Both\" displayName=\"$(string.", name,
-           ")\" explainText=\"$(string.", name, "_Explain)\" key=\"", Escaped(policyKey), "\" valueName=\"",
-           Escaped(setting.key), "\">\n");
+           ")\" explainText=\"$(string.", name, "_Explain)\" key=\"", EscapeXml(policyKey), "\" valueName=\"",
+           EscapeXml(setting.key), "\">\n");
     Append(out, "      <parentCategory ref=\"", kCategory, "\"/>\n");
     Append(out, "      <supportedOn ref=\"", kSupportedOn, "\"/>\n");
     // DWORD 1 and 0: both deliverables read a DWORD as its decimal text, "1" and "0".

@@ -3,24 +3,10 @@
 #include <limits>
 #include <stdexcept>
 
+#include "installer/xml_text.h"
+
 namespace quillmere {
 namespace {
-
-std::string EscapeXmlAttribute(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 void RequireValid(const InstallerRegistryValue& value) {
   const auto fail = [&](const char* why) {
@@ -77,12 +63,12 @@ std::string WixRegistryInclude(std::span<const InstallerRegistryValue> values, s
       "<Include xmlns=\"http://schemas.microsoft.com/wix/2006/wi\">\n";
   for (const auto& value : values) {
     RequireValid(value);
-    out += "  <RegistryValue Root=\"HKMU\" Key=\"" + EscapeXmlAttribute(EscapeFormatted(value.key)) + "\"";
-    if (!value.name.empty()) out += " Name=\"" + EscapeXmlAttribute(EscapeFormatted(value.name)) + "\"";
+    out += "  <RegistryValue Root=\"HKMU\" Key=\"" + EscapeXml(EscapeFormatted(value.key)) + "\"";
+    if (!value.name.empty()) out += " Name=\"" + EscapeXml(EscapeFormatted(value.name)) + "\"";
     if (value.kind == InstallerValueKind::Dword) {
       out += " Type=\"integer\" Value=\"" + std::to_string(value.number) + "\"";
     } else {
-      out += " Type=\"string\" Value=\"" + EscapeXmlAttribute(FormattedData(value, libraryFileId, folderId)) + "\"";
+      out += " Type=\"string\" Value=\"" + EscapeXml(FormattedData(value, libraryFileId, folderId)) + "\"";
     }
     out += "/>\n";
   }

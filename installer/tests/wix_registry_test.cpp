@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         ElementCase{
             "XmlSpecialCharactersAreEscaped",
             {"Software\\A&B", "q\"'", Kind::String, Source::Literal, "<x>"},
-            R"(<RegistryValue Root="HKMU" Key="Software\A&amp;B" Name="q&quot;&apos;" Type="string" Value="&lt;x&gt;"/>)"},
+            R"(<RegistryValue Root="HKMU" Key="Software\A&amp;B" Name="q&quot;'" Type="string" Value="&lt;x&gt;"/>)"},
         ElementCase{"LargestNumberTheTableHolds",
                     {"Software\\K", "N", Kind::Dword, Source::Literal, "", 2147483647u},
                     R"(<RegistryValue Root="HKMU" Key="Software\K" Name="N" Type="integer" Value="2147483647"/>)"}),
