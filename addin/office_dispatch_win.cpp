@@ -76,76 +76,79 @@ HRESULT Raised(HRESULT status, EXCEPINFO* exception) noexcept {
   return DISP_E_EXCEPTION;
 }
 
+template <typename Interface>
+constexpr std::span<const Member> kMembers{};
+template <>
+constexpr std::span<const Member> kMembers<IRibbonExtensibility> = kRibbonMembers;
+template <>
+constexpr std::span<const Member> kMembers<IDTExtensibility2> = kExtensibilityMembers;
+
+// Each calls a checked member with its arguments: a bad argument fails as such, the member's own
+// failure through the exception record.
+HRESULT CallMember(IRibbonExtensibility& self, DISPID, DISPPARAMS* arguments, VARIANT* result, EXCEPINFO* exception,
+                   UINT* argumentError) {
+  UniqueVariant ribbonId;
+  HRESULT status = ::DispGetParam(arguments, 0, VT_BSTR, ribbonId.get(), argumentError);
+  if (FAILED(status)) return status;
+  UniqueBstr document;
+  status = self.GetCustomUI((*ribbonId).bstrVal, document.put());
+  if (FAILED(status)) return Raised(status, exception);
+  if (result != nullptr) {
+    ::VariantInit(result);
+    result->vt = VT_BSTR;
+    result->bstrVal = document.release();
+  }
+  return S_OK;
+}
+
+HRESULT CallMember(IDTExtensibility2& self, DISPID id, DISPPARAMS* arguments, VARIANT* result, EXCEPINFO* exception,
+                   UINT* argumentError) {
+  if (result != nullptr) ::VariantInit(result);
+  // Only the application object is read: the add-in ignores the other arguments.
+  UniqueVariant application;
+  HRESULT status = S_OK;
+  switch (id) {
+    case 1:
+      status = ::DispGetParam(arguments, 0, VT_DISPATCH, application.get(), argumentError);
+      if (FAILED(status)) return status;
+      status = self.OnConnection((*application).pdispVal, 0, nullptr, nullptr);
+      break;
+    case 2: status = self.OnDisconnection(0, nullptr); break;
+    case 3: status = self.OnAddInsUpdate(nullptr); break;
+    case 4: status = self.OnStartupComplete(nullptr); break;
+    default: status = self.OnBeginShutdown(nullptr); break;
+  }
+  return FAILED(status) ? Raised(status, exception) : S_OK;
+}
+
 }  // namespace
 
-HRESULT RibbonExtensibilityDispatch::GetTypeInfoCount(UINT* count) noexcept {
-  return ComBoundary(__uuidof(IRibbonExtensibility), [&] { return NoTypeInfo(count); });
+template <typename Interface>
+HRESULT OfficeDispatch<Interface>::GetTypeInfoCount(UINT* count) noexcept {
+  return ComBoundary(__uuidof(Interface), [&] { return NoTypeInfo(count); });
 }
 
-HRESULT RibbonExtensibilityDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept {
-  return ComBoundary(__uuidof(IRibbonExtensibility), [&] { return NoTypeInfo(info); });
+template <typename Interface>
+HRESULT OfficeDispatch<Interface>::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept {
+  return ComBoundary(__uuidof(Interface), [&] { return NoTypeInfo(info); });
 }
 
-HRESULT RibbonExtensibilityDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
-                                                   DISPID* ids) noexcept {
-  return ComBoundary(__uuidof(IRibbonExtensibility),
-                     [&] { return IdsOfNames(kRibbonMembers, iid, names, count, ids); });
+template <typename Interface>
+HRESULT OfficeDispatch<Interface>::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
+  return ComBoundary(__uuidof(Interface), [&] { return IdsOfNames(kMembers<Interface>, iid, names, count, ids); });
 }
 
-HRESULT RibbonExtensibilityDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments,
-                                            VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept {
-  return ComBoundary(__uuidof(IRibbonExtensibility), [&] {
-    HRESULT status = CheckCall(kRibbonMembers, id, iid, flags, arguments);
+template <typename Interface>
+HRESULT OfficeDispatch<Interface>::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments,
+                                          VARIANT* result, EXCEPINFO* exception, UINT* argumentError) noexcept {
+  return ComBoundary(__uuidof(Interface), [&] {
+    const HRESULT status = CheckCall(kMembers<Interface>, id, iid, flags, arguments);
     if (FAILED(status)) return status;
-    UniqueVariant ribbonId;
-    status = ::DispGetParam(arguments, 0, VT_BSTR, ribbonId.get(), argumentError);
-    if (FAILED(status)) return status;
-    UniqueBstr document;
-    status = GetCustomUI((*ribbonId).bstrVal, document.put());
-    if (FAILED(status)) return Raised(status, exception);
-    if (result != nullptr) {
-      ::VariantInit(result);
-      result->vt = VT_BSTR;
-      result->bstrVal = document.release();
-    }
-    return S_OK;
+    return CallMember(*static_cast<Interface*>(this), id, arguments, result, exception, argumentError);
   });
 }
 
-HRESULT ExtensibilityDispatch::GetTypeInfoCount(UINT* count) noexcept {
-  return ComBoundary(__uuidof(IDTExtensibility2), [&] { return NoTypeInfo(count); });
-}
-
-HRESULT ExtensibilityDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept {
-  return ComBoundary(__uuidof(IDTExtensibility2), [&] { return NoTypeInfo(info); });
-}
-
-HRESULT ExtensibilityDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
-  return ComBoundary(__uuidof(IDTExtensibility2),
-                     [&] { return IdsOfNames(kExtensibilityMembers, iid, names, count, ids); });
-}
-
-HRESULT ExtensibilityDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* arguments, VARIANT* result,
-                                      EXCEPINFO* exception, UINT* argumentError) noexcept {
-  return ComBoundary(__uuidof(IDTExtensibility2), [&] {
-    HRESULT status = CheckCall(kExtensibilityMembers, id, iid, flags, arguments);
-    if (FAILED(status)) return status;
-    if (result != nullptr) ::VariantInit(result);
-    // Only the application object is read: the add-in ignores the other arguments.
-    UniqueVariant application;
-    switch (id) {
-      case 1:
-        status = ::DispGetParam(arguments, 0, VT_DISPATCH, application.get(), argumentError);
-        if (FAILED(status)) return status;
-        status = OnConnection((*application).pdispVal, 0, nullptr, nullptr);
-        break;
-      case 2: status = OnDisconnection(0, nullptr); break;
-      case 3: status = OnAddInsUpdate(nullptr); break;
-      case 4: status = OnStartupComplete(nullptr); break;
-      default: status = OnBeginShutdown(nullptr); break;
-    }
-    return FAILED(status) ? Raised(status, exception) : S_OK;
-  });
-}
+template class OfficeDispatch<IRibbonExtensibility>;
+template class OfficeDispatch<IDTExtensibility2>;
 
 }  // namespace quillmere
