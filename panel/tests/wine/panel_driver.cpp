@@ -172,7 +172,7 @@ void Start(const std::wstring& path) {
   std::wstring commandLine = L"\"" + path + L"\"";
   if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
-    Fail("cannot start " + WideToUtf8(path));
+    Fail("cannot start " + WideToUtf8(path) + ": error " + std::to_string(::GetLastError()));
   }
   ::CloseHandle(process.hThread);
   program = process.hProcess;
