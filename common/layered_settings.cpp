@@ -10,18 +10,17 @@ std::optional<std::string> LayeredSettings::ReadPolicy(const PolicySource& polic
   }
 }
 
-LayeredValue LayeredSettings::Lookup(std::string_view key) const {
+LayeredValue LayeredSettings::PolicyValue(std::string_view key) const {
   for (const PolicySource& policy : policies_) {
     if (auto text = ReadPolicy(policy, key)) return {std::move(text), &policy};
   }
-  return {user_.Read(key), nullptr};
+  return {};
 }
 
-const PolicySource* LayeredSettings::PolicyFor(std::string_view key) const {
-  for (const PolicySource& policy : policies_) {
-    if (ReadPolicy(policy, key)) return &policy;
-  }
-  return nullptr;
+LayeredValue LayeredSettings::Lookup(std::string_view key) const {
+  LayeredValue value = PolicyValue(key);
+  if (value.policy == nullptr) value.text = user_.Read(key);
+  return value;
 }
 
 }  // namespace quillmere

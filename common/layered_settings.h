@@ -33,8 +33,8 @@ class LayeredSettings final : public SettingsStore {
       : policies_(std::move(policies)), user_(user) {}
 
   LayeredValue Lookup(std::string_view key) const;
-  // The policy that sets the key, or nullptr when the user's own store decides.
-  const PolicySource* PolicyFor(std::string_view key) const;
+  // The value of the first policy that sets the key; nothing when the user's own store decides.
+  LayeredValue PolicyValue(std::string_view key) const;
   std::optional<std::string> Read(std::string_view key) const override { return Lookup(key).text; }
   void Write(std::string_view key, std::string_view value) override { user_.Write(key, value); }
 

@@ -59,12 +59,11 @@ void ControlPanel::RunStep(std::string_view handler, int step, Step&& body) {
 // Locked even when the policy's value cannot be read: the user's own value would not apply either.
 void ControlPanel::LockIfEnforced(int index) {
   const Setting& setting = SettingOfBox(index);
-  const PolicySource* policy = settings_.PolicyFor(setting.key);
-  if (policy == nullptr) return;
+  const LayeredValue enforced = settings_.PolicyValue(setting.key);
+  if (enforced.policy == nullptr) return;
   boxes_.Lock(index, boxes_.IsChecked(index));
   window_.LockBox(index);
-  const auto enforced = GetSetting(settings_, setting.key, setting.defaultValue);
-  boxes_.Lock(index, BoxStateFromStored(index, enforced, policy->where));
+  boxes_.Lock(index, BoxStateFromStored(index, *enforced.text, enforced.policy->where));
 }
 
 void ControlPanel::RestoreBox(int index) {
