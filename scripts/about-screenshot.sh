@@ -15,12 +15,12 @@ export QUILLMERE_WINE_ROOT=$PWD/build/mingw-x64/wine
 source tests/wine/wine_prefix.sh
 wine_prefix_new
 # Without a window manager, Wine draws the title bar itself only for windows it manages alone.
-wine_exec reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+wine_reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 folder="$WINEPREFIX/drive_c/Quillmere"
 mkdir -p "$folder"
 cp "$bin/Tessivar.dll" "$bin/ppt-host.exe" "$bin/window_probe.exe" "$folder/"
-wine_exec regsvr32 /s "$folder/Tessivar.dll"
-wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f
+wine_regsvr32 /s "$folder/Tessivar.dll"
+wine_share_user_classes
 
 "$WINE64" "$folder/ppt-host.exe" --click ShowAbout0 --pump 60 "$WINEPREFIX/ribbon.xml" >/dev/null 2>&1 </dev/null &
 host=$!

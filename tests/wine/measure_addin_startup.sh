@@ -14,8 +14,8 @@ work=$(mktemp -d)
 trap 'wine_prefix_end; rm -rf "$work"' EXIT
 
 wine_prefix_new
-wine_exec regsvr32 /s "$bin/Tessivar.dll" || { echo "regsvr32 failed" >&2; exit 1; }
-wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f
+wine_regsvr32 /s "$bin/Tessivar.dll" || { echo "regsvr32 failed" >&2; exit 1; }
+wine_share_user_classes
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 

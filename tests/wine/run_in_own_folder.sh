@@ -8,9 +8,9 @@ set -uo pipefail
 source "$(dirname "$0")/wine_prefix.sh"
 wine_prefix_new
 # No window manager runs under xvfb; windows Wine hands to one wait 2 s to be unmapped.
-wine_exec reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+wine_reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 if [[ -n ${QUILLMERE_TEST_DPI:-} ]]; then
-  wine_exec reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$QUILLMERE_TEST_DPI" /f
+  wine_reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$QUILLMERE_TEST_DPI" /f
 fi
 folder="$WINEPREFIX/drive_c/Quillm$(printf '\xc3\xa8')re $(printf '\xe6\x9d\xb1')"
 mkdir -p "$folder"

@@ -10,8 +10,9 @@
 #   wine_prefix.sh drop-template     remove it again (the fixture's cleanup)
 #   wine_prefix.sh run EXE [ARG...]  run one Windows program in a fresh clone, then remove the
 #                                    clone; its stdout/stderr and exit code come through. This is
-#                                    the mingw-x64 toolchain's CMAKE_CROSSCOMPILING_EMULATOR, so
-#                                    add_test(COMMAND some_windows_target) just works.
+#                                    the toolchains' CMAKE_CROSSCOMPILING_EMULATOR (inside the
+#                                    WoW64 root for i686), so add_test(COMMAND some_windows_target)
+#                                    just works.
 #
 # As a library, for test scripts that need several programs in one prefix:
 #   source tests/wine/wine_prefix.sh
@@ -21,6 +22,26 @@
 #                                    returns the program's exit code
 #   wine_reg_query KEY [/v NAME]     prints `reg query` output (CRLF stripped)
 #   wine_prefix_end                  stop this prefix's wineserver and remove the clone
+#   wine_wait_for FILE [PATTERN]     wait (at most $WINE_WAIT_SECONDS, default 20 s) until FILE
+#                                    exists and, if given, holds a line matching PATTERN: what a
+#                                    started program writes may land after the program that
+#                                    started it has ended
+#
+# Both Windows builds run the same tests. What differs between them comes from here, never from
+# a copy of a test: QUILLMERE_WINE_ARCH (x64 or x86; quillmere_add_wine_test sets it, so a new
+# test gets it by being registered the usual way) selects
+#   WINE_SYSTEM_DIR      system32 or syswow64: the system folder of the build's programs, where
+#                        its own reg.exe and regsvr32.exe are
+#   WINE_TYPELIB_PLATFORM win64 or win32: the type-library key the build's library registers
+#   WINE_PROGRAM_FILES   "Program Files" or "Program Files (x86)": per-machine installs
+#   WINE_MACHINE_VIEW    "" or Wow6432Node: the registry view of the build's per-machine values
+#   wine_machine_key KEY HKLM\Software\... where the build's programs' values are stored, for
+#                        the kind of keys this product writes: classes are shared but for CLSID
+#                        and Interface, other keys go to the view (a few, such as Policies and
+#                        App Paths, are shared too: leave them as they are)
+#   wine_reg ARG...      the build's reg.exe, as wine_exec
+#   wine_regsvr32 ARG... the build's regsvr32.exe, as wine_exec
+#   wine_share_user_classes  the Wine-only workaround below, with the build's reg.exe
 # GUI tests: run the whole test script inside one `xvfb-run -a`, since a prefix's wineserver
 # keeps the DISPLAY of its first process.
 
@@ -30,6 +51,27 @@ export WINEDEBUG=-all
 # winedbg disabled: a crashing program ends at once (and the test fails) instead of waiting in
 # the debugger until the test times out.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+
+case ${QUILLMERE_WINE_ARCH:-x64} in
+  x64) WINE_SYSTEM_DIR=system32 WINE_TYPELIB_PLATFORM=win64 WINE_PROGRAM_FILES="Program Files" WINE_MACHINE_VIEW= ;;
+  x86) WINE_SYSTEM_DIR=syswow64 WINE_TYPELIB_PLATFORM=win32 WINE_PROGRAM_FILES="Program Files (x86)"
+       WINE_MACHINE_VIEW=Wow6432Node ;;
+  *) echo "wine_prefix.sh: QUILLMERE_WINE_ARCH is '$QUILLMERE_WINE_ARCH', not x64 or x86" >&2; exit 2 ;;
+esac
+WINE_WAIT_SECONDS=${WINE_WAIT_SECONDS:-20}
+
+wine_machine_key() {
+  local key=$1 redirected='^(HKLM\\Software\\Classes\\)((CLSID|Interface)(\\.*)?)$' shared='^HKLM\\Software\\Classes(\\|$)'
+  local software='^(HKLM\\Software\\)(.*)$'
+  shopt -s nocasematch
+  if [[ -n $WINE_MACHINE_VIEW ]]; then
+    if [[ $key =~ $redirected ]] || { [[ ! $key =~ $shared ]] && [[ $key =~ $software ]]; }; then
+      key="${BASH_REMATCH[1]}$WINE_MACHINE_VIEW\\${BASH_REMATCH[2]}"
+    fi
+  fi
+  shopt -u nocasematch
+  echo "$key"
+}
 
 wine_root() {
   local root=${QUILLMERE_WINE_ROOT:-${TMPDIR:-/tmp}/quillmere-wine-$(id -u)}
@@ -88,8 +130,27 @@ wine_exec() {
 }
 
 wine_reg_query() {
-  wine_exec reg query "$@" || return
+  wine_reg query "$@" || return
   tr -d '\r' <"$WINE_OUT"
+}
+
+wine_reg() { wine_exec "C:\\windows\\$WINE_SYSTEM_DIR\\reg.exe" "$@"; }
+wine_regsvr32() { wine_exec "C:\\windows\\$WINE_SYSTEM_DIR\\regsvr32.exe" "$@"; }
+
+# Wine does not merge HKCU\Software\Classes into the classes view COM activation reads (Windows
+# does): a copy into the machine's classes, in test prefixes only. Copied by the build's own
+# reg.exe, so the classes land in the view its programs read.
+wine_share_user_classes() {
+  wine_reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f
+}
+
+wine_wait_for() {
+  local file=$1 pattern=${2:-} tries=$((WINE_WAIT_SECONDS * 10))
+  while ((tries-- > 0)); do
+    if [[ -f $file ]] && { [[ -z $pattern ]] || tr -d '\r' <"$file" | grep -q -- "$pattern"; }; then return 0; fi
+    sleep 0.1
+  done
+  return 1
 }
 
 wine_prefix_end() {

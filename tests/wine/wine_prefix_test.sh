@@ -7,14 +7,14 @@ source "$here/wine_prefix.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 wine_prefix_new
-wine_exec reg add 'HKCU\Software\QuillmereHarness' /v Marker /d written /f || fail "reg add"
+wine_reg add 'HKCU\Software\QuillmereHarness' /v Marker /d written /f || fail "reg add"
 wine_reg_query 'HKCU\Software\QuillmereHarness' /v Marker | grep -q written || fail "value not readable in its own prefix"
 first=$WINEPREFIX
 wine_prefix_end
 [[ ! -d $first ]] || fail "clone $first was not removed"
 
 wine_prefix_new
-if wine_exec reg query 'HKCU\Software\QuillmereHarness'; then
+if wine_reg query 'HKCU\Software\QuillmereHarness'; then
   fail "a value written in one clone leaked into the template or the next clone"
 fi
 wine_prefix_end

@@ -36,7 +36,7 @@ expect_value() {
 wine_prefix_new
 
 # --- registration -------------------------------------------------------------------------
-wine_exec regsvr32 /s "$bin/Tessivar.dll" || fail "regsvr32 /s exit $?"
+wine_regsvr32 /s "$bin/Tessivar.dll" || fail "regsvr32 /s exit $?"
 expect_value "$addin" FriendlyName Quillmere
 expect_value "$addin" Description "Add-In Project Template"
 expect_value "$addin" LoadBehavior 0x3
@@ -44,12 +44,12 @@ expect_value 'HKCU\Software\Classes\Halverin.Connect\CLSID' "" "$clsid"
 expect_value "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" "" "$dll_windows_path"
 expect_value "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" ThreadingModel Apartment
 expect_value "HKCU\\Software\\Classes\\TypeLib\\$libid\\1.0" "" Quillmere
-expect_value "HKCU\\Software\\Classes\\TypeLib\\$libid\\1.0\\0\\win64" "" "$dll_windows_path"
-wine_exec regsvr32 /s "$bin/Tessivar.dll" || fail "registering twice: regsvr32 /s exit $?"
+expect_value "HKCU\\Software\\Classes\\TypeLib\\$libid\\1.0\\0\\$WINE_TYPELIB_PLATFORM" "" "$dll_windows_path"
+wine_regsvr32 /s "$bin/Tessivar.dll" || fail "registering twice: regsvr32 /s exit $?"
 expect_value "$addin" LoadBehavior 0x3
 
 # Wine does not merge per-user classes into the classes view; Windows does (test prefix only).
-wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f || fail "reg copy"
+wine_share_user_classes || fail "reg copy"
 
 # --- documents ------------------------------------------------------------------------------
 # host ARGS... : runs ppt-host, leaves $work/doc.xml and $work/report.txt, returns its exit code.
@@ -59,10 +59,10 @@ host() {
 }
 report() { grep -m1 "^$1=" "$work/report.txt" | cut -d= -f2-; }
 store() { # store KEY=VALUE... : exactly these settings
-  wine_exec reg delete "$settings" /f
+  wine_reg delete "$settings" /f
   local pair
   for pair in "$@"; do
-    wine_exec reg add "$settings" /v "${pair%%=*}" /d "${pair#*=}" /f || fail "reg add $pair"
+    wine_reg add "$settings" /v "${pair%%=*}" /d "${pair#*=}" /f || fail "reg add $pair"
   done
 }
 
@@ -142,18 +142,18 @@ policy_document() {
   cmp -s "$work/doc.xml" "$work/expected.xml" || fail "policy [$*]: the add-in's document differs from ribbon-xml's"
 }
 store "Home=0" "Left=1"
-wine_exec reg add "$machine_policy" /v Home /t REG_DWORD /d 1 /f || fail "reg add machine policy"
-wine_exec reg add "$machine_policy" /v "Hide built-in Tabs" /d 1 /f || fail "reg add machine policy"
-wine_exec reg add "$user_policy" /v Home /d 0 /f || fail "reg add user policy"
-wine_exec reg add "$user_policy" /v Left /t REG_DWORD /d 0 /f || fail "reg add user policy"
+wine_reg add "$machine_policy" /v Home /t REG_DWORD /d 1 /f || fail "reg add machine policy"
+wine_reg add "$machine_policy" /v "Hide built-in Tabs" /d 1 /f || fail "reg add machine policy"
+wine_reg add "$user_policy" /v Home /d 0 /f || fail "reg add user policy"
+wine_reg add "$user_policy" /v Left /t REG_DWORD /d 0 /f || fail "reg add user policy"
 policy_document "Home=1" "Hide built-in Tabs=1" "Left=0"
 grep -q '<tab idMso="TabHome" visible="false"/>' "$work/doc.xml" || fail "the machine policy did not hide Home"
-wine_exec reg delete "$machine_policy" /f || fail "reg delete machine policy"
+wine_reg delete "$machine_policy" /f || fail "reg delete machine policy"
 policy_document "Home=0" "Left=0"
-wine_exec reg add "$user_policy" /v Left /d yes /f || fail "reg add user policy"
+wine_reg add "$user_policy" /v Left /d yes /f || fail "reg add user policy"
 host && fail "a policy that is not a number reported success"
 [[ $(report getcustomui) == 0x80020005 ]] || fail "policy Left=yes: GetCustomUI gave $(report getcustomui), wanted DISP_E_TYPEMISMATCH"
-wine_exec reg delete "$user_policy" /f || fail "reg delete user policy"
+wine_reg delete "$user_policy" /f || fail "reg delete user policy"
 policy_document "Home=0" "Left=1"
 
 # --- references and unloading ----------------------------------------------------------------
@@ -169,13 +169,13 @@ host --connect-twice --document-map 0 --click Document0 --click NoSuchCallback
 [[ $(report window_references) == 0 ]] || fail "the add-in kept the host's window object"
 
 # --- removal ----------------------------------------------------------------------------------
-wine_exec regsvr32 /u /s "$bin/Tessivar.dll" || fail "regsvr32 /u /s exit $?"
+wine_regsvr32 /u /s "$bin/Tessivar.dll" || fail "regsvr32 /u /s exit $?"
 for key in "$addin" 'HKCU\Software\Classes\Halverin.Connect' "HKCU\\Software\\Classes\\CLSID\\$clsid" \
            "HKCU\\Software\\Classes\\TypeLib\\$libid" 'HKCU\Software\Classes\Interface\{2AF5246C-DC03-45AF-A13B-42B825AC1358}'; do
-  wine_exec reg query "$key" && fail "$key is still there after unregistering"
+  wine_reg query "$key" && fail "$key is still there after unregistering"
 done
-wine_exec reg query 'HKCU\Software\Microsoft\Office\PowerPoint\AddIns' || true
-wine_exec regsvr32 /u /s "$bin/Tessivar.dll" || fail "unregistering again: regsvr32 /u /s exit $?"
+wine_reg query 'HKCU\Software\Microsoft\Office\PowerPoint\AddIns' || true
+wine_regsvr32 /u /s "$bin/Tessivar.dll" || fail "unregistering again: regsvr32 /u /s exit $?"
 
 [[ $failures -eq 0 ]] && echo "add-in end to end: ok"
 exit $((failures > 0))

@@ -9,16 +9,16 @@ source_dir=$2
 source "$source_dir/tests/wine/wine_prefix.sh"
 wine_prefix_new
 # No window manager runs under xvfb; windows Wine hands to one wait 2 s to be unmapped.
-wine_exec reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+wine_reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 
 addin_dir="$WINEPREFIX/drive_c/Add-in f$(printf '\xc3\xb6')lder"
 host_dir="$WINEPREFIX/drive_c/host"
 mkdir -p "$addin_dir" "$host_dir"
 cp "$bin/Tessivar.dll" "$addin_dir/"
 cp "$bin/ppt-host.exe" "$bin/window_probe.exe" "$host_dir/"
-wine_exec regsvr32 /s "$addin_dir/Tessivar.dll" || { echo "regsvr32 failed" >&2; exit 1; }
+wine_regsvr32 /s "$addin_dir/Tessivar.dll" || { echo "regsvr32 failed" >&2; exit 1; }
 # Wine does not merge per-user classes into the classes view COM activation reads.
-wine_exec reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f
+wine_share_user_classes
 
 failures=0
 fail() {
@@ -95,11 +95,11 @@ rm -f "$addin_dir/HAND-M.CUR"
 echo "== The link opens the vendor's web site, from the add-in's folder"
 # A browser stand-in for web addresses (machine-wide: Wine reads no per-user classes).
 opened="$WINEPREFIX/drive_c/opened.txt"
-wine_exec reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
+wine_reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
   /d "\"C:\\host\\window_probe.exe\" record C:\\opened.txt \"%1\""
 host_start --click ShowAbout0 --pump 30
 probe click-link
-for _ in $(seq 200); do [[ -s $opened ]] && break; sleep 0.1; done
+wine_wait_for "$opened" .
 expect "browser called with" "$(tr -d '\r' <"$opened" 2>/dev/null | paste -sd'|')" \
   "C:\\Add-in f$(printf '\xc3\xb6')lder|https://www.varnholt.example/"
 probe key 27

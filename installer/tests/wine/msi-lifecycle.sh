@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, uses, repairs, reinstalls and removes a 64-bit Quillmere package in fresh Wine
-# prefixes, and compares listings of each prefix before install and after removal.
+# Installs, uses, repairs, reinstalls and removes the build's Quillmere package (x64 or x86, as
+# QUILLMERE_WINE_ARCH says) in fresh Wine prefixes, and compares listings of each prefix before install and after removal.
 # usage: msi-lifecycle.sh PACKAGE.msi [HOST.exe [RIBBON_XML]]
 #   HOST.exe    the PowerPoint stand-in; when given, it must load the installed add-in
 #   RIBBON_XML  the native ribbon-xml tool; the document the stand-in receives must equal its
@@ -47,6 +47,14 @@ clone() {
   prefixes+=("$prefix")
 }
 in_prefix() { WINEPREFIX=$prefix "$wine" "$@"; }
+# The build's own reg.exe and regsvr32.exe (wine_prefix.sh).
+system_tool() { echo "C:\\windows\\$WINE_SYSTEM_DIR\\$1.exe"; }
+# The registry view of the build's per-machine values, as a part of list_registry's key names
+# (wow6432node and two backslashes, for x86) and as a part of an extended regular expression.
+view_key=${WINE_MACHINE_VIEW:+$(tr A-Z a-z <<<"$WINE_MACHINE_VIEW")\\\\}
+view_re=${view_key//\\/\\\\}
+# UTF-16LE strings of a file, one a line (strings -el, which the WoW64 root lacks).
+utf16_strings() { perl -0777 -ne 'while (/((?:[\x20-\x7e]\x00){4,})/g) { (my $t = $1) =~ tr/\x00//d; print "$t\n" }' "$1"; }
 stop() { WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true; WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true; }
 snapshot() { stop; list_files "$prefix" > "$work/$1.files"; list_registry "$prefix" > "$work/$1.registry"; }
 winpath() { echo "Z:${1//\//\\}"; }
@@ -63,7 +71,7 @@ product_code=$(msiinfo export "$package" Property | tr -d '\r' | awk -F'\t' '$1 
 # for an install into a folder.  usage: expected_registration user|system FOLDER
 expected_registration() {
   msiinfo export "$package" Registry | tr -d '\r' |
-    HIVE=$1 FOLDER="C:\\${2//\//\\}\\" awk -F'\t' '
+    HIVE=$1 VIEW=$view_key FOLDER="C:\\${2//\//\\}\\" awk -F'\t' '
     function replace(s, from, to,   out, i) {
       out = ""
       while ((i = index(s, from)) > 0) { out = out substr(s, 1, i - 1) to; s = substr(s, i + length(from)) }
@@ -74,6 +82,14 @@ expected_registration() {
     NR > 3 {
       if ($2 != -1) { print "unexpected registry root " $2 " for " $3 > "/dev/stderr"; exit 1 }
       key = "[" tolower(replace(unformat($3), "\\", "\\\\")) "]"
+      # Per-machine values of a 32-bit package: classes are shared but for CLSID and Interface,
+      # other keys go to the 32-bit view (wine_machine_key).
+      if (ENVIRON["HIVE"] == "system" && ENVIRON["VIEW"] != "") {
+        if (key ~ /^\[software\\\\classes\\\\(clsid|interface)(\\\\|\])/) top = "[software\\\\classes\\\\"
+        else if (key !~ /^\[software\\\\classes(\\\\|\])/) top = "[software\\\\"
+        else top = ""
+        if (top != "") key = top ENVIRON["VIEW"] substr(key, length(top) + 1)
+      }
       name = $4 == "" ? "@" : quoted(unformat($4))
       value = $5
       if (value ~ /^#[0-9]+$/) data = sprintf("dword:%08x", substr(value, 2) + 0)
@@ -110,7 +126,7 @@ check_host_loads() {
   clone "$scenario-host" "$saved"
   # Wine does not merge HKCU\Software\Classes into the classes view (COM activation of per-user
   # classes fails); Windows does.
-  in_prefix reg copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f >/dev/null 2>&1 || true
+  in_prefix "$(system_tool reg)" copy 'HKCU\Software\Classes' 'HKLM\Software\Classes' /s /f >/dev/null 2>&1 || true
   in_prefix "$(winpath "$host")" "$(winpath "$out")" >/dev/null 2>&1 || status=$?
   if [[ -n "$ribbon_xml" ]]; then
     "$ribbon_xml" "$@" > "$work/$scenario-expected.xml"
@@ -161,7 +177,7 @@ in_prefix msiexec /i "$(winpath "$package")" /qn && pass "msiexec /i /qn" || fai
 snapshot installed
 check_installed installed
 check_host_loads All=0
-strings -el "$prefix/drive_c/$menu_dir/Uninstall Quillmere.lnk" | grep -- "/x $product_code\$" > /dev/null && pass "Uninstall entry runs msiexec /x $product_code" || fail "Uninstall entry has no /x $product_code"
+utf16_strings "$prefix/drive_c/$menu_dir/Uninstall Quillmere.lnk" | grep -- "/x $product_code\$" > /dev/null && pass "Uninstall entry runs msiexec /x $product_code" || fail "Uninstall entry has no /x $product_code"
 # The Start-menu entry's own command, made silent.
 in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiexec /x exit $?"
 snapshot removed
@@ -199,7 +215,7 @@ check_removed_cleanly removed
 scenario=all-users
 clone $scenario
 snapshot before
-machine_dir="Program Files/Quillmere"
+machine_dir="$WINE_PROGRAM_FILES/Quillmere"
 expected_registration system "$machine_dir" > "$work/expected-machine.registry"
 in_prefix msiexec /i "$(winpath "$package")" ALLUSERS=1 /qn && pass "msiexec /i ALLUSERS=1 /qn" || fail "msiexec /i ALLUSERS=1 exit $?"
 snapshot installed
@@ -220,9 +236,11 @@ check_removed_cleanly removed
 scenario=same-as-regsvr32
 # Keys and values in which Windows Installer records the product itself.
 bookkeeping='^(user [KV] \[software\\\\microsoft\\\\installer(\\\\|\])'
-bookkeeping+='|system [KV] \[software\\\\microsoft\\\\windows\\\\currentversion\\\\(installer|uninstall)(\\\\|\])'
+bookkeeping+='|system [KV] \[software\\\\microsoft\\\\windows\\\\currentversion\\\\installer(\\\\|\])'
+# The uninstall entry is in the package's own registry view.
+bookkeeping+='|system [KV] \[software\\\\'"$view_re"'microsoft\\\\windows\\\\currentversion\\\\uninstall(\\\\|\])'
 bookkeeping+='|system [KV] \[software\\\\classes\\\\installer(\\\\|\]))'
-if x86_64-w64-mingw32-objdump -p "$work/payload/Tessivar.dll" 2>/dev/null | grep DllRegisterServer > /dev/null; then
+if grep -aq DllRegisterServer "$work/payload/Tessivar.dll"; then
   clone $scenario
   snapshot before
   in_prefix msiexec /i "$(winpath "$package")" /qn || fail "msiexec /i exit $?"
@@ -231,7 +249,7 @@ if x86_64-w64-mingw32-objdump -p "$work/payload/Tessivar.dll" 2>/dev/null | grep
   in_prefix msiexec /x "$product_code" /qn || fail "msiexec /x exit $?"
   mkdir -p "$prefix/drive_c/$install_dir"
   cp "$work/payload/Tessivar.dll" "$prefix/drive_c/$install_dir/"
-  in_prefix regsvr32 /s "C:\\${install_dir//\//\\}\\Tessivar.dll" && pass "regsvr32" || fail "regsvr32 exit $?"
+  in_prefix "$(system_tool regsvr32)" /s "C:\\${install_dir//\//\\}\\Tessivar.dll" && pass "regsvr32" || fail "regsvr32 exit $?"
   snapshot registered
   LC_ALL=C comm -13 "$work/before.registry" "$work/registered.registry" | grep -Ev "$bookkeeping" > "$work/by-regsvr32.registry"
   difference=$(diff "$work/by-package.registry" "$work/by-regsvr32.registry" || true)

@@ -25,7 +25,7 @@ fresh_prefix() {
   [[ -f $bin/Tessivar.dll ]] && cp "$bin/Tessivar.dll" "$app/"
   cp "$bin/panel-driver.exe" "$WINEPREFIX/drive_c/stand-in/POWERPNT.exe"
   # Wine looks the bare name up in App Paths (Windows would append ".exe").
-  wine_exec reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\POWERPNT' \
+  wine_reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\POWERPNT' \
     /ve /d 'C:\stand-in\POWERPNT.exe' /f || echo "could not register the stand-in" >&2
 }
 
@@ -57,10 +57,11 @@ check() {
   if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
 }
 
-started_powerpoint() { [[ -f $WINEPREFIX/drive_c/stand-in/started.txt ]]; }
+# The stand-in notes its start when it ends, which may be after the panel has ended.
+started_powerpoint() { wine_wait_for "$WINEPREFIX/drive_c/stand-in/started.txt"; }
 
 # The add-in's ProgID is not registered for the user.
-not_registered() { ! wine_exec reg query 'HKCU\Software\Classes\Halverin.Connect'; }
+not_registered() { ! wine_reg query 'HKCU\Software\Classes\Halverin.Connect'; }
 
 all_settings() {  # every key as OK must write it, sorted as the registry lists them
   local value
@@ -142,7 +143,7 @@ END
 
   # --- Laid out from twips at the screen's real DPI (120 here instead of 96).
   fresh_prefix
-  wine_exec reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f
+  wine_reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f
   drive start "$exe_win" window rect 0 rect 1000 rect 1012 cancel exit
   expect "layout at 120 dpi" <<'END'
 rect 0 510x418
@@ -219,10 +220,10 @@ END
 
   # --- The web link opens the vendor's address through the shell, from the program's folder.
   fresh_prefix
-  wine_exec reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
+  wine_reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
     /d '"C:\stand-in\POWERPNT.exe" "%1"'
   drive start "$exe_win" window tab 1 click-link sleep 300 cancel exit
-  for _ in $(seq 100); do [[ -s $WINEPREFIX/drive_c/stand-in/started.txt ]] && break; sleep 0.1; done
+  wine_wait_for "$WINEPREFIX/drive_c/stand-in/started.txt" started
   check "the link opens the web site" grep -qxF "started https://www.varnholt.example/ in $app_win" \
     <(tr -d '\r' <"$WINEPREFIX/drive_c/stand-in/started.txt")
   wine_prefix_end
@@ -261,8 +262,8 @@ END
   # --- A slow registration program: while OK waits for it the window answers messages and shows
   # the busy pointer, and ignores clicks; OK then finishes.
   fresh_prefix
-  cp --remove-destination "$bin/panel-driver.exe" "$WINEPREFIX/drive_c/windows/system32/regsvr32.exe"
-  wine_exec reg add 'HKCU\Software\Wine\DllOverrides' /v regsvr32.exe /d native /f
+  cp --remove-destination "$bin/panel-driver.exe" "$WINEPREFIX/drive_c/windows/$WINE_SYSTEM_DIR/regsvr32.exe"
+  wine_reg add 'HKCU\Software\Wine\DllOverrides' /v regsvr32.exe /d native /f
   drive start "$exe_win" window hover 0 cursor ok sleep 1000 responds cursor click 5 boxes exit settings
   local before during
   before=$(sed -n 1p "$out")
@@ -275,7 +276,7 @@ END
     all_settings 1 0 1 0 0 0 0 0 0 1 0 0 0
   )
   check "slow registration: busy pointer while waiting" [ "$during" != "$before" ]
-  check "slow registration: the stand-in ran" [ -f "$WINEPREFIX/drive_c/windows/system32/regsvr32-ran.txt" ]
+  check "slow registration: the stand-in ran" wine_wait_for "$WINEPREFIX/drive_c/windows/$WINE_SYSTEM_DIR/regsvr32-ran.txt"
   wine_prefix_end
 
 }
@@ -297,7 +298,7 @@ section_end_to_end() {
     expect "end to end: boxes as saved" < <(echo "boxes 1011000000010"; echo "exit 0"; all_settings 1 0 1 0 0 0 1 1 0 0 0 0 0)
     mapfile -t saved < <(sed -n 's/^setting //p' "$out")
     "$ribbon_xml" "${saved[@]}" >"$WINEPREFIX/expected.xml"
-    check "end to end: PowerPoint stand-in loaded the add-in" grep -q 'ppt-host.exe.*: exit 0' "$standin/started.txt"
+    check "end to end: PowerPoint stand-in loaded the add-in" wine_wait_for "$standin/started.txt" 'ppt-host.exe.*: exit 0'
     check "end to end: document matches ribbon-xml for the saved values" \
       cmp -s "$WINEPREFIX/expected.xml" "$standin/document.xml"
     check "end to end: the document still hides Home" grep -q '<tab idMso="TabHome" visible="false"/>' "$standin/document.xml"
@@ -305,7 +306,7 @@ section_end_to_end() {
     rm -f "$standin/started.txt" "$standin/document.xml"
     drive start "$exe_win" window click 0 ok exit addin
     expect "end to end: cleared, then OK" < <(echo "exit 0"; echo "addin-entry absent")
-    check "end to end: PowerPoint stand-in found no add-in to load" grep -q 'ppt-host.exe.*: exit 3' "$standin/started.txt"
+    check "end to end: PowerPoint stand-in found no add-in to load" wine_wait_for "$standin/started.txt" 'ppt-host.exe.*: exit 3'
     wine_prefix_end
   else
     echo "FAIL end to end: Tessivar.dll or ppt-host.exe missing in $bin"
@@ -320,8 +321,8 @@ section_policy() {
   # and writes no master switch. Without the policy the user's own choices come back.
   local policy='HKLM\Software\Policies\Varnholt\Quillmere'
   fresh_prefix
-  wine_exec reg add "$policy" /v Home /t REG_DWORD /d 1 /f || echo "could not set the policy" >&2
-  wine_exec reg add "$policy" /v "Hide built-in Tabs" /d 1 /f || echo "could not set the policy" >&2
+  wine_reg add "$policy" /v Home /t REG_DWORD /d 1 /f || echo "could not set the policy" >&2
+  wine_reg add "$policy" /v "Hide built-in Tabs" /d 1 /f || echo "could not set the policy" >&2
   drive store Home=0 start "$exe_win" window boxes enabled 1003 enabled 1011 enabled 1004 tips ok exit settings
   expect "policy: locked boxes, then OK" <<'END'
 boxes 1111000000010
@@ -343,7 +344,7 @@ setting Review=0
 setting Slide Show=0
 setting View=0
 END
-  wine_exec reg delete "$policy" /f || echo "could not remove the policy" >&2
+  wine_reg delete "$policy" /f || echo "could not remove the policy" >&2
   drive start "$exe_win" window boxes enabled 1003 tips cancel exit
   expect "policy removed: the user's own boxes" <<'END'
 boxes 1110000000000

@@ -6,11 +6,11 @@ set -uo pipefail
 source "$(dirname "$0")/../../../tests/wine/wine_prefix.sh"
 wine_prefix_new
 # No window manager runs under xvfb; windows Wine hands to one wait 2 s to be unmapped.
-wine_exec reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+wine_reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 colors='HKCU\Control Panel\Colors'
 for entry in "Window=0 0 0" "WindowText=255 255 255" "ButtonFace=0 0 0" "ButtonText=255 255 255" \
   "HotTrackingColor=255 255 0" "GrayText=0 255 0" "Hilight=0 0 255" "HilightText=255 255 255"; do
-  wine_exec reg add "$colors" /v "${entry%%=*}" /d "${entry#*=}" /f || { echo "cannot set $entry" >&2; exit 1; }
+  wine_reg add "$colors" /v "${entry%%=*}" /d "${entry#*=}" /f || { echo "cannot set $entry" >&2; exit 1; }
 done
 status=0
 wine_exec "$1" --gtest_brief=1 || status=$?
