@@ -4,13 +4,19 @@
 #   quillmere_windows_library(NAME DEF file.def SOURCES...) a DLL with plain export names
 #   quillmere_require_googletest()                       builds GoogleTest for the target once,
 #                                                        for test programs that link it
+#   quillmere_test_program(TARGET)                       a Windows test program: declares itself
+#                                                        DPI-aware as the product does
 #   quillmere_add_wine_gtest(NAME SOURCES...)            a GoogleTest program, registered as one
 #                                                        ctest entry run under Wine (label wine)
 #   quillmere_add_wine_test(NAME name COMMAND ... [GUI] [LABELS ...])
-#       a test that needs Wine: gets the template-prefix fixture, the label `wine` and
-#       QUILLMERE_WINE_ROOT; a target name as first word of COMMAND runs through the emulator
-#       (a fresh prefix). Scripts may `source tests/wine/wine_prefix.sh` for more control.
-#       GUI wraps the command in `xvfb-run -a`.
+#       a test that needs Wine: gets the template-prefix fixture, the label `wine`,
+#       QUILLMERE_WINE_ROOT and QUILLMERE_WINE_ARCH; a target name as first word of COMMAND runs
+#       in a fresh prefix. Scripts may `source tests/wine/wine_prefix.sh` for more control.
+#       GUI wraps the command in `xvfb-run -a`. Registered once, a test runs for both builds:
+#       x64 under the machine's Wine, x86 inside the WoW64 root (scripts/wow64-root.sh). What
+#       differs between them (system folder, reg.exe and regsvr32.exe, type-library platform,
+#       Program Files folder, registry view) a script takes from wine_prefix.sh, which derives
+#       it from QUILLMERE_WINE_ARCH; nothing else is needed.
 #   quillmere_check_imports(TARGET)  tests that the file imports Windows system DLLs only, and
 #                                    that no import slot its code calls through is empty, and
 #                                    only functions the oldest supported Windows has
@@ -75,15 +81,27 @@ endfunction()
 function(quillmere_add_wine_test)
   cmake_parse_arguments(PARSE_ARGV 0 arg "GUI" "NAME" "COMMAND;LABELS")
   set(command ${arg_COMMAND})
+  list(GET command 0 program)
+  if(TARGET ${program})
+    list(POP_FRONT command)
+    list(PREPEND command ${QUILLMERE_WINE_PREFIX_SH} run $<TARGET_FILE:${program}>)
+  endif()
   if(arg_GUI)
     list(PREPEND command xvfb-run -a)
   endif()
-  add_test(NAME ${arg_NAME} COMMAND ${command})
+  add_test(NAME ${arg_NAME} COMMAND ${QUILLMERE_WINE_RUNNER} ${command})
   set_tests_properties(${arg_NAME} PROPERTIES
     LABELS "wine;${arg_LABELS}"
     FIXTURES_REQUIRED wine_template
-    ENVIRONMENT "QUILLMERE_WINE_ROOT=${QUILLMERE_WINE_ROOT};QUILLMERE_BIN=${CMAKE_BINARY_DIR}/bin"
+    ENVIRONMENT "${QUILLMERE_WINE_ENVIRONMENT};QUILLMERE_BIN=${CMAKE_BINARY_DIR}/bin"
     TIMEOUT 120)
+endfunction()
+
+function(quillmere_test_program target)
+  set(rc ${PROJECT_SOURCE_DIR}/tests/wine/dpi_aware.rc)
+  target_sources(${target} PRIVATE ${rc})
+  set_source_files_properties(${rc} TARGET_DIRECTORY ${target} PROPERTIES
+    OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/tests/wine/dpi_aware.manifest)
 endfunction()
 
 # A GoogleTest program that runs under Wine as one test (one Wine start for all its cases).
@@ -91,6 +109,7 @@ function(quillmere_add_wine_gtest name)
   quillmere_require_googletest()
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE gtest gtest_main)
+  quillmere_test_program(${name})
   if(QUILLMERE_RUN_WINE_TESTS)
     quillmere_add_wine_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   endif()
@@ -118,15 +137,28 @@ function(quillmere_check_size target max)
   set_tests_properties(${target}_size PROPERTIES LABELS size)
 endfunction()
 
-# Tests that run Windows programs exist only where Wine can run them (x86_64).
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND CMAKE_CROSSCOMPILING)
+# Tests that run Windows programs, for both builds: x64 under the machine's Wine; x86 inside the
+# WoW64 root, whose Wine runs 32-bit code where the kernel allows it (the template's fixture
+# makes or reuses the root first and fails with the kernel's one-line cause where it does not).
+if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|x86)$")
   set(QUILLMERE_RUN_WINE_TESTS ON)
-  add_test(NAME wine_template_build COMMAND ${QUILLMERE_WINE_PREFIX_SH} template)
-  add_test(NAME wine_template_drop COMMAND ${QUILLMERE_WINE_PREFIX_SH} drop-template)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(QUILLMERE_WINE_ARCH x64)
+    set(QUILLMERE_WINE_RUNNER)
+    set(template_runner)
+  else()
+    set(QUILLMERE_WINE_ARCH x86)
+    set(QUILLMERE_WINE_RUNNER ${PROJECT_SOURCE_DIR}/scripts/wow64-root.sh run --)
+    set(template_runner ${PROJECT_SOURCE_DIR}/scripts/wow64-root.sh run --ensure --)
+  endif()
+  set(QUILLMERE_WINE_ENVIRONMENT "QUILLMERE_WINE_ROOT=${QUILLMERE_WINE_ROOT};QUILLMERE_WINE_ARCH=${QUILLMERE_WINE_ARCH}")
+  add_test(NAME wine_template_build COMMAND ${template_runner} ${QUILLMERE_WINE_PREFIX_SH} template)
+  add_test(NAME wine_template_drop COMMAND ${QUILLMERE_WINE_RUNNER} ${QUILLMERE_WINE_PREFIX_SH} drop-template)
+  # Making the root, when it is missing, takes a few minutes.
   set_tests_properties(wine_template_build PROPERTIES FIXTURES_SETUP wine_template LABELS wine
-                       ENVIRONMENT "QUILLMERE_WINE_ROOT=${QUILLMERE_WINE_ROOT}" TIMEOUT 300)
+                       ENVIRONMENT "${QUILLMERE_WINE_ENVIRONMENT}" TIMEOUT 900)
   set_tests_properties(wine_template_drop PROPERTIES FIXTURES_CLEANUP wine_template LABELS wine
-                       ENVIRONMENT "QUILLMERE_WINE_ROOT=${QUILLMERE_WINE_ROOT}")
+                       ENVIRONMENT "${QUILLMERE_WINE_ENVIRONMENT}")
 else()
   set(QUILLMERE_RUN_WINE_TESTS OFF)
 endif()

@@ -6,8 +6,10 @@
 #   wow64-root.sh ensure                 make the root once (about 4 minutes), or reuse a valid one
 #   wow64-root.sh kernel                 can this kernel run 32-bit code at all? (no root needed)
 #   wow64-root.sh check                  is the root usable? one line naming the cause if not
-#   wow64-root.sh run [-C DIR] -- CMD... run CMD in the root, in the current folder; DIR (default:
-#                                        this checkout) is mounted at the same path inside
+#   wow64-root.sh run [-C DIR] [--ensure] -- CMD...
+#                                        run CMD in the root, in the current folder; DIR (default:
+#                                        this checkout) is mounted at the same path inside;
+#                                        --ensure makes or reuses the root first
 #
 # The root lives outside the checkout: $QUILLMERE_WOW64_ROOT, default /var/cache/quillmere/wow64.
 # Needs root (debootstrap, mounts). Each run gets its own mount and PID namespace: the mounts, a
@@ -31,10 +33,14 @@ need_root() {
 }
 
 # Runs "$@" inside $1 (a root folder) with /proc, /dev, /sys, a private /tmp and $2 mounted.
+# With ISOLATE_NET=1 also in a network namespace of its own, without network: X displays are
+# abstract sockets, which only the network namespace separates, so parallel runs (each with its
+# own /tmp, where `xvfb-run -a` looks for free displays) would otherwise pick the same one.
 enter() {
-  local target=$1 bind=$2
+  local target=$1 bind=$2 net=()
   shift 2
-  unshare --mount --pid --fork --propagation private -- bash -c '
+  [[ ${ISOLATE_NET:-} == 1 ]] && net=(--net)
+  unshare --mount --pid --fork "${net[@]}" --propagation private -- bash -c '
     set -e
     target=$1 bind=$2 workdir=$3
     shift 3
@@ -217,11 +223,12 @@ case ${1:-} in
     shift
     bind=$here
     if [[ ${1:-} == -C ]]; then bind=$(realpath "$2"); shift 2; fi
+    if [[ ${1:-} == --ensure ]]; then ensure; shift; fi
     [[ ${1:-} == -- ]] && shift
-    [[ $# -gt 0 ]] || fail "usage: wow64-root.sh run [-C DIR] -- CMD [ARG...]"
+    [[ $# -gt 0 ]] || fail "usage: wow64-root.sh run [-C DIR] [--ensure] -- CMD [ARG...]"
     exec 9>"$lock" && flock -s 9
     why=$(quick_check "$root") || fail "$why (make it with scripts/wow64-root.sh ensure)"
-    enter "$root" "$bind" "$@"
+    ISOLATE_NET=1 enter "$root" "$bind" "$@"
     ;;
-  *) echo "usage: $0 ensure | kernel | check | run [-C DIR] -- CMD [ARG...]" >&2; exit 2 ;;
+  *) echo "usage: $0 ensure | kernel | check | run [-C DIR] [--ensure] -- CMD [ARG...]" >&2; exit 2 ;;
 esac
