@@ -201,6 +201,10 @@ ensure() {
   why=$(kernel_check) || fail "$why"
   mkdir -p "$cache"
   exec 9>"$lock"
+  # A usable root needs only a shared look, so runs going on do not hold this up; making one
+  # takes the lock alone (and looks again, since another may have made it meanwhile).
+  flock -s 9
+  quick_check "$root" >/dev/null && return 0
   flock 9
   quick_check "$root" >/dev/null && return 0
   make_root
