@@ -16,7 +16,7 @@
 #       x64 under the machine's Wine, x86 inside the WoW64 root (scripts/wow64-root.sh). What
 #       differs between them (system folder, reg.exe and regsvr32.exe, type-library platform,
 #       Program Files folder, registry view) a script takes from wine_prefix.sh, which derives
-#       it from QUILLMERE_WINE_ARCH; nothing else is needed.
+#       it from QUILLMERE_WINE_ARCH. A test's own Windows programs get quillmere_test_program.
 #   quillmere_check_imports(TARGET)  tests that the file imports Windows system DLLs only, and
 #                                    that no import slot its code calls through is empty, and
 #                                    only functions the oldest supported Windows has

@@ -29,16 +29,16 @@
 #
 # Both Windows builds run the same tests. What differs between them comes from here, never from
 # a copy of a test: QUILLMERE_WINE_ARCH (x64 or x86; quillmere_add_wine_test sets it, so a new
-# test gets it by being registered the usual way) selects
+# test gets it by being registered the usual way; a test program of its own also calls
+# quillmere_test_program) selects
 #   WINE_SYSTEM_DIR      system32 or syswow64: the system folder of the build's programs, where
 #                        its own reg.exe and regsvr32.exe are
 #   WINE_TYPELIB_PLATFORM win64 or win32: the type-library key the build's library registers
 #   WINE_PROGRAM_FILES   "Program Files" or "Program Files (x86)": per-machine installs
-#   WINE_MACHINE_VIEW    "" or Wow6432Node: the registry view of the build's per-machine values
-#   wine_machine_key KEY HKLM\Software\... where the build's programs' values are stored, for
-#                        the kind of keys this product writes: classes are shared but for CLSID
-#                        and Interface, other keys go to the view (a few, such as Policies and
-#                        App Paths, are shared too: leave them as they are)
+#   WINE_MACHINE_VIEW    "" or Wow6432Node: the registry view of the build's per-machine values.
+#                        In it (HKLM\Software\Wow6432Node\..., HKLM\Software\Classes\
+#                        Wow6432Node\...): CLSID and Interface classes and most other keys; shared
+#                        by both builds: the other classes (ProgIDs, TypeLib), Policies, App Paths
 #   wine_reg ARG...      the build's reg.exe, as wine_exec
 #   wine_regsvr32 ARG... the build's regsvr32.exe, as wine_exec
 #   wine_share_user_classes  the Wine-only workaround below, with the build's reg.exe
@@ -59,19 +59,6 @@ case ${QUILLMERE_WINE_ARCH:-x64} in
   *) echo "wine_prefix.sh: QUILLMERE_WINE_ARCH is '$QUILLMERE_WINE_ARCH', not x64 or x86" >&2; exit 2 ;;
 esac
 WINE_WAIT_SECONDS=${WINE_WAIT_SECONDS:-20}
-
-wine_machine_key() {
-  local key=$1 redirected='^(HKLM\\Software\\Classes\\)((CLSID|Interface)(\\.*)?)$' shared='^HKLM\\Software\\Classes(\\|$)'
-  local software='^(HKLM\\Software\\)(.*)$'
-  shopt -s nocasematch
-  if [[ -n $WINE_MACHINE_VIEW ]]; then
-    if [[ $key =~ $redirected ]] || { [[ ! $key =~ $shared ]] && [[ $key =~ $software ]]; }; then
-      key="${BASH_REMATCH[1]}$WINE_MACHINE_VIEW\\${BASH_REMATCH[2]}"
-    fi
-  fi
-  shopt -u nocasematch
-  echo "$key"
-}
 
 wine_root() {
   local root=${QUILLMERE_WINE_ROOT:-${TMPDIR:-/tmp}/quillmere-wine-$(id -u)}

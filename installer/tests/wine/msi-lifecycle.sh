@@ -83,7 +83,7 @@ expected_registration() {
       if ($2 != -1) { print "unexpected registry root " $2 " for " $3 > "/dev/stderr"; exit 1 }
       key = "[" tolower(replace(unformat($3), "\\", "\\\\")) "]"
       # Per-machine values of a 32-bit package: classes are shared but for CLSID and Interface,
-      # other keys go to the 32-bit view (wine_machine_key).
+      # other keys go to the 32-bit view (WINE_MACHINE_VIEW in wine_prefix.sh).
       if (ENVIRON["HIVE"] == "system" && ENVIRON["VIEW"] != "") {
         if (key ~ /^\[software\\\\classes\\\\(clsid|interface)(\\\\|\])/) top = "[software\\\\classes\\\\"
         else if (key !~ /^\[software\\\\classes(\\\\|\])/) top = "[software\\\\"
