@@ -51,7 +51,7 @@ in_prefix() { WINEPREFIX=$prefix "$wine" "$@"; }
 system_tool() { echo "C:\\windows\\$WINE_SYSTEM_DIR\\$1.exe"; }
 # The registry view of the build's per-machine values, as a part of list_registry's key names
 # (wow6432node and two backslashes, for x86) and as a part of an extended regular expression.
-view_key=${WINE_MACHINE_VIEW:+$(tr A-Z a-z <<<"$WINE_MACHINE_VIEW")\\\\}
+view_key=${WINE_MACHINE_VIEW:+${WINE_MACHINE_VIEW,,}\\\\}
 view_re=${view_key//\\/\\\\}
 # UTF-16LE strings of a file, one a line (strings -el, which the WoW64 root lacks).
 utf16_strings() { perl -0777 -ne 'while (/((?:[\x20-\x7e]\x00){4,})/g) { (my $t = $1) =~ tr/\x00//d; print "$t\n" }' "$1"; }
