@@ -3,6 +3,7 @@
 #include "common/registration_table.h"
 #include "common/unique_handle_win.h"
 #include "common/window_helpers_win.h"
+#include "panel/powerpoint_win.h"
 
 namespace quillmere {
 namespace {
@@ -60,6 +61,34 @@ void WindowsAddInInstaller::Install() {
 
 void WindowsAddInInstaller::Uninstall() {
   RunRegistration(Registration::Unregister);
+  RemoveAddInEntry();
+}
+
+std::optional<ModuleBitness> WindowsAddInInstaller::PowerPointBitness() {
+  const std::wstring powerPoint = PowerPointProgramPath();
+  if (powerPoint.empty()) return std::nullopt;
+  return FileBitness(powerPoint);
+}
+
+// The library beside the program, and whatever library the class is registered with in either
+// view: PowerPoint may have disabled any of them.
+void WindowsAddInInstaller::RemoveDisabledItems() {
+  std::vector<std::wstring> libraries = {AddInLibraryPath(programFolder_)};
+  for (const REGSAM view : {RegistryView(ModuleBitness::Bits32), RegistryView(ModuleBitness::Bits64)}) {
+    for (auto& library : RegisteredLibraries(view)) libraries.push_back(std::move(library));
+  }
+  RemoveDisabledLibraries(libraries);
+}
+
+// The entry stays when PowerPoint's view of the class leads to a library it can load (the
+// other build's, say); otherwise PowerPoint would only fail to load it.
+void WindowsAddInInstaller::RemoveUnloadableEntry(ModuleBitness powerPoint) {
+  const auto libraries = RegisteredLibraries(RegistryView(powerPoint));
+  if (!libraries.empty() && FileBitness(libraries.front()) == powerPoint) return;
+  RemoveAddInEntry();
+}
+
+void WindowsAddInInstaller::RemoveAddInEntry() noexcept {
   const UniqueHKey list = CreateRegistryKey(Widened(kPowerPointAddInList).c_str(), HKEY_CURRENT_USER);
   if (list) ::RegDeleteKeyW(list.get(), Widened(kConnectProgId).c_str());
 }

@@ -22,11 +22,15 @@ class WindowsAddInInstaller final : public AddInInstaller {
 
   void Install() override;
   void Uninstall() override;
+  std::optional<ModuleBitness> PowerPointBitness() override;
+  void RemoveDisabledItems() override;
+  void RemoveUnloadableEntry(ModuleBitness powerPoint) override;
 
  private:
   // False only when the registration program surely failed (not started, or ended with an
   // error); a program still running when the wait ends may yet succeed.
   bool RunRegistration(Registration action) const noexcept;
+  static void RemoveAddInEntry() noexcept;
 
   std::wstring programFolder_;
   DWORD waitMilliseconds_;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/program_bitness.h"
 #include "common/settings_store.h"
 #include "common/settings_table.h"
 #include "panel/error_message.h"
@@ -133,12 +134,31 @@ void ControlPanel::Ok() {
     RunStep(handler, 112, [&] { SaveBox(index); });
   }
   if (boxes_.IsChecked(kClassicBox)) {
-    RunStep(handler, 116, [&] { installer_.Install(); });
+    InstallForPowerPoint();
   } else {
     RunStep(handler, 118, [&] { installer_.Uninstall(); });
   }
   RunStep(handler, 120, [&] { window_.StartPowerPoint(); });
   RunStep(handler, 122, [&] { window_.Close(); });
+}
+
+// PowerPoint's bitness that cannot be read leaves OK as it always was: the add-in is registered.
+void ControlPanel::InstallForPowerPoint() {
+  const auto handler = kButtonHandler;
+  std::optional<ModuleBitness> powerPoint;
+  try {
+    powerPoint = installer_.PowerPointBitness();
+  } catch (...) {
+  }
+  if (powerPoint && *powerPoint != kThisBuild) {
+    RunStep(handler, 128, [&] {
+      installer_.RemoveUnloadableEntry(*powerPoint);
+      window_.ShowNotice(WrongBuildMessage(*powerPoint, kThisBuild));
+    });
+  } else {
+    RunStep(handler, 116, [&] { installer_.Install(); });
+  }
+  RunStep(handler, 126, [&] { installer_.RemoveDisabledItems(); });
 }
 
 void ControlPanel::Cancel() {

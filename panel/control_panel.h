@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/layered_settings.h"
+#include "common/registration_table.h"
 #include "panel/box_rules.h"
 
 namespace quillmere {
@@ -27,20 +29,34 @@ class PanelWindow {
   // The box's setting is enforced by policy: the user cannot change it and is told why.
   virtual void LockBox(int index) = 0;
   virtual void ShowError(std::string_view title, std::string_view message) = 0;
+  // Something the user must act on that is no failure of a step.
+  virtual void ShowNotice(std::string_view message) = 0;
   virtual void StartPowerPoint() = 0;
   virtual void Close() = 0;
 };
 
 // Registers or unregisters the add-in. Both report nothing: a failure leaves things as they were.
+// The rest mends what keeps PowerPoint from loading it; by default there is nothing to mend.
 class AddInInstaller {
  public:
   virtual ~AddInInstaller() = default;
   virtual void Install() = 0;
   virtual void Uninstall() = 0;
+
+  // The bitness of the PowerPoint that OK starts; none when it cannot be found or read.
+  virtual std::optional<ModuleBitness> PowerPointBitness() { return std::nullopt; }
+  // Deletes PowerPoint's disabled items that name this product's add-in libraries, leaving every
+  // other item as it is. Throws StepFailure when an item cannot be read or deleted.
+  virtual void RemoveDisabledItems() {}
+  // Deletes the add-in entry when it leads a PowerPoint of that bitness to a library it cannot
+  // load. Reports nothing, like Uninstall.
+  virtual void RemoveUnloadableEntry(ModuleBitness /*powerPoint*/) {}
 };
 
 // The settings window's logic: restores the boxes from the store, applies the box rules to
-// clicks, and on OK saves, installs or uninstalls the add-in and starts PowerPoint. Every
+// clicks, and on OK saves, installs or uninstalls the add-in and starts PowerPoint. Installing
+// first re-enables the add-in where PowerPoint disabled it, and registers nothing when
+// PowerPoint is of the other bitness: the user is told which package fits instead. Every
 // numbered step that fails is reported through the window and the next step runs. The step
 // numbers are the "line" numbers users see in that message and quote to support, so they keep
 // their values and their gaps. A setting a policy enforces shows the policy's value in a locked
@@ -63,6 +79,7 @@ class ControlPanel {
  private:
   template <typename Step>
   void RunStep(std::string_view handler, int step, Step&& body);
+  void InstallForPowerPoint();
   void LockIfEnforced(int index);
   void RestoreBox(int index);
   void RestoreHideTabsBox();

@@ -219,6 +219,10 @@ void SettingsWindow::ShowError(std::string_view title, std::string_view message)
   ::MessageBoxW(window_, Utf8ToWide(message).c_str(), Utf8ToWide(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
+void SettingsWindow::ShowNotice(std::string_view message) {
+  ::MessageBoxW(window_, Utf8ToWide(message).c_str(), kProductName, MB_OK | MB_ICONWARNING);
+}
+
 // The program ends right after; the launch must be complete by then.
 void SettingsWindow::StartPowerPoint() { ShellOpen(window_, L"POWERPNT", kPowerPointLaunchWaitMilliseconds); }
 

@@ -38,6 +38,7 @@ class SettingsWindow final : public PanelWindow {
   void ShowBox(int index, bool checked) override;
   void LockBox(int index) override;
   void ShowError(std::string_view title, std::string_view message) override;
+  void ShowNotice(std::string_view message) override;
   void StartPowerPoint() override;
   void Close() override;
 

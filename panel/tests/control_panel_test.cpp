@@ -12,6 +12,7 @@
 #include "addin/host_application.h"
 #include "addin/ribbon_assembler.h"
 #include "common/memory_settings_store.h"
+#include "common/program_bitness.h"
 #include "panel/error_message.h"
 
 namespace quillmere {
@@ -53,6 +54,7 @@ class FakeWindow : public PanelWindow {
   void ShowError(std::string_view title, std::string_view message) override {
     errors.push_back(std::string(title) + "|" + std::string(message));
   }
+  void ShowNotice(std::string_view message) override { Do("notice " + std::string(message)); }
   void StartPowerPoint() override { Do("POWERPNT"); }
   void Close() override { Do("close"); }
 
@@ -300,6 +302,95 @@ TEST_F(ControlPanelTest, CancelClosesWithoutWriting) {
   panel.Cancel();
   EXPECT_EQ(store.log, std::vector<std::string>{});
   EXPECT_EQ(window.log, std::vector<std::string>{"close"});
+}
+
+// An installer that sees a PowerPoint of the given bitness and logs what it mends.
+class MendingInstaller : public FakeInstaller {
+ public:
+  explicit MendingInstaller(std::vector<std::string>& log) : FakeInstaller(log), log(log) {}
+  std::optional<ModuleBitness> PowerPointBitness() override {
+    if (bitnessFails) throw std::runtime_error("unreadable");
+    return powerPoint;
+  }
+  void RemoveDisabledItems() override {
+    log.push_back("enable");
+    if (enableFails) throw StepFailure("Removing a disabled item failed (error 5)");
+  }
+  void RemoveUnloadableEntry(ModuleBitness bitness) override {
+    log.push_back(bitness == ModuleBitness::Bits32 ? "drop entry for 32" : "drop entry for 64");
+  }
+
+  std::optional<ModuleBitness> powerPoint;
+  bool bitnessFails = false;
+  bool enableFails = false;
+  std::vector<std::string>& log;
+};
+
+constexpr ModuleBitness kOtherBuild =
+    kThisBuild == ModuleBitness::Bits64 ? ModuleBitness::Bits32 : ModuleBitness::Bits64;
+
+struct PowerPointCase {
+  const char* name;
+  std::optional<ModuleBitness> powerPoint;
+  bool bitnessFails;
+  std::vector<std::string> steps;
+};
+
+void PrintTo(const PowerPointCase& c, std::ostream* out) { *out << c.name; }
+
+class OkForPowerPointTest : public testing::TestWithParam<PowerPointCase> {};
+
+TEST_P(OkForPowerPointTest, RegistersOnlyWhatPowerPointCanLoadAndReEnablesTheAddIn) {
+  RecordingStore store;
+  FakeWindow window;
+  MendingInstaller installer(window.log);
+  installer.powerPoint = GetParam().powerPoint;
+  installer.bitnessFails = GetParam().bitnessFails;
+  ControlPanel panel(store, window, installer);
+  panel.Initialize();
+  window.log.clear();
+  panel.Ok();
+  EXPECT_EQ(window.log, GetParam().steps);
+  EXPECT_EQ(store.values.Read("Classic"), "1") << "settings are saved either way";
+  EXPECT_EQ(window.errors, std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PowerPoints, OkForPowerPointTest,
+    testing::Values(PowerPointCase{"SameBitness", kThisBuild, false, {"install", "enable", "POWERPNT", "close"}},
+                    PowerPointCase{"NotFound", std::nullopt, false, {"install", "enable", "POWERPNT", "close"}},
+                    PowerPointCase{"Unreadable", std::nullopt, true, {"install", "enable", "POWERPNT", "close"}},
+                    PowerPointCase{
+                        "OtherBitness",
+                        kOtherBuild,
+                        false,
+                        {kOtherBuild == ModuleBitness::Bits32 ? "drop entry for 32" : "drop entry for 64",
+                         "notice " + WrongBuildMessage(kOtherBuild, kThisBuild), "enable", "POWERPNT", "close"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ControlPanelTest, FailingToReEnableIsReportedAndOkGoesOn) {
+  MendingInstaller mending(window.log);
+  mending.enableFails = true;
+  ControlPanel withMending(store, window, mending);
+  withMending.Initialize();
+  window.log.clear();
+  withMending.Ok();
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_NE(window.errors[0].find("Removing a disabled item failed (error 5)\r\nin Morrowick2016/06/15.Form1."
+                                  "PushButton22_Click at line 126"),
+            std::string::npos);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"install", "enable", "POWERPNT", "close"}));
+}
+
+TEST_F(ControlPanelTest, ClearedClassicReEnablesNothing) {
+  MendingInstaller mending(window.log);
+  mending.powerPoint = kOtherBuild;
+  ControlPanel withMending(store, window, mending);
+  withMending.Initialize();
+  withMending.ClickBox(kClassicBox);
+  window.log.clear();
+  withMending.Ok();
+  EXPECT_EQ(window.log, (std::vector<std::string>{"uninstall", "POWERPNT", "close"}));
 }
 
 // Settings an administrator enforces, in the machine's policy.
