@@ -21,6 +21,8 @@
 //   focus             print "focus ID" of the control that has the focus
 //   responds          print "responds 0|1": whether the window answers a message within 1 s
 //   error             wait for the "Application Error" message, print "error <text>", press OK
+//   notice            wait for the program's own message (titled "Quillmere"), print
+//                     "notice <text>", press OK
 //   ok | cancel | close   press OK, Cancel, or the close box (posted: OK may wait on regsvr32)
 //   exit              wait for the program to end, print "exit <code>"
 //   settings          print "setting KEY=VALUE" for every stored setting
@@ -179,8 +181,6 @@ void Start(const std::wstring& path) {
   markTime = ::GetTickCount64();
 }
 
-HWND MessageBoxWindow() { return ::FindWindowW(L"#32770", L"Application Error"); }
-
 // The message text is the longest static text of the box.
 BOOL CALLBACK KeepLongestText(HWND child, LPARAM context) {
   wchar_t className[32] = {};
@@ -192,11 +192,12 @@ BOOL CALLBACK KeepLongestText(HWND child, LPARAM context) {
   return TRUE;
 }
 
-void ReadAndDismissError() {
-  HWND box = WaitFor(MessageBoxWindow, "the error message");
+// Waits for the message box with that title, prints its text after `label` and presses OK.
+void ReadAndDismissMessage(const wchar_t* title, const std::string& label) {
+  HWND box = WaitFor([&] { return ::FindWindowW(L"#32770", title); }, label + " message");
   std::wstring longest;
   ::EnumChildWindows(box, &KeepLongestText, reinterpret_cast<LPARAM>(&longest));
-  Print("error " + Visible(longest));
+  Print(label + " " + Visible(longest));
   ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   WaitFor([&] { return !::IsWindow(box); }, "the error message to close");
 }
@@ -361,7 +362,9 @@ void Run(const std::vector<std::wstring>& words) {
     } else if (command == L"focus") {
       Print("focus " + std::to_string(::GetDlgCtrlID(FocusedWindow())));
     } else if (command == L"error") {
-      ReadAndDismissError();
+      ReadAndDismissMessage(L"Application Error", "error");
+    } else if (command == L"notice") {
+      ReadAndDismissMessage(L"Quillmere", "notice");
     } else if (command == L"ok") {
       PostButton(quillmere::control_id::kOkButton);
     } else if (command == L"cancel") {

@@ -2,9 +2,9 @@
 # The settings window under Wine, driven by panel-driver from a second process: restoring boxes
 # from prepared settings, the box rules on clicks, OK (settings written, add-in entry created or
 # removed, PowerPoint started), Cancel and the close box (nothing written), the error message
-# for a stored value that is not a number, the hover rules, end to end with the add-in, and
-# boxes locked by policy.
-# usage: panel_window_test.sh [restore|ok|end_to_end|policy]...   (all when none is named); run it
+# for a stored value that is not a number, the hover rules, end to end with the add-in, boxes
+# locked by policy, and what OK mends when PowerPoint cannot load the add-in.
+# usage: panel_window_test.sh [restore|ok|end_to_end|policy|mend]...   (all when none is named); run it
 # inside one xvfb-run.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -355,8 +355,114 @@ END
   wine_prefix_end
 }
 
+# utf16_hex TEXT: TEXT as zero-terminated UTF-16 LE, in hex.
+utf16_hex() { printf '%s\0' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -d ' \n'; }
+
+# le32_hex N: N as a 32-bit little-endian number, in hex.
+le32_hex() { printf '%02x%02x%02x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+
+# disabled_item PATH NAME: the REG_BINARY data PowerPoint writes when it disables an add-in.
+disabled_item() {
+  local path name
+  path=$(utf16_hex "$1")
+  name=$(utf16_hex "$2")
+  echo "$(le32_hex 1)$(le32_hex $((${#path} / 2)))$(le32_hex $((${#name} / 2)))$path$name"
+}
+
+# The values of a DisabledItems key as reg lists them, one per line, sorted.
+disabled_items() {
+  wine_reg_query "HKCU\Software\Microsoft\Office\\$1\\PowerPoint\Resiliency\DisabledItems" |
+    grep REG_ | sed 's/^ *//' | sort
+}
+
+# program_header FILE 32|64: a file that starts like an x86 or x64 program (its header is all
+# the panel reads).
+program_header() {
+  local machine='\x4c\x01' optional='\xe0\x00' magic='\x0b\x01'
+  [[ $2 == 64 ]] && machine='\x64\x86' optional='\xf0\x00' magic='\x0b\x02'
+  {
+    printf 'MZ'
+    head -c 58 /dev/zero
+    printf '\x40\x00\x00\x00PE\x00\x00'"$machine"'\x00\x00'
+    head -c 12 /dev/zero
+    printf "$optional"'\x02\x01'"$magic"
+    head -c 400 /dev/zero
+  } >"$1"
+}
+
+# 32 or 64: the bitness of a Windows program, from its machine type.
+program_bits() {
+  local at
+  at=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+  [[ $(od -An -tx1 -j $((at + 4)) -N 2 "$1" | tr -d ' ') == 6486 ]] && echo 64 || echo 32
+}
+
+section_mend() {
+  local key='HKCU\Software\Microsoft\Office\PowerPoint\AddIns\Halverin.Connect'
+  # --- PowerPoint disabled the add-in after a crash: an item naming our library (in lower case, as
+  # PowerPoint writes it) under two versions, beside another add-in's item and a 6-byte value that
+  # is no item; the add-in entry's LoadBehavior is 2. Cancel and an uninstalling OK leave the items
+  # alone; an installing OK removes only ours and sets LoadBehavior back to 3.
+  fresh_prefix
+  local ours other version before=() after
+  ours=$(disabled_item 'c:\program files\quillmere\tessivar.dll' 'Quillmere')
+  other=$(disabled_item 'c:\program files\other\other.dll' 'Other Add-in')
+  for version in 14.0 16.0; do
+    local items="HKCU\Software\Microsoft\Office\\$version\\PowerPoint\Resiliency\DisabledItems"
+    wine_exec reg add "$items" /v 4D1B0C2A /t REG_BINARY /d "$ours" /f &&
+      wine_exec reg add "$items" /v 7E20A111 /t REG_BINARY /d "$other" /f &&
+      wine_exec reg add "$items" /v 0C0C0C0C /t REG_BINARY /d 010000000400 /f ||
+      echo "could not plant the disabled items" >&2
+    before+=("$(disabled_items "$version")")
+  done
+  check "disabled items: three planted in each version" [ "$(printf '%s\n' "${before[@]}" | grep -c REG_BINARY)" -eq 6 ]
+  wine_exec reg add "$key" /v LoadBehavior /t REG_DWORD /d 2 /f || echo "could not plant the add-in entry" >&2
+  drive start "$exe_win" window cancel exit
+  drive start "$exe_win" window click 0 ok exit
+  check "disabled items: Cancel and uninstall leave them" \
+    [ "$(disabled_items 14.0)" == "${before[0]}" -a "$(disabled_items 16.0)" == "${before[1]}" ]
+  wine_exec reg add "$key" /v LoadBehavior /t REG_DWORD /d 2 /f || echo "could not plant the add-in entry" >&2
+  drive start "$exe_win" window click 0 ok exit addin
+  expect "disabled items: OK installs" < <(echo "exit 0"; echo "addin-entry present")
+  for version in 0 1; do
+    after=$(disabled_items "$([[ $version == 0 ]] && echo 14.0 || echo 16.0)")
+    check "disabled items: only ours removed, the rest byte for byte ($version)" \
+      [ "$after" == "$(grep -v '^4D1B0C2A ' <<<"${before[$version]}")" ]
+  done
+  check "disabled items: LoadBehavior 3" grep -qE 'LoadBehavior +REG_DWORD +0x3$' <(wine_reg_query "$key")
+  wine_prefix_end
+
+  # --- PowerPoint of the other bitness than the panel: OK saves the settings, registers nothing,
+  # tells which package fits and still starts PowerPoint's program.
+  local bits other_bits message version
+  bits=$(program_bits "$bin/Quillmere.exe")
+  other_bits=$((bits == 64 ? 32 : 64))
+  version=$(sed -n 's/^project([^)]* VERSION \([0-9.]*\).*/\1/p' "$here/../../../CMakeLists.txt")
+  message="notice Your PowerPoint is $other_bits-bit; this Quillmere is the $bits-bit build."
+  message+=" Install Quillmere-$version-$([[ $other_bits == 64 ]] && echo x64 || echo x86).msi instead."
+  fresh_prefix
+  program_header "$WINEPREFIX/drive_c/stand-in/POWERPNT.exe" "$other_bits"
+  drive start "$exe_win" window ok notice exit settings addin
+  expect "PowerPoint of the other bitness: one message, nothing registered" < <(
+    echo "$message"; echo "exit 0"; all_settings 1 0 1 0 0 0 0 0 0 1 0 0 0; echo "addin-entry absent")
+  check "PowerPoint of the other bitness: the class is not registered" not_registered
+  wine_prefix_end
+
+  # --- PowerPoint of the panel's bitness: registered as today, no message (one would keep the
+  # program from ending). Then PowerPoint replaced by one of the other bitness: the entry that
+  # would lead it to our library goes.
+  fresh_prefix
+  drive start "$exe_win" window ok exit addin
+  expect "PowerPoint of the panel's bitness: registered, no message" < <(echo "exit 0"; echo "addin-entry present")
+  check "PowerPoint of the panel's bitness: PowerPoint started" started_powerpoint
+  program_header "$WINEPREFIX/drive_c/stand-in/POWERPNT.exe" "$other_bits"
+  drive start "$exe_win" window ok notice exit addin
+  expect "PowerPoint replaced by the other bitness: entry removed" < <(echo "$message"; echo "exit 0"; echo "addin-entry absent")
+  wine_prefix_end
+}
+
 sections=("$@")
-[[ ${#sections[@]} -gt 0 ]] || sections=(restore ok end_to_end policy)
+[[ ${#sections[@]} -gt 0 ]] || sections=(restore ok end_to_end policy mend)
 for section in "${sections[@]}"; do "section_$section"; done
 
 if ((failures)); then
