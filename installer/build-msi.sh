@@ -40,8 +40,10 @@ content_uuid() { # content_uuid SALT: a name-based (version 5 layout) GUID from 
 product_code=$(content_uuid product)
 package_code=$(content_uuid package)
 
+wrong_build=$("$generator" --wrong-build-message "$arch")
 (cd "$work" && at_epoch wixl --arch "$arch" -D Arch="$arch" -D ProductVersion="$version" -D BinDir=bin \
-  -D Registration=registration.wxi -D ProductCode="$product_code" -o package.msi Quillmere.wxs 2> wixl.log) \
+  -D Registration=registration.wxi -D ProductCode="$product_code" -D WrongBuildMessage="$wrong_build" \
+  -o package.msi Quillmere.wxs 2> wixl.log) \
   || { cat "$work/wixl.log" >&2; exit 1; }
 msibuild() { at_epoch "$(type -P msibuild)" "$@"; }
 

@@ -2,6 +2,9 @@
 //   wix-registry --version          the product version, e.g. 7.0.0
 //   wix-registry --arch x86|x64     the WiX include with the add-in's registration for that build
 //   wix-registry --file-version F   the file version in F's version resource (exit 1 if none)
+//   wix-registry --wrong-build-message x86|x64
+//                                   what that package says beside a PowerPoint of the other bitness
+#include "common/program_bitness.h"
 #include "common/registration_table.h"
 #include "common/version_resource.h"
 #include "installer/registration_values.h"
@@ -44,12 +47,19 @@ int main(int argc, char** argv) {
   }
   if (argc == 3 && option == "--file-version") return PrintFileVersion(argv[2]);
   const std::string_view arch = argc == 3 ? argv[2] : "";
-  if (option != "--arch" || (arch != "x86" && arch != "x64")) {
-    std::fputs("usage: wix-registry --version | --arch x86|x64 | --file-version FILE\n", stderr);
+  if ((option != "--arch" && option != "--wrong-build-message") || (arch != "x86" && arch != "x64")) {
+    std::fputs("usage: wix-registry --version | --arch x86|x64 | --file-version FILE | --wrong-build-message x86|x64\n",
+               stderr);
     return 2;
   }
+  const ModuleBitness build = arch == "x64" ? ModuleBitness::Bits64 : ModuleBitness::Bits32;
+  if (option == "--wrong-build-message") {
+    const ModuleBitness other = build == ModuleBitness::Bits64 ? ModuleBitness::Bits32 : ModuleBitness::Bits64;
+    std::puts(WrongBuildMessage(other, build).c_str());
+    return 0;
+  }
   try {
-    const auto entries = RegistrationEntries(arch == "x64" ? ModuleBitness::Bits64 : ModuleBitness::Bits32);
+    const auto entries = RegistrationEntries(build);
     const std::string include = WixRegistryInclude(InstallerValuesFor(entries), "TessivarDll", "INSTALLDIR");
     std::fwrite(include.data(), 1, include.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

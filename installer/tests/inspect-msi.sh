@@ -54,6 +54,12 @@ check "type library registered for $platform only" "\\0\\$platform [#TessivarDll
 check "add-in entry for PowerPoint" "#3" "$(table Registry |
   awk -F'\t' '$3 == "Software\\Microsoft\\Office\\PowerPoint\\AddIns\\Halverin.Connect" && $4 == "LoadBehavior" { print $5 }')"
 
+# Beside a PowerPoint of the other bitness the package refuses, saying what the control panel says.
+check "refusal message" "$("$generator" --wrong-build-message "$arch")" \
+  "$(table LaunchCondition | awk -F'\t' '$1 ~ /POWERPOINT/ { print $2 }')"
+check "PowerPoint's App Paths entry read in both registry views" "PowerPointIn32BitView 2 PowerPointIn64BitView 18" \
+  "$(table RegLocator | awk -F'\t' '$3 ~ /App Paths\\POWERPNT\.EXE$/ && $4 == "" { print $1, $5 }' | LC_ALL=C sort | xargs)"
+
 # Start menu: folder "Quillmere" with the two entries, removed again on uninstall.
 check "Start-menu folder" "ProgramMenuQuillmere ProgramMenuFolder Quillmere" \
   "$(table Directory | awk -F'\t' '$1 == "ProgramMenuQuillmere"' | xargs)"

@@ -231,6 +231,34 @@ in_prefix msiexec /x "$product_code" /qn && pass "msiexec /x /qn" || fail "msiex
 snapshot removed
 check_removed_cleanly removed
 
+# Beside a PowerPoint of the other bitness the package refuses and leaves nothing behind (Windows
+# Installer shows the message, which inspect-msi.sh checks); beside one of its own it installs.
+scenario=powerpoint-bitness
+app_paths='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\POWERPNT.EXE'
+office='Microsoft Office\Office14\POWERPNT.EXE'
+if msiinfo suminfo "$package" | grep -q '^Template: x64'; then
+  other=(/reg:32 "C:\Program Files (x86)\\$office") own=(/reg:64 "C:\Program Files\\$office")
+else
+  other=(/reg:64 "C:\Program Files\\$office") own=(/reg:32 "C:\Program Files (x86)\\$office")
+fi
+clone $scenario
+in_prefix reg add "$app_paths" /ve /d "${other[1]}" /f "${other[0]}" >/dev/null 2>&1 || fail "could not enter PowerPoint"
+in_prefix msiexec /i "$(winpath "$package")" /qn && fail "installed beside a PowerPoint of the other bitness" \
+  || pass "refused beside a PowerPoint of the other bitness"
+snapshot refused
+[[ ! -e "$prefix/drive_c/$install_dir" ]] && ! grep -Eiq 'halverin|tessivar' "$work/refused.registry" \
+  && pass "nothing installed" || fail "files or registration left after refusing"
+in_prefix reg delete "$app_paths" /f "${other[0]}" >/dev/null 2>&1
+in_prefix reg add "$app_paths" /ve /d "${own[1]}" /f "${own[0]}" >/dev/null 2>&1 || fail "could not enter PowerPoint"
+in_prefix msiexec /i "$(winpath "$package")" /qn && pass "installs beside a PowerPoint of its own bitness" \
+  || fail "msiexec /i exit $? beside a PowerPoint of its own bitness"
+snapshot installed
+check_installed installed
+# Removal is never refused, whatever PowerPoint is there by then.
+in_prefix reg delete "$app_paths" /f "${own[0]}" >/dev/null 2>&1
+in_prefix reg add "$app_paths" /ve /d "${other[1]}" /f "${other[0]}" >/dev/null 2>&1
+in_prefix msiexec /x "$product_code" /qn && pass "removed beside a PowerPoint of the other bitness" || fail "msiexec /x exit $?"
+
 # The package writes exactly what the library's own registration (regsvr32) writes for the same
 # file: both come from one table, and this catches any drift between the two.
 scenario=same-as-regsvr32
