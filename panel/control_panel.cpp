@@ -149,6 +149,7 @@ void ControlPanel::InstallForPowerPoint() {
   try {
     powerPoint = installer_.PowerPointBitness();
   } catch (...) {
+    // Unknown, as when PowerPoint is not found.
   }
   if (powerPoint && *powerPoint != kThisBuild) {
     RunStep(handler, 128, [&] {
