@@ -383,9 +383,9 @@ program_header() {
   {
     printf 'MZ'
     head -c 58 /dev/zero
-    printf '\x40\x00\x00\x00PE\x00\x00'"$machine"'\x00\x00'
+    printf '\x40\x00\x00\x00PE\x00\x00%b\x00\x00' "$machine"
     head -c 12 /dev/zero
-    printf "$optional"'\x02\x01'"$magic"
+    printf '%b\x02\x01%b' "$optional" "$magic"
     head -c 400 /dev/zero
   } >"$1"
 }
