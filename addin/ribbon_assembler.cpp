@@ -54,55 +54,93 @@ bool ReadIsOn(const SettingsStore& settings, const Setting& setting) {
 
 }  // namespace
 
-void RibbonAssembler::AppendTabs(const SettingsStore& settings) {
+void RibbonAssembler::AppendHiddenTab(const Setting& tab) {
+  emitters_.Append("<tab idMso=\"");
+  emitters_.Append(tab.hiddenTab);
+  emitters_.Append("\" visible=\"false\"/>");
+}
+
+void RibbonAssembler::AppendTabs(const SettingsStore& settings, bool enforcing) {
   if (!ReadIsOn(settings, SettingOf(kHideTabsKey))) {
     emitters_.Append("<ribbon><tabs>");
     return;
   }
 
-  // The sum is kept as a whole number, rounded after each addition (a tie to the even one).
-  std::int32_t sum = 0;
-  for (const Setting& tab : kSettings) {
-    if (tab.hiddenTab.empty()) continue;
-    double next = std::nearbyint(static_cast<double>(sum) + ReadNumber(settings, tab));
-    if (!(next >= std::numeric_limits<std::int32_t>::min() && next <= std::numeric_limits<std::int32_t>::max())) {
-      throw AssemblyError(
-          AssemblyError::Reason::Overflow,
-          "the hidden-tab settings add up past the whole-number range at \"" + std::string(tab.key) + "\"",
-          std::string(tab.key));
+  bool startFromScratch = true;
+  if (enforcing) {
+    // Counted, not added up: no value can make a tab the administrator keeps disappear.
+    for (const Setting& tab : kSettings) {
+      if (!tab.hiddenTab.empty() && !ReadIsOn(settings, tab)) startFromScratch = false;
     }
-    sum = static_cast<std::int32_t>(next);
+  } else {
+    // The sum is kept as a whole number, rounded after each addition (a tie to the even one).
+    std::int32_t sum = 0;
+    for (const Setting& tab : kSettings) {
+      if (tab.hiddenTab.empty()) continue;
+      double next = std::nearbyint(static_cast<double>(sum) + ReadNumber(settings, tab));
+      if (!(next >= std::numeric_limits<std::int32_t>::min() && next <= std::numeric_limits<std::int32_t>::max())) {
+        throw AssemblyError(
+            AssemblyError::Reason::Overflow,
+            "the hidden-tab settings add up past the whole-number range at \"" + std::string(tab.key) + "\"",
+            std::string(tab.key));
+      }
+      sum = static_cast<std::int32_t>(next);
+    }
+    startFromScratch = sum == kHidableTabCount;
   }
 
-  if (sum == kHidableTabCount) {
+  if (startFromScratch) {
     emitters_.Append("<ribbon startFromScratch=\"true\"><tabs>");
     return;
   }
   emitters_.Append("<ribbon><tabs>");
   for (const Setting& tab : kSettings) {
     if (tab.hiddenTab.empty() || !ReadIsOn(settings, tab)) continue;
-    emitters_.Append("<tab idMso=\"");
-    emitters_.Append(tab.hiddenTab);
-    emitters_.Append("\" visible=\"false\"/>");
+    AppendHiddenTab(tab);
   }
 }
 
 std::string_view RibbonAssembler::GetRibbonXML(const HostApplication* host, const SettingsStore& settings) {
+  return Assemble(host, settings, nullptr);
+}
+
+std::string_view RibbonAssembler::GetRibbonXML(const HostApplication* host, const LayeredSettings& settings) {
+  return Assemble(host, settings, settings.PolicyInForce() ? &settings : nullptr);
+}
+
+std::string_view RibbonAssembler::Assemble(const HostApplication* host, const SettingsStore& settings,
+                                           const LayeredSettings* enforcing) {
   emitters_.ResetCounters();
 
   if (HostName(host).find("PowerPoint") == std::string::npos) return {};
 
-  if (!ReadIsOn(settings, SettingOf(kClassicKey))) return {};
+  const bool classic = ReadIsOn(settings, SettingOf(kClassicKey));
+  const bool policyHides = !classic && enforcing != nullptr && enforcing->PolicyHidesAnyTab();
+  if (!classic && !policyHides) return {};
+
+  const auto openDocument = [this] {
+    emitters_.ClearBuffer();
+    emitters_.Append("<customUI xmlns=\"");
+    emitters_.Append(kCustomUiNamespace);
+    emitters_.Append("\" >");
+  };
+
+  if (!classic) {
+    // Without the Classic tab, the tabs the administrator hides stay hidden.
+    openDocument();
+    emitters_.Append("<ribbon><tabs>");
+    for (const Setting& tab : kSettings) {
+      if (enforcing->PolicyHides(tab)) AppendHiddenTab(tab);
+    }
+    emitters_.Append("</tabs></ribbon></customUI>");
+    return emitters_.MarkupBuffer();
+  }
 
   const std::optional<std::string> version = host->Version();
   const CommandNames names = CommandNames::ForHostVersion(version);
 
-  emitters_.ClearBuffer();
-  emitters_.Append("<customUI xmlns=\"");
-  emitters_.Append(kCustomUiNamespace);
-  emitters_.Append("\" >");
-
-  AppendTabs(settings);
+  openDocument();
+  AppendTabs(settings, enforcing != nullptr);
 
   emitters_.Append(ReadIsOn(settings, SettingOf(kLeftKey))
                        ? "<tab id=\"Menus\" label=\"Classic\" insertBeforeMso=\"TabHome\">"

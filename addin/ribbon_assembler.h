@@ -5,6 +5,7 @@
 
 #include "addin/host_application.h"
 #include "addin/markup_emitters.h"
+#include "common/layered_settings.h"
 #include "common/settings_store.h"
 #include "common/settings_table.h"
 
@@ -22,12 +23,19 @@ class RibbonAssembler {
   // switched off. Its commands carry the names the host's Version knows. The text stays valid until the next call.
   // Throws AssemblyError, and then returns no text; a missing host (nullptr) is such a failure.
   std::string_view GetRibbonXML(const HostApplication* host, const SettingsStore& settings);
+  // The same, and while a policy is in force what it enforces holds: a tab it hides stays hidden
+  // even with the Classic tab switched off (the document then only hides those tabs), and the
+  // ribbon starts from scratch only when every tab is switched on, never by a sum of values.
+  std::string_view GetRibbonXML(const HostApplication* host, const LayeredSettings& settings);
 
   // The emitters and their state, for the builders' tests.
   MarkupEmitters& Emitters() { return emitters_; }
 
  private:
-  void AppendTabs(const SettingsStore& settings);
+  std::string_view Assemble(const HostApplication* host, const SettingsStore& settings,
+                            const LayeredSettings* enforcing);
+  void AppendTabs(const SettingsStore& settings, bool enforcing);
+  void AppendHiddenTab(const Setting& tab);
 
   MarkupEmitters emitters_;
 };

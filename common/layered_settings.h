@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/settings_store.h"
+#include "common/settings_table.h"
 
 namespace quillmere {
 
@@ -27,6 +28,11 @@ struct LayeredValue {
 // Each setting as it applies: from the first policy that sets it, else from the user's own
 // store. Writes go to the user's own store only, so the user's choices come back when a policy
 // is removed.
+//
+// While any policy is in force, nothing in the user's own store may undo it: an own value is
+// handed on as what it means to the add-in ("1" on, "0" off), and one that cannot be read (not a
+// number, beyond its range, an odd registry type) counts as never stored, so its default applies.
+// Without a policy the own store's text is handed on as it is.
 class LayeredSettings final : public SettingsStore {
  public:
   LayeredSettings(std::vector<PolicySource> policies, SettingsStore& user)
@@ -38,11 +44,21 @@ class LayeredSettings final : public SettingsStore {
   std::optional<std::string> Read(std::string_view key) const override { return Lookup(key).text; }
   void Write(std::string_view key, std::string_view value) override { user_.Write(key, value); }
 
+  // Whether a policy holds any of the product's settings, even one it cannot read.
+  bool PolicyInForce() const;
+  // Whether the administrator hides this built-in tab: policies switch both the master switch
+  // and the tab on, as the add-in reads them. Then no own value can bring the tab back.
+  bool PolicyHides(const Setting& tab) const;
+  bool PolicyHidesAnyTab() const;
+
  private:
   std::optional<std::string> ReadPolicy(const PolicySource& policy, std::string_view key) const;
+  std::optional<std::string> OwnMeaning(std::string_view key) const;
+  bool PolicySwitchesOn(const Setting& setting) const;
 
   std::vector<PolicySource> policies_;
   SettingsStore& user_;
+  mutable std::optional<bool> inForce_;  // policies are looked at once per set of layers
 };
 
 }  // namespace quillmere

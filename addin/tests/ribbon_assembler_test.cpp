@@ -13,6 +13,7 @@
 #include "addin/assembly_error.h"
 #include "addin/catalogue/catalogue_row.h"
 #include "addin/tests/parsed_ribbon.h"
+#include "common/layered_settings.h"
 #include "common/memory_settings_store.h"
 
 namespace quillmere {
@@ -421,6 +422,76 @@ TEST(RibbonDocumentTest, UnreadableStoreFailsNamingTheKey) {
     EXPECT_EQ(error.Key(), "Left");
   }
 }
+
+struct PolicyCase {
+  std::string name;
+  Settings policy;
+  Settings own;
+  std::optional<std::string> expectedStart;  // what follows <customUI ...>; "": empty text; nothing: a failure
+  friend void PrintTo(const PolicyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class EnforcedSettingsTest : public testing::TestWithParam<PolicyCase> {};
+
+TEST_P(EnforcedSettingsTest, OwnValuesCannotUndoThePolicy) {
+  MemorySettingsStore machine = StoreOf(GetParam().policy);
+  MemorySettingsStore own = StoreOf(GetParam().own);
+  const LayeredSettings settings({{"machine", &machine}}, own);
+  FixedHost host;
+  RibbonAssembler assembler;
+  std::optional<std::string> document;
+  try {
+    document = assembler.GetRibbonXML(&host, settings);
+  } catch (const AssemblyError&) {
+  }
+  ASSERT_EQ(document.has_value(), GetParam().expectedStart.has_value());
+  if (!document || GetParam().expectedStart->empty()) {
+    EXPECT_EQ(document.value_or(""), "");
+    return;
+  }
+  ASSERT_TRUE(document->starts_with(kRoot)) << *document;
+  EXPECT_EQ(document->substr(kRoot.size(), GetParam().expectedStart->size()), *GetParam().expectedStart);
+  EXPECT_TRUE(ParsedRibbon(*document).WellFormed());
+}
+
+const Settings kHomeEnforced = {{"Hide built-in Tabs", "1"}, {"Home", "1"}};
+constexpr std::string_view kHomeHidden = R"(<ribbon><tabs><tab idMso="TabHome" visible="false"/>)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Policies, EnforcedSettingsTest,
+    testing::Values(PolicyCase{"HiddenTabsStayWithoutTheClassicTab",
+                               kHomeEnforced,
+                               {{"Classic", "0"}},
+                               std::string(kHomeHidden) + "</tabs></ribbon></customUI>"},
+                    PolicyCase{"OwnTabsDoNotMatterWithoutTheClassicTab",
+                               kHomeEnforced,
+                               {{"Classic", "0"}, {"Review", "1"}},
+                               std::string(kHomeHidden) + "</tabs></ribbon></customUI>"},
+                    PolicyCase{"OwnValueThatIsNotANumberTakesItsDefault",
+                               With(kHomeEnforced, {{"Classic", "1"}}),
+                               {{"Left", "x"}},
+                               std::string(kHomeHidden) + R"(<tab id="Menus" label="Classic" insertBeforeMso=)"},
+                    PolicyCase{"HugeOwnTabValueCannotOverflow",
+                               With(kHomeEnforced, {{"Classic", "1"}}),
+                               {{"Insert", "1e300"}},
+                               std::string(kHomeHidden) + R"(<tab id="Menus")"},
+                    PolicyCase{"OwnValuesAddingUpToNineKeepATabThePolicyShows",
+                               {{"Hide built-in Tabs", "1"}, {"Home", "0"}},
+                               {{"Insert", "9"}},
+                               R"(<ribbon><tabs><tab id="Menus")"},
+                    PolicyCase{"EveryTabOnStillStartsFromScratch",
+                               {{"Hide built-in Tabs", "1"}},
+                               kAllNineTabs,
+                               R"(<ribbon startFromScratch="true"><tabs><tab id="Menus")"},
+                    PolicyCase{"ThePolicysBadValueStillFails", {{"Left", "x"}}, {}, std::nullopt},
+                    // Without a policy the own store's rules stay as they are.
+                    PolicyCase{"NoPolicyOwnValuesAddUp",
+                               {},
+                               {{"Hide built-in Tabs", "1"}, {"Insert", "9"}},
+                               R"(<ribbon startFromScratch="true"><tabs>)"},
+                    PolicyCase{"NoPolicyBadOwnValueFails", {}, {{"Left", "x"}}, std::nullopt},
+                    PolicyCase{"NoPolicyClassicOffIsEmpty", {}, With(kHomeEnforced, {{"Classic", "0"}}), ""}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace quillmere

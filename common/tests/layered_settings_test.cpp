@@ -73,5 +73,24 @@ TEST(LayeredSettingsTest, WritesReachOnlyTheOwnStore) {
   EXPECT_EQ(settings.Read("Home"), "1");
 }
 
+// While a policy is in force, an own value counts only for what it means, and one that cannot be
+// read counts as never stored.
+TEST(LayeredSettingsTest, OwnValuesCountForTheirMeaningWhileAPolicyIsInForce) {
+  UnreadableStore unreadable;
+  MemorySettingsStore machine{{"All", "0"}};
+  MemorySettingsStore own{{"Classic", "2"}, {"Left", "x"}, {"Insert", "1e300"}, {"View", "1e400"}, {"Home", "1.0"}};
+  const LayeredSettings settings({{"machine", &machine}}, own);
+  EXPECT_EQ(settings.Read("Classic"), "1");
+  EXPECT_EQ(settings.Read("Left"), std::nullopt);
+  EXPECT_EQ(settings.Read("Insert"), "0");
+  EXPECT_EQ(settings.Read("View"), std::nullopt);
+  EXPECT_EQ(settings.Read("home"), "1");
+  EXPECT_EQ(LayeredSettings({{"machine", &machine}}, unreadable).Read("Home"), std::nullopt);
+  // An unreadable policy is in force too.
+  EXPECT_EQ(LayeredSettings({{"machine", &unreadable}}, own).PolicyInForce(), true);
+  MemorySettingsStore none;
+  EXPECT_EQ(LayeredSettings({{"machine", &none}}, own).Read("Left"), "x");
+}
+
 }  // namespace
 }  // namespace quillmere
