@@ -16,7 +16,7 @@ std::optional<std::string> LayeredSettings::ReadPolicy(const PolicySource& polic
   try {
     return policy.values->Read(key);
   } catch (const SettingsStoreError& error) {
-    throw SettingsStoreError("policy \"" + std::string(key) + "\" in " + policy.where + ": " + error.what());
+    throw PolicyReadError(policy, key, error.what());
   }
 }
 

@@ -18,6 +18,23 @@ struct PolicySource {
   const SettingsStore* values;
 };
 
+// A policy holds the key, but its value cannot be read (an odd registry type, a key the user may
+// not open). what() names the key and where the policy lives.
+class PolicyReadError : public SettingsStoreError {
+ public:
+  PolicyReadError(const PolicySource& policy, std::string_view key, const std::string& reason)
+      : SettingsStoreError("policy \"" + std::string(key) + "\" in " + policy.where + ": " + reason),
+        policy_(&policy),
+        reason_(reason) {}
+
+  const PolicySource& Policy() const { return *policy_; }
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  const PolicySource* policy_;
+  std::string reason_;
+};
+
 // A key's value and the policy that set it (none when the user's own store answered or nothing
 // is stored).
 struct LayeredValue {

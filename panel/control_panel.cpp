@@ -1,6 +1,7 @@
 #include "panel/control_panel.h"
 
 #include <exception>
+#include <utility>
 
 #include "common/program_bitness.h"
 #include "common/settings_store.h"
@@ -50,6 +51,10 @@ void ControlPanel::RunStep(std::string_view handler, int step, Step&& body) {
   } catch (...) {
     description = "Unexpected failure";
   }
+  Report(handler, step, description);
+}
+
+void ControlPanel::Report(std::string_view handler, int step, const std::string& description) {
   try {
     window_.ShowError(kErrorTitle, ErrorMessageText(description, handler, step));
   } catch (...) {
@@ -57,14 +62,38 @@ void ControlPanel::RunStep(std::string_view handler, int step, Step&& body) {
   }
 }
 
-// Locked even when the policy's value cannot be read: the user's own value would not apply either.
-void ControlPanel::LockIfEnforced(int index) {
-  const Setting& setting = SettingOfBox(index);
-  const LayeredValue enforced = settings_.PolicyValue(setting.key);
-  if (enforced.policy == nullptr) return;
-  boxes_.Lock(index, boxes_.IsChecked(index));
-  window_.LockBox(index);
-  boxes_.Lock(index, BoxStateFromStored(index, *enforced.text, enforced.policy->where));
+// A policy value that cannot be read locks its box clear: the user's own value would not apply
+// either, and the add-in reads it as unusable too. Policies are read as the add-in reads them.
+void ControlPanel::WorkOutPolicies() {
+  const PolicySource* unreadableSource = nullptr;
+  std::string firstReason;
+  int unreadableFromSource = 0;
+  for (int index = 0; index < kBoxCount; ++index) {
+    EnforcedBox& box = enforced_[static_cast<std::size_t>(index)];
+    bool checked = false;
+    try {
+      const LayeredValue value = settings_.PolicyValue(SettingOfBox(index).key);
+      if (value.policy == nullptr) continue;
+      box.locked = true;
+      checked = BoxStateFromStored(index, *value.text, value.policy->where);
+    } catch (const PolicyReadError& error) {
+      box = {true, PolicyLock::Unreadable, error.what()};
+      if (unreadableFromSource == index && (unreadableSource == nullptr || unreadableSource == &error.Policy())) {
+        if (unreadableSource == nullptr) firstReason = error.Reason();
+        unreadableSource = &error.Policy();
+        ++unreadableFromSource;
+      }
+    } catch (const std::exception& error) {
+      box = {true, PolicyLock::Unreadable, error.what()};
+    }
+    boxes_.Lock(index, checked);
+  }
+  // A policy key that cannot be opened fails every box the same way: one message says so.
+  if (unreadableFromSource == kBoxCount) {
+    for (EnforcedBox& box : enforced_) box.failure.clear();
+    enforced_[0].failure = "the policies in " + unreadableSource->where + " cannot be read: " + firstReason;
+  }
+  policyHidesTabs_ = settings_.PolicyHidesAnyTab();
 }
 
 void ControlPanel::RestoreBox(int index) {
@@ -80,6 +109,7 @@ void ControlPanel::SaveBox(int index) {
 
 void ControlPanel::Initialize() {
   const auto handler = kInitializeHandler;
+  WorkOutPolicies();
   RunStep(handler, 100, [&] { window_.ApplySkin(); });
   RunStep(handler, 102, [&] {
     window_.SetTitle(kProductName);
@@ -89,9 +119,12 @@ void ControlPanel::Initialize() {
     window_.SetVersionLabel(VersionLabelText());
     window_.SetTitleLabel(kProductName);
   });
-  // Boxes a policy sets come first, so that no rule of a box restored later changes them.
+  // Boxes a policy sets were locked first, so that no rule of a box restored later changes them.
   for (int index = 0; index < kBoxCount; ++index) {
-    RunStep(handler, RestoreStep(index), [&] { LockIfEnforced(index); });
+    EnforcedBox& box = enforced_[static_cast<std::size_t>(index)];
+    if (!box.locked) continue;
+    if (!box.failure.empty()) Report(handler, RestoreStep(index), std::exchange(box.failure, {}));
+    RunStep(handler, RestoreStep(index), [&] { window_.LockBox(index, box.why); });
   }
   // Restoring goes through the box rules, so boxes restored earlier may be changed by later ones.
   RunStep(handler, RestoreStep(kClassicBox), [&] { RestoreBox(kClassicBox); });
@@ -133,7 +166,7 @@ void ControlPanel::Ok() {
   for (int index = kHomeBox; index < kBoxCount; ++index) {
     RunStep(handler, 112, [&] { SaveBox(index); });
   }
-  if (boxes_.IsChecked(kClassicBox)) {
+  if (boxes_.IsChecked(kClassicBox) || policyHidesTabs_) {
     InstallForPowerPoint();
   } else {
     RunStep(handler, 118, [&] { installer_.Uninstall(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@
 #include "panel/box_rules.h"
 
 namespace quillmere {
+
+// Why a box is locked: a policy sets it, or a policy holds a value for it that cannot be read.
+enum class PolicyLock { Enforced, Unreadable };
 
 // What the settings window does for the set-up and OK sequences. The window implements it over
 // Win32; tests implement it in memory.
@@ -27,7 +31,7 @@ class PanelWindow {
   virtual void LoadHandCursor() = 0;
   virtual void ShowBox(int index, bool checked) = 0;
   // The box's setting is enforced by policy: the user cannot change it and is told why.
-  virtual void LockBox(int index) = 0;
+  virtual void LockBox(int index, PolicyLock why) = 0;
   virtual void ShowError(std::string_view title, std::string_view message) = 0;
   // Something the user must act on that is no failure of a step.
   virtual void ShowNotice(std::string_view message) = 0;
@@ -60,7 +64,9 @@ class AddInInstaller {
 // numbered step that fails is reported through the window and the next step runs. The step
 // numbers are the "line" numbers users see in that message and quote to support, so they keep
 // their values and their gaps. A setting a policy enforces shows the policy's value in a locked
-// box, and OK leaves the user's own value of it alone.
+// box, and OK leaves the user's own value of it alone; a policy value that cannot be read locks
+// its box clear and is reported once. What policies enforce is worked out before the window is
+// touched, so no failing window step can change it.
 class ControlPanel {
  public:
   ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer,
@@ -77,10 +83,18 @@ class ControlPanel {
   const BoxRules& Boxes() const { return boxes_; }
 
  private:
+  // A box a policy decides, and what set-up still has to report about it.
+  struct EnforcedBox {
+    bool locked = false;
+    PolicyLock why = PolicyLock::Enforced;
+    std::string failure;
+  };
+
   template <typename Step>
   void RunStep(std::string_view handler, int step, Step&& body);
   void InstallForPowerPoint();
-  void LockIfEnforced(int index);
+  void Report(std::string_view handler, int step, const std::string& description);
+  void WorkOutPolicies();
   void RestoreBox(int index);
   void RestoreHideTabsBox();
   void SaveBox(int index);
@@ -89,6 +103,8 @@ class ControlPanel {
   PanelWindow& window_;
   AddInInstaller& installer_;
   BoxRules boxes_;
+  std::array<EnforcedBox, kBoxCount> enforced_{};
+  bool policyHidesTabs_ = false;  // the add-in changes the ribbon even with box 0 clear
 };
 
 // "Version:   7.0": the label text shows major and minor version only.

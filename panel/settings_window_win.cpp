@@ -186,8 +186,9 @@ void SettingsWindow::ShowBox(int index, bool checked) {
 }
 
 // A disabled box gets no mouse messages, so its tip is a tool of the frame over the box's area.
-void SettingsWindow::LockBox(int index) {
-  static constexpr wchar_t kLockedText[] = L"Set by your administrator";
+void SettingsWindow::LockBox(int index, PolicyLock why) {
+  const wchar_t* const lockedText =
+      why == PolicyLock::Enforced ? L"Set by your administrator" : L"Your administrator's setting cannot be read";
   HWND box = boxes_.at(static_cast<std::size_t>(index));
   ::EnableWindow(box, FALSE);
 
@@ -202,7 +203,7 @@ void SettingsWindow::LockBox(int index) {
   tool.uId = static_cast<UINT_PTR>(control_id::kFirstBox) + static_cast<UINT_PTR>(index);
   ::GetWindowRect(box, &tool.rect);
   ::MapWindowPoints(nullptr, powerPointFrame_, reinterpret_cast<POINT*>(&tool.rect), 2);
-  tool.lpszText = const_cast<wchar_t*>(kLockedText);
+  tool.lpszText = const_cast<wchar_t*>(lockedText);
   Require(tooltip_ && ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)),
           "Adding the box's tip");
 
@@ -211,7 +212,7 @@ void SettingsWindow::LockBox(int index) {
   if (SUCCEEDED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                    reinterpret_cast<void**>(annotations.GetAddressOf())))) {
     annotations->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                kLockedText);
+                                lockedText);
   }
 }
 

@@ -36,7 +36,7 @@ class SettingsWindow final : public PanelWindow {
   bool HandCursorFileExists() override;
   void LoadHandCursor() override;
   void ShowBox(int index, bool checked) override;
-  void LockBox(int index) override;
+  void LockBox(int index, PolicyLock why) override;
   void ShowError(std::string_view title, std::string_view message) override;
   void ShowNotice(std::string_view message) override;
   void StartPowerPoint() override;

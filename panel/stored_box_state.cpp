@@ -31,9 +31,14 @@ bool BoxStateFromStored(int index, std::string_view text, std::string_view polic
   if (!IsNumber(text)) {
     throw StepFailure("Type mismatch: " + key + " holds " + Quoted(text) + ", which is not a number");
   }
-  // Each key is converted once, the way the add-in reads it ("1.4" is not 1 for a tab key).
-  if (const auto value = StoredNumber(setting, text, ReaderWidth::Panel)) return IsOn(setting, *value);
-  throw StepFailure("Overflow: " + key + " holds " + Quoted(text) + ", beyond the range of a box state");
+  // Each key is converted once, the way the add-in reads it ("1.4" is not 1 for a tab key). A
+  // policy's value is read at the add-in's width too: the box must show what PowerPoint will get.
+  const bool policy = !policyWhere.empty();
+  if (const auto value = StoredNumber(setting, text, policy ? ReaderWidth::AddIn : ReaderWidth::Panel)) {
+    return IsOn(setting, *value);
+  }
+  throw StepFailure("Overflow: " + key + " holds " + Quoted(text) + ", beyond the range of " +
+                    (policy ? "a number the add-in reads" : "a box state"));
 }
 
 bool HideTabsStoredOn(std::string_view text) {

@@ -12,7 +12,8 @@ namespace quillmere {
 // only when it is exactly 1. OK then writes the value back as "0" or "1" with the same meaning.
 //
 // Throws StepFailure when the text is not a number or lies beyond a 16-bit whole number; the
-// message names the policy and where it lives when the text came from one (policyWhere).
+// message names the policy and where it lives when the text came from one (policyWhere). A
+// policy's text is read at the add-in's width (REG_DWORD 65536 is on for "Classic").
 bool BoxStateFromStored(int index, std::string_view text, std::string_view policyWhere = {});
 
 // Whether the stored "Hide built-in Tabs" text switches the hidden tabs on, read as the add-in

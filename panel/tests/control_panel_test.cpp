@@ -50,7 +50,11 @@ class FakeWindow : public PanelWindow {
   }
   void LoadHandCursor() override { Do("hand"); }
   void ShowBox(int index, bool checked) override { shown[index] = checked; }
-  void LockBox(int index) override { locked[index] = true; }
+  void LockBox(int index, PolicyLock why) override {
+    Do("lock " + std::to_string(index));
+    locked[index] = true;
+    unreadable[index] = why == PolicyLock::Unreadable;
+  }
   void ShowError(std::string_view title, std::string_view message) override {
     errors.push_back(std::string(title) + "|" + std::string(message));
   }
@@ -68,6 +72,7 @@ class FakeWindow : public PanelWindow {
   bool handFileExists = false;
   BoxStates shown{};
   BoxStates locked{};
+  BoxStates unreadable{};
   std::vector<std::string> log;
   std::vector<std::string> errors;
 };
@@ -435,7 +440,8 @@ TEST_F(LockedBoxesTest, ShowThePolicyAndOkKeepsTheUsersOwnValues) {
 }
 
 TEST_F(LockedBoxesTest, ALockedClassicDecidesInstalling) {
-  for (const char* classic : {"0", "1"}) {
+  // 65536 (a REG_DWORD) is on for the add-in, beyond a box state: the policy is read the add-in's way.
+  for (const char* classic : {"0", "1", "65536"}) {
     window.log.clear();
     Enforce({{"Classic", classic}});
     Store({{"Classic", classic[0] == '0' ? "1" : "0"}});
@@ -459,6 +465,71 @@ TEST_F(LockedBoxesTest, BadPolicyValueNamesThePolicyAndStaysLocked) {
       << window.errors[0];
   EXPECT_EQ(LockedBoxes(), std::vector<int>{kLeftBox});
   EXPECT_EQ(CheckedBoxesOf(policyPanel), (std::vector<int>{0, 2}));
+}
+
+// A policy holds these keys (all of them for "*"), but they cannot be read.
+class UnreadablePolicy final : public SettingsStore {
+ public:
+  explicit UnreadablePolicy(std::string key) : key_(std::move(key)) {}
+  std::optional<std::string> Read(std::string_view key) const override {
+    if (key_ == "*" || KeysEqual(key, key_)) throw SettingsStoreError("registry type 11, not text");
+    return std::nullopt;
+  }
+  void Write(std::string_view, std::string_view) override {}
+
+ private:
+  std::string key_;
+};
+
+TEST_F(LockedBoxesTest, UnreadablePolicyLocksItsBoxClearIsReportedOnceAndIsNeverWritten) {
+  struct Case {
+    const char* key;
+    std::string message;
+    std::vector<int> locked;
+  };
+  std::vector<int> allBoxes;
+  for (int i = 0; i < kBoxCount; ++i) allBoxes.push_back(i);
+  for (const Case& c : {
+           Case{"Classic", R"(policy "Classic" in HKLM\Policies: registry type 11, not text)", {kClassicBox}},
+           Case{"*", R"(the policies in HKLM\Policies cannot be read: registry type 11, not text)", allBoxes},
+       }) {
+    SCOPED_TRACE(c.key);
+    RecordingStore own;
+    own.values.Write("Classic", "1");
+    UnreadablePolicy policy(c.key);
+    FakeWindow shown;
+    FakeInstaller installs(shown.log);
+    ControlPanel panel(own, shown, installs, {{"HKLM\\Policies", &policy}});
+    panel.Initialize();
+    ASSERT_EQ(shown.errors.size(), 1u);
+    EXPECT_EQ(shown.errors[0], "Application Error|" + ErrorMessageText(c.message, "Form_Initialize", 106));
+    for (int box : c.locked) {
+      EXPECT_TRUE(shown.locked[box] && shown.unreadable[box]) << box;
+      EXPECT_FALSE(panel.Boxes().IsChecked(box)) << box;
+    }
+    own.log.clear();
+    panel.Ok();
+    for (const auto& entry : own.log) EXPECT_EQ(entry.find("write Classic="), std::string::npos) << entry;
+    EXPECT_EQ(own.log.size(), static_cast<std::size_t>(kSettingCount) - c.locked.size());
+  }
+}
+
+TEST_F(LockedBoxesTest, ALockedBoxKeepsThePolicyWhenTheWindowCannotLockIt) {
+  Enforce({{"Home", "1"}, {"Hide built-in Tabs", "1"}});
+  window.failing = "lock " + std::to_string(kHomeBox);
+  policyPanel.Initialize();
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_TRUE(policyPanel.Boxes().IsChecked(kHomeBox));
+  EXPECT_TRUE(window.shown[kHomeBox]);
+}
+
+TEST_F(LockedBoxesTest, TabsThePolicyHidesKeepTheAddInInstalledWithClassicClear) {
+  Enforce({{"Home", "1"}, {"Hide built-in Tabs", "1"}});
+  policyPanel.Initialize();
+  policyPanel.ClickBox(kClassicBox);
+  window.log.clear();
+  policyPanel.Ok();
+  EXPECT_EQ(window.log, (std::vector<std::string>{"install", "POWERPNT", "close"}));
 }
 
 // The document the add-in builds from the store.

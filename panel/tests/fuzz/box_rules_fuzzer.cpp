@@ -140,7 +140,7 @@ class MirrorWindow final : public PanelWindow {
     shown[index] = checked;
     changes.push_back({index, checked});
   }
-  void LockBox(int) override {}
+  void LockBox(int, PolicyLock) override {}
   void ShowError(std::string_view, std::string_view) override { ++errors; }
   void StartPowerPoint() override {}
   void Close() override {}
