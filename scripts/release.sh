@@ -2,16 +2,31 @@
 # Builds the release: the two installers, a zip of the two binaries per architecture, the Group
 # Policy templates (Quillmere.admx, en-US/Quillmere.adml) and SHA256SUMS over all of them. The
 # same commit gives the same bytes in any folder at any time.
-# usage: scripts/release.sh [OUTPUT]   (default dist/; replaced only when everything succeeded)
+# usage: scripts/release.sh [OUTPUT]   (default dist/ in the repository; replaced only when
+#   everything succeeded). A relative OUTPUT is taken from the caller's folder. OUTPUT may not be
+#   /, the repository, a folder holding it, or anything the repository tracks.
 # Signing (Authenticode, SHA-256) when both are set:
 #   QUILLMERE_SIGN_PKCS12         the code-signing key with its certificate chain (PKCS#12)
 #   QUILLMERE_SIGN_PASSWORD_FILE  a file holding that file's password
 #   QUILLMERE_SIGN_TIMESTAMP_URL  optional: an RFC 3161 time-stamp server
 # The DLLs and EXEs are signed before they go into the packages, then the packages.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-output=${1:-dist}
 fail() { echo "release.sh: $*" >&2; exit 1; }
+# OUTPUT is replaced whole at the end: resolve it where the caller stands, then refuse what must
+# never be replaced.
+output=$(realpath -m -- "${1:-$(dirname "$0")/../dist}")
+cd "$(dirname "$0")/.."
+repository=$(pwd -P)
+[[ $output != / ]] || fail "OUTPUT may not be /"
+[[ $repository != "$output" && $repository != "$output"/* ]] || fail "OUTPUT $output is or holds the repository"
+if [[ $output == "$repository"/* ]]; then
+  inside=${output#"$repository"/}
+  if git rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+    [[ -z $(git ls-files -- "$inside" | head -1) ]] || fail "OUTPUT $output holds files of the repository"
+  elif [[ -e $output && $inside != dist ]]; then
+    fail "not a git checkout: cannot tell whether OUTPUT $output belongs to the sources"
+  fi
+fi
 
 check_signing_key() { # before building: the key opens and its certificate may sign code
   local key=${QUILLMERE_SIGN_PKCS12:-} password=${QUILLMERE_SIGN_PASSWORD_FILE:-} certificate
