@@ -352,6 +352,30 @@ enabled 1003 1
 tips 0
 exit 0
 END
+
+  # --- A policy "Classic" of a type nothing reads (REG_QWORD): reported once (a second message
+  # would keep the window from showing), box 0 locked clear with its tip, and OK leaves the
+  # user's own Classic alone. Then a REG_DWORD 65536, on for the add-in: box 0 locked checked and
+  # OK installs.
+  wine_exec reg add "$policy" /v Classic /t REG_QWORD /d 1 /f || echo "could not set the policy" >&2
+  drive forget store Classic=1 start "$exe_win" error window boxes enabled 1000 tips ok exit settings addin
+  expect "policy of an odd type: locked clear, reported once, not written" < <(
+    echo 'error policy "Classic" in HKEY_LOCAL_MACHINE\Software\Policies\Varnholt\Quillmere: setting "Classic" has registry type 11, not text\r\nin Morrowick2016/06/15.Form1.Form_Initialize at line 106\r\rPlease email screenshot of this message to support@varnholt.example'
+    echo "boxes 0110000000000"
+    echo "enabled 1000 0"
+    echo "tips 1"
+    echo "exit 0"
+    all_settings 1 0 1 0 0 0 0 0 0 1 0 0 0
+    echo "addin-entry absent"
+  )
+  wine_exec reg add "$policy" /v Classic /t REG_DWORD /d 65536 /f || echo "could not set the policy" >&2
+  drive forget start "$exe_win" window boxes enabled 1000 ok exit addin
+  expect "policy REG_DWORD 65536: on, installs" <<'END'
+boxes 1110000000000
+enabled 1000 0
+exit 0
+addin-entry present
+END
   wine_prefix_end
 }
 
