@@ -46,10 +46,18 @@ using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
 // is only a link that does not open. The library stays loaded, so the address stays valid.
 ShellExecuteExFunction ShellExecuteExFromSystem() {
   static const ShellExecuteExFunction function = [] {
+    // shell32.dll and every library it needs come from the system folder only, never from the
+    // current folder or the folder of the process's program. A Windows without the search flags
+    // (before 8, and 7 or Vista without update KB2533623) gets shell32.dll by its full path, but
+    // looks for the libraries it needs the usual way, the program's folder first.
+    const bool searchFlags = ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "AddDllDirectory") != nullptr;
+    if (searchFlags) {
+      return SystemFunction<ShellExecuteExFunction>(
+          ::LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "ShellExecuteExW");
+    }
     wchar_t folder[MAX_PATH];
     const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return ShellExecuteExFunction{};
-    // The full path: never a shell32.dll from the current or the program's folder.
     const HMODULE shell = ::LoadLibraryW((std::wstring(folder, length) + L"\\shell32.dll").c_str());
     return SystemFunction<ShellExecuteExFunction>(shell, "ShellExecuteExW");
   }();

@@ -203,6 +203,17 @@ section_ok() {
   check "clear Classic, never registered: nothing registered" not_registered
   wine_prefix_end
 
+  # --- A library named like one the shell needs (shcore.dll), planted beside the program, is not
+  # loaded when OK starts PowerPoint through the shell. (Wine prefers its own libraries unless
+  # told otherwise; Windows has only the one kind.)
+  fresh_prefix
+  cp "$bin/planted-library.dll" "$app/shcore.dll"
+  WINEDLLOVERRIDES="$WINEDLLOVERRIDES;shcore=n,b" drive start "$exe_win" window ok exit
+  expect "planted library: OK" <<<"exit 0"
+  check "planted library: not loaded" bash -c "! [[ -f '$WINEPREFIX/drive_c/planted.txt' ]]"
+  check "planted library: PowerPoint started" started_powerpoint
+  wine_prefix_end
+
 
   # --- Keyboard: the focus starts on box 0, Tab walks the boxes, Space clicks one, Esc cancels,
   # Enter presses OK.
