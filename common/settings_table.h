@@ -34,7 +34,8 @@ inline constexpr std::string_view kHomeKey = "Home";
 // lists the tabs it hides. Box indexes are the boxes' control ids, fixed once shipped.
 inline constexpr auto kSettings = std::to_array<Setting>({
     {kClassicKey, 1, StoredForm::WholeNonZero, 0, "", "Show the Classic tab",
-     "Shows the Classic tab with the classic menus and toolbars; off, the ribbon stays as it is, no tab hidden."},
+     "Shows the Classic tab with the classic menus and toolbars; off, the ribbon stays as it is, no tab hidden "
+     "but the ones a policy hides."},
     {kLeftKey, 1, StoredForm::WholeOne, 1, "", "Place the Classic tab before the Home tab",
      "Places the Classic tab before PowerPoint's Home tab; off, it comes after the built-in tabs."},
     {kAllKey, 1, StoredForm::WholeOne, 2, "", "Show the \"All\" menu",

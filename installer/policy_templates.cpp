@@ -103,7 +103,10 @@ std::string AdmlTemplate(std::span<const PolicyText> settings) {
     std::string explanation(setting.explanation);
     explanation += "\n\n";
     if (!setting.dependsOn.empty())
-      Append(explanation, "This setting takes effect only while \"", setting.dependsOn, "\" is on.\n\n");
+      Append(explanation, "This setting takes effect only while \"", setting.dependsOn,
+             "\" is on. To enforce it whatever the user chooses, enable \"", setting.dependsOn,
+             "\" here as well: with both enabled it holds even when the user switches the Classic tab off. "
+             "Disabled, this setting is off whatever the user chooses.\n\n");
     explanation += kCommonExplanation;
     AppendString(out, name + "_Explain", explanation);
   }
