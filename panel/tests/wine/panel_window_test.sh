@@ -318,6 +318,19 @@ section_end_to_end() {
     drive start "$exe_win" window click 0 ok exit addin
     expect "end to end: cleared, then OK" < <(echo "exit 0"; echo "addin-entry absent")
     check "end to end: PowerPoint stand-in found no add-in to load" wine_wait_for "$standin/started.txt" 'ppt-host.exe.*: exit 3'
+
+    # Home hidden by the machine's policy, box 0 still clear from above: OK keeps the add-in, and
+    # PowerPoint gets Home hidden without the Classic tab.
+    rm -f "$standin/started.txt" "$standin/document.xml"
+    local policy='HKLM\Software\Policies\Varnholt\Quillmere'
+    wine_reg add "$policy" /v Home /t REG_DWORD /d 1 /f || echo "could not set the policy" >&2
+    wine_reg add "$policy" /v "Hide built-in Tabs" /t REG_DWORD /d 1 /f || echo "could not set the policy" >&2
+    drive start "$exe_win" window boxes ok exit addin
+    expect "end to end: policy hides Home, box 0 clear, then OK" < <(
+      echo "boxes 0001000000010"; echo "exit 0"; echo "addin-entry present")
+    check "end to end: policy: the add-in still loads" wine_wait_for "$standin/started.txt" 'ppt-host.exe.*: exit 0'
+    check "end to end: policy: Home hidden without the Classic tab" bash -c \
+      "grep -q '<tab idMso=\"TabHome\" visible=\"false\"/></tabs>' '$standin/document.xml' && ! grep -q 'id=\"Menus\"' '$standin/document.xml'"
     wine_prefix_end
   else
     echo "FAIL end to end: Tessivar.dll or ppt-host.exe missing in $bin"
