@@ -10,12 +10,13 @@ using catalogue::RowKind;
 namespace {
 
 // The add-in's own buttons are written as they stand, outside the id counters.
-void AppendCustomButton(MarkupEmitters& out, const CatalogueRow& row, std::string_view idPrefix) {
+void AppendCustomButton(MarkupEmitters& out, const CatalogueRow& row, std::string_view idPrefix, std::string_view label,
+                        std::string_view screentip) {
   out.Append("<button id=\"");
   out.Append(idPrefix);
   out.Append(row.id);
   out.Append("\"");
-  for (auto [name, value] : {std::pair{" label=\"", row.label}, std::pair{" screentip=\"", row.screentip},
+  for (auto [name, value] : {std::pair{" label=\"", label}, std::pair{" screentip=\"", screentip},
                              std::pair{" onAction=\"", row.onAction}}) {
     if (value.empty()) continue;
     out.Append(name);
@@ -47,13 +48,20 @@ bool EntryFollows(std::span<const CatalogueRow> rows, std::size_t from, const Co
 }  // namespace
 
 void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::string_view idPrefix,
-               const CommandNames& names) {
+               const CommandNames& names, UiLanguage language) {
+  const bool english = language == UiLanguage::English;
   // Per open menu level: whether an entry shows since the level began or since its last separator.
   std::array<bool, 4> entryBefore{};
   std::size_t depth = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const CatalogueRow& row = rows[i];
     std::string_view id = row.id;
+    std::string_view label = row.label;
+    std::string_view screentip = row.screentip;
+    if (!english && row.kind != RowKind::Spacer) {
+      label = Text(row.labelText, language);
+      screentip = Text(row.screentipText, language);
+    }
     if (NamesACommand(row.kind)) {
       const auto known = names.For(row.id);
       if (!known) continue;
@@ -68,11 +76,11 @@ void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::str
       case RowKind::CloseRow: out.Append("</box>"); break;
       case RowKind::OpenGroup: out.OpenButtonGroup(); break;
       case RowKind::CloseGroup: out.CloseButtonGroup(); break;
-      case RowKind::ToolButton: out.AddToolButton(id, row.screentip, row.imageMso, row.onAction); break;
+      case RowKind::ToolButton: out.AddToolButton(id, screentip, row.imageMso, row.onAction); break;
       case RowKind::ComboBox: out.AddComboBox(id); break;
       case RowKind::Spacer: out.AddSpacer(row.label); break;
       case RowKind::OpenMenu:
-        out.OpenMenu(row.label, row.imageMso, row.screentip);
+        out.OpenMenu(label, row.imageMso, screentip);
         entryBefore.at(depth) = true;
         entryBefore.at(++depth) = false;
         continue;
@@ -80,8 +88,8 @@ void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::str
         out.CloseMenu(false);
         if (depth > 0) --depth;
         continue;
-      case RowKind::Command: out.AddMenuItem(id, row.label, row.imageMso, row.screentip, row.onAction); break;
-      case RowKind::Gallery: out.AddGalleryItem(id, row.label, row.imageMso, row.screentip, row.onAction); break;
+      case RowKind::Command: out.AddMenuItem(id, label, row.imageMso, screentip, row.onAction); break;
+      case RowKind::Gallery: out.AddGalleryItem(id, label, row.imageMso, screentip, row.onAction); break;
       case RowKind::Separator:
         if (entryBefore.at(depth) && EntryFollows(rows, i + 1, names)) {
           out.AddMenuSeparator();
@@ -90,30 +98,30 @@ void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::str
           out.SkipMenuSeparator();
         }
         continue;
-      case RowKind::CustomButton: AppendCustomButton(out, row, idPrefix); break;
+      case RowKind::CustomButton: AppendCustomButton(out, row, idPrefix, label, screentip); break;
     }
     entryBefore.at(depth) = true;
   }
 }
 
-void BuildMenus(MarkupEmitters& out, std::int16_t pass, const CommandNames& names) {
+void BuildMenus(MarkupEmitters& out, std::int16_t pass, const CommandNames& names, UiLanguage language) {
   out.SetMenuPass(pass);
   const std::string_view idPrefix = pass == 1 ? "" : "All";
   const auto menus = catalogue::MenuBar();
   for (std::size_t i = 0; i < menus.size(); ++i) {
-    out.OpenMenu(menus[i].label, "", "");
-    WriteRows(out, menus[i].rows, idPrefix, names);
+    out.OpenMenu(language == UiLanguage::English ? menus[i].label : Text(menus[i].labelText, language), "", "");
+    WriteRows(out, menus[i].rows, idPrefix, names, language);
     const bool lastMenu = i + 1 == menus.size();
     out.CloseMenu(!lastMenu);
   }
 }
 
-void BuildStandardRows(MarkupEmitters& out, const CommandNames& names) {
-  WriteRows(out, catalogue::StandardRow(), "", names);
+void BuildStandardRows(MarkupEmitters& out, const CommandNames& names, UiLanguage language) {
+  WriteRows(out, catalogue::StandardRow(), "", names, language);
 }
 
-void BuildFormattingRows(MarkupEmitters& out, const CommandNames& names) {
-  WriteRows(out, catalogue::FormattingRow(), "", names);
+void BuildFormattingRows(MarkupEmitters& out, const CommandNames& names, UiLanguage language) {
+  WriteRows(out, catalogue::FormattingRow(), "", names, language);
 }
 
 }  // namespace quillmere

@@ -32,6 +32,11 @@ class HostApplication {
   // or nothing when the host cannot say. Never throws HostError: a host that does not answer is
   // taken for the version the catalogue was made for.
   virtual std::optional<std::string> Version() const { return std::nullopt; }
+
+  // The language id of the application's user interface (LanguageSettings.LanguageID of
+  // msoLanguageIDUI), or nothing when the host cannot say. Never throws HostError: such a host
+  // gets the English document.
+  virtual std::optional<std::uint32_t> UiLanguageId() const { return std::nullopt; }
 };
 
 // A host whose answers are fixed when it is made: the ribbon-xml tool's, the tests' and the
@@ -41,18 +46,21 @@ class FixedHost final : public HostApplication {
   static constexpr long kNoNameStatus = static_cast<std::int32_t>(0x80020006);  // DISP_E_UNKNOWNNAME
 
   explicit FixedHost(std::optional<std::string> name = "Microsoft Office PowerPoint",
-                     std::optional<std::string> version = std::nullopt)
-      : name_(std::move(name)), version_(std::move(version)) {}
+                     std::optional<std::string> version = std::nullopt,
+                     std::optional<std::uint32_t> uiLanguageId = std::nullopt)
+      : name_(std::move(name)), version_(std::move(version)), uiLanguageId_(uiLanguageId) {}
 
   std::string Name() const override {
     if (!name_) throw HostError("Name is not a member of this object", kNoNameStatus);
     return *name_;
   }
   std::optional<std::string> Version() const override { return version_; }
+  std::optional<std::uint32_t> UiLanguageId() const override { return uiLanguageId_; }
 
  private:
   std::optional<std::string> name_;
   std::optional<std::string> version_;
+  std::optional<std::uint32_t> uiLanguageId_;
 };
 
 }  // namespace quillmere

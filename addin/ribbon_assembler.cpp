@@ -138,26 +138,30 @@ std::string_view RibbonAssembler::Assemble(const HostApplication* host, const Se
 
   const std::optional<std::string> version = host->Version();
   const CommandNames names = CommandNames::ForHostVersion(version);
+  const std::optional<std::uint32_t> languageId = host->UiLanguageId();
+  language_ = languageId ? LanguageOfLcid(*languageId) : UiLanguage::English;
 
   openDocument();
   AppendTabs(settings, enforcing != nullptr);
 
-  emitters_.Append(ReadIsOn(settings, SettingOf(kLeftKey))
-                       ? "<tab id=\"Menus\" label=\"Classic\" insertBeforeMso=\"TabHome\">"
-                       : "<tab id=\"Menus\" label=\"Classic\">");
-  emitters_.Append("<group id=\"ToolsPanel\" label=\"Tools panel\"><box id=\"boxNew1\" boxStyle=\"horizontal\">");
+  emitters_.Append("<tab id=\"Menus\" label=\"");
+  emitters_.Append(Text(TextId::TabClassic, language_));
+  emitters_.Append(ReadIsOn(settings, SettingOf(kLeftKey)) ? "\" insertBeforeMso=\"TabHome\">" : "\">");
+  emitters_.Append("<group id=\"ToolsPanel\" label=\"");
+  emitters_.Append(Text(TextId::GroupToolsPanel, language_));
+  emitters_.Append("\"><box id=\"boxNew1\" boxStyle=\"horizontal\">");
 
   if (ReadIsOn(settings, SettingOf(kAllKey))) {
-    emitters_.OpenMenu("All", "", "");
-    BuildMenus(emitters_, 2, names);
+    emitters_.OpenMenu(Text(TextId::MenuAll, language_), "", "");
+    BuildMenus(emitters_, 2, names, language_);
     emitters_.CloseMenu(true);
     emitters_.AddSpacer("  ");
   }
-  BuildMenus(emitters_, 1, names);
+  BuildMenus(emitters_, 1, names, language_);
   emitters_.Append("</box>");
 
-  BuildStandardRows(emitters_, names);
-  BuildFormattingRows(emitters_, names);
+  BuildStandardRows(emitters_, names, language_);
+  BuildFormattingRows(emitters_, names, language_);
 
   emitters_.Append("</group ></tab></tabs></ribbon></customUI>");
   return emitters_.MarkupBuffer();

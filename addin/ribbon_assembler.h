@@ -6,6 +6,7 @@
 #include "addin/host_application.h"
 #include "addin/markup_emitters.h"
 #include "common/layered_settings.h"
+#include "common/product_texts.h"
 #include "common/settings_store.h"
 #include "common/settings_table.h"
 
@@ -28,6 +29,10 @@ class RibbonAssembler {
   // ribbon starts from scratch only when every tab is switched on, never by a sum of values.
   std::string_view GetRibbonXML(const HostApplication* host, const LayeredSettings& settings);
 
+  // The language of the last document: the host's user-interface language where the product has
+  // it, English otherwise. The About window speaks it too.
+  UiLanguage Language() const { return language_; }
+
   // The emitters and their state, for the builders' tests.
   MarkupEmitters& Emitters() { return emitters_; }
 
@@ -38,6 +43,7 @@ class RibbonAssembler {
   void AppendHiddenTab(const Setting& tab);
 
   MarkupEmitters emitters_;
+  UiLanguage language_ = UiLanguage::English;
 };
 
 }  // namespace quillmere

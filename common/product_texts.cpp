@@ -17,9 +17,9 @@ struct PrimaryLanguage {
   UiLanguage language;
 };
 constexpr PrimaryLanguage kByPrimary[] = {
-    {0x07, UiLanguage::German},  {0x0C, UiLanguage::French},   {0x0A, UiLanguage::Spanish},
-    {0x10, UiLanguage::Italian}, {0x13, UiLanguage::Dutch},    {0x11, UiLanguage::Japanese},
-    {0x12, UiLanguage::Korean},  {0x19, UiLanguage::Russian},  {0x15, UiLanguage::Polish},
+    {0x07, UiLanguage::German},  {0x0C, UiLanguage::French},  {0x0A, UiLanguage::Spanish},
+    {0x10, UiLanguage::Italian}, {0x13, UiLanguage::Dutch},   {0x11, UiLanguage::Japanese},
+    {0x12, UiLanguage::Korean},  {0x19, UiLanguage::Russian}, {0x15, UiLanguage::Polish},
 };
 
 constexpr std::string_view kCultureNames[] = {

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "common/product_texts.h"
+
 namespace quillmere::catalogue {
 
 // One row of the Classic tab's fixed content; each row becomes exactly one emitter call.
@@ -30,13 +32,22 @@ struct CatalogueRow {
   std::string_view imageMso = {};
   std::string_view screentip = {};
   std::string_view onAction = {};
+  // The product's own texts of a submenu or custom button, for the translated document; label and
+  // screentip above are their English.
+  TextId labelText = TextId::None;
+  TextId screentipText = TextId::None;
 };
 
 // A top-level menu of the classic menu bar.
 struct ClassicMenu {
-  std::string_view label;
+  std::string_view label;  // English
   std::span<const CatalogueRow> rows;
+  TextId labelText;
 };
+
+constexpr ClassicMenu Menu(TextId label, std::span<const CatalogueRow> rows) {
+  return {Text(label, UiLanguage::English), rows, label};
+}
 
 // Row constructors, so that the tables read like the menus they describe.
 constexpr CatalogueRow OpenRow(std::string_view boxId) { return {RowKind::OpenRow, boxId}; }
@@ -49,9 +60,15 @@ constexpr CatalogueRow ToolButton(std::string_view idMso, std::string_view scree
 }
 constexpr CatalogueRow ComboBox(std::string_view idMso) { return {RowKind::ComboBox, idMso}; }
 constexpr CatalogueRow Spacer(std::string_view blanks) { return {RowKind::Spacer, {}, blanks}; }
-constexpr CatalogueRow OpenMenu(std::string_view label, std::string_view imageMso = {},
-                                std::string_view screentip = {}) {
-  return {RowKind::OpenMenu, {}, label, imageMso, screentip};
+constexpr CatalogueRow OpenMenu(TextId label, std::string_view imageMso = {}, TextId screentip = TextId::None) {
+  return {RowKind::OpenMenu,
+          {},
+          Text(label, UiLanguage::English),
+          imageMso,
+          Text(screentip, UiLanguage::English),
+          {},
+          label,
+          screentip};
 }
 constexpr CatalogueRow CloseMenu() { return {RowKind::CloseMenu}; }
 constexpr CatalogueRow Command(std::string_view idMso, std::string_view label = {}) {
@@ -61,9 +78,15 @@ constexpr CatalogueRow Gallery(std::string_view idMso, std::string_view label) {
   return {RowKind::Gallery, idMso, label};
 }
 constexpr CatalogueRow Separator() { return {RowKind::Separator}; }
-constexpr CatalogueRow CustomButton(std::string_view id, std::string_view label, std::string_view screentip,
-                                    std::string_view onAction) {
-  return {RowKind::CustomButton, id, label, {}, screentip, onAction};
+constexpr CatalogueRow CustomButton(std::string_view id, TextId label, TextId screentip, std::string_view onAction) {
+  return {RowKind::CustomButton,
+          id,
+          Text(label, UiLanguage::English),
+          {},
+          Text(screentip, UiLanguage::English),
+          onAction,
+          label,
+          screentip};
 }
 
 // The nine menus of the classic menu bar, in bar order.

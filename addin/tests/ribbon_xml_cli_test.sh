@@ -47,6 +47,13 @@ expect "--host-version 12.0 gives the 2007 document" cmp -s "$work/out" "$work/d
 run 0 --host-version 16.0 All=0
 expect "--host-version 16.0 writes the later names" contains "$work/out" '<control idMso="ViewGridlinesPowerPoint"'
 
+run 0 --ui-language 0x0407
+expect "--ui-language 0x0407 gives the German document" contains "$work/out" '<tab id="Menus" label="Klassisch" insertBeforeMso="TabHome">'
+run 0 --ui-language 1031
+expect "a decimal language id is the same language" contains "$work/out" 'label="Klassisch"'
+run 0 --ui-language 1033
+expect "--ui-language 1033 gives the English document" cmp -s "$work/out" "$work/default"
+
 run 0 --host "Microsoft Office Word"
 expect "another host gets an empty document" test ! -s "$work/out"
 run 0 Classic=0
@@ -57,7 +64,8 @@ expect "value splits at the first equals sign and is reported" contains "$work/e
 expect "one line on stderr" lines "$work/err" 1
 expect "nothing on stdout after a failure" test ! -s "$work/out"
 
-for bad in "bogus" "=1" "--host" "--host-version" "--frob" "--store Left=1"; do
+for bad in "bogus" "=1" "--host" "--host-version" "--frob" "--store Left=1" "--ui-language" "--ui-language 0x" \
+  "--ui-language German"; do
   # shellcheck disable=SC2086
   run 2 $bad
   expect "usage for '$bad'" contains "$work/err" "usage: ribbon-xml"
