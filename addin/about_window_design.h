@@ -15,9 +15,7 @@ inline constexpr OleColor kWhite = RgbColor(255, 255, 255);
 inline constexpr OleColor kBlack = RgbColor(0, 0, 0);
 inline constexpr OleColor kWindowBack = kWhite;
 
-inline constexpr wchar_t kCaption[] = L"About";
-inline constexpr wchar_t kWebsiteLabelText[] = L"Website: ";
-inline constexpr wchar_t kOkText[] = L"OK";
+// Its texts are the product texts About, Website, Ok and AboutVersion (common/product_texts.h).
 
 struct LabelDesign {
   TwipsRect bounds;

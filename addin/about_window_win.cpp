@@ -1,5 +1,6 @@
 #include "addin/about_window_win.h"
 
+#include <algorithm>
 #include <new>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@
 #include "common/product_info.h"
 #include "common/program_files.h"
 #include "common/unique_handle_win.h"
+#include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
 #include "common/window_look_win.h"
 
@@ -35,13 +37,29 @@ std::optional<FileVersion> OwnFileVersion() {
   return ParseFileVersion({static_cast<const std::byte*>(data), ::SizeofResource(module, resource)});
 }
 
+// A window's device context, released to it.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  HDC get() const noexcept { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 class AboutWindow {
  public:
-  static HWND Open();
+  static HWND Open(UiLanguage language);
   static HWND Current() noexcept { return current_; }
 
  private:
-  explicit AboutWindow(HWND window) : window_(window) {}
+  AboutWindow(HWND window, UiLanguage language) : window_(window), language_(language) {}
 
   // Windows calls these: nothing may leave them by exception.
   static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -51,6 +69,7 @@ class AboutWindow {
   void CreateControls();
   void Load();
   void LayOut();
+  void FitToText(HWND label, int rightLimit);
   void PaintBackground(HDC dc);
   void PaintLines(HDC dc);
   void Close();
@@ -62,6 +81,7 @@ class AboutWindow {
   static HHOOK hook_;
 
   HWND window_;
+  UiLanguage language_;
   HWND button_ = nullptr;
   int dpi_ = kDefaultDpi;
   UniqueFont titleFont_, boldFont_, buttonFont_;
@@ -71,7 +91,7 @@ class AboutWindow {
 HWND AboutWindow::current_ = nullptr;
 HHOOK AboutWindow::hook_ = nullptr;
 
-HWND AboutWindow::Open() {
+HWND AboutWindow::Open(UiLanguage language) {
   const HINSTANCE module = CodeModule();
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -85,7 +105,7 @@ HWND AboutWindow::Open() {
   // taskbar button.
   HWND window = ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kWindowClass, L"",
                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr, nullptr,
-                                  module, nullptr);
+                                  module, &language);
   if (!window) {
     const DWORD error = ::GetLastError();
     ::UnregisterClassW(kWindowClass, module);
@@ -112,11 +132,11 @@ void AboutWindow::CreateControls() {
       !label(kWebsiteLabelId, SS_LEFTNOWORDWRAP) || !label(kLinkId, SS_LEFTNOWORDWRAP)) {
     ThrowLastError();
   }
-  ::SetWindowTextW(Control(kWebsiteLabelId), about::kWebsiteLabelText);
+  ::SetWindowTextW(Control(kWebsiteLabelId), Utf8ToWide(Text(TextId::Website, language_)).c_str());
   ::SetWindowTextW(Control(kLinkId), kVendorWebSiteText);
-  button_ =
-      ::CreateWindowExW(0, L"Button", about::kOkText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
-                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), CodeModule(), nullptr);
+  button_ = ::CreateWindowExW(0, L"Button", Utf8ToWide(Text(TextId::Ok, language_)).c_str(),
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, window_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), CodeModule(), nullptr);
   if (!button_) ThrowLastError();
 }
 
@@ -132,13 +152,20 @@ void AboutWindow::Load() {
     look_.Link().SetHandCursor(std::move(hand));
   }
 
-  if (!::SetWindowTextW(window_, about::kCaption)) ThrowLastError();
+  if (!::SetWindowTextW(window_, Utf8ToWide(Text(TextId::About, language_)).c_str())) ThrowLastError();
 
   look_.ApplySkin(window_);
 
   const std::optional<FileVersion> version = OwnFileVersion();
   if (!version) throw std::system_error(ERROR_RESOURCE_TYPE_NOT_FOUND, std::system_category());
-  if (!::SetWindowTextW(Control(kVersionId), VersionText(*version).c_str())) ThrowLastError();
+  const std::wstring versionText = Utf8ToWide(Text(TextId::AboutVersion, language_)) + VersionNumber(*version);
+  if (!::SetWindowTextW(Control(kVersionId), versionText.c_str())) ThrowLastError();
+  if (language_ != UiLanguage::English) {
+    // Translations run longer: the website caption may take the room up to the link, the
+    // version the room up to the window's edge.
+    FitToText(Control(kWebsiteLabelId), TwipsToPixels(about::kLink.bounds.left, dpi_));
+    FitToText(Control(kVersionId), TwipsToPixels(about::kClientWidth, dpi_));
+  }
 
   if (!::SetWindowTextW(Control(kTitleId), kProductName)) ThrowLastError();
 
@@ -148,8 +175,8 @@ void AboutWindow::Load() {
 void AboutWindow::LayOut() {
   dpi_ = WindowDpi(window_);
   titleFont_ = CreateDesignedFont(about::kTitle.font, dpi_);
-  boldFont_ = CreateDesignedFont(about::kVersion.font, dpi_);
-  buttonFont_ = CreateDesignedFont(about::kOkButton.font, dpi_);
+  boldFont_ = CreateDesignedFont(about::kVersion.font, dpi_, language_);
+  buttonFont_ = CreateDesignedFont(about::kOkButton.font, dpi_, language_);
   if (!titleFont_ || !boldFont_ || !look_.Link().CreateFonts(about::kLink.font, dpi_) || !buttonFont_) ThrowLastError();
 
   const auto place = [&](HWND control, const TwipsRect& bounds, HFONT font) {
@@ -169,6 +196,26 @@ void AboutWindow::LayOut() {
   ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CenterOnScreen(window_);
+}
+
+// Widens a one-line label to its text, never past rightLimit (pixels in the window).
+void AboutWindow::FitToText(HWND label, int rightLimit) {
+  const int length = ::GetWindowTextLengthW(label);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(label, text.data(), length + 1)));
+  const WindowDc dc(label);
+  if (!dc.get()) return;
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = ::SelectObject(dc.get(), font);
+  SIZE extent{};
+  const BOOL measured = ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  ::SelectObject(dc.get(), old);
+  if (!measured) return;
+  RECT bounds{};
+  ::GetWindowRect(label, &bounds);
+  ::MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
+  const int width = std::min<int>(std::max<int>(bounds.right - bounds.left, extent.cx), rightLimit - bounds.left);
+  ::SetWindowPos(label, nullptr, 0, 0, width, bounds.bottom - bounds.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT AboutWindow::LabelColors(HDC dc, HWND label) {
@@ -247,7 +294,9 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK AboutWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
-    auto* about = new (std::nothrow) AboutWindow(window);
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    const auto* language = static_cast<const UiLanguage*>(create->lpCreateParams);
+    auto* about = new (std::nothrow) AboutWindow(window, language ? *language : UiLanguage::English);
     if (!about) return FALSE;
     ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(about));
   }
@@ -290,9 +339,9 @@ LRESULT CALLBACK AboutWindow::KeyboardHook(int code, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-void ShowAboutWindow() {
+void ShowAboutWindow(UiLanguage language) {
   HWND window = AboutWindow::Current();
-  if (!window) window = AboutWindow::Open();
+  if (!window) window = AboutWindow::Open(language);
   const bool fresh = !::IsWindowVisible(window);
   ::ShowWindow(window, SW_SHOWNORMAL);
   ::SetForegroundWindow(window);

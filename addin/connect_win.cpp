@@ -131,16 +131,17 @@ HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
 }
 
 // The control the host passes is never read.
+// Both speak the language of the document whose buttons call them.
 HRESULT Connect::ShowAbout0(IDispatch*) noexcept {
-  return ComBoundary(__uuidof(_Connect), [] {
-    ShowAboutWindow();
+  return ComBoundary(__uuidof(_Connect), [&] {
+    ShowAboutWindow(assembler_.Language());
     return S_OK;
   });
 }
 
 HRESULT Connect::Uninstall0(IDispatch*) noexcept {
-  return ComBoundary(__uuidof(_Connect), [] {
-    ShowUninstallMessage();
+  return ComBoundary(__uuidof(_Connect), [&] {
+    ShowUninstallMessage(assembler_.Language());
     return S_OK;
   });
 }

@@ -40,4 +40,24 @@ std::optional<std::string> DispatchHostApplication::Version() const {
   return TextProperty(application_, L"Version", failure);
 }
 
+std::optional<std::uint32_t> DispatchHostApplication::UiLanguageId() const {
+  constexpr LONG kMsoLanguageIdUi = 2;
+  if (application_ == nullptr) return std::nullopt;
+  UniqueVariant settingsValue;
+  if (FAILED(TryGetProperty(application_, L"LanguageSettings", settingsValue))) return std::nullopt;
+  UniqueVariant settings;
+  if (FAILED(::VariantChangeType(settings.get(), settingsValue.get(), 0, VT_DISPATCH)) ||
+      (*settings).pdispVal == nullptr) {
+    return std::nullopt;
+  }
+  VARIANT which{};
+  which.vt = VT_I4;
+  which.lVal = kMsoLanguageIdUi;
+  UniqueVariant idValue;
+  if (FAILED(TryGetIndexedProperty((*settings).pdispVal, L"LanguageID", which, idValue))) return std::nullopt;
+  UniqueVariant id;
+  if (FAILED(::VariantChangeType(id.get(), idValue.get(), 0, VT_I4))) return std::nullopt;
+  return static_cast<std::uint32_t>((*id).lVal);
+}
+
 }  // namespace quillmere

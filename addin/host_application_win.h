@@ -17,6 +17,8 @@ class DispatchHostApplication final : public HostApplication {
   std::string Name() const override;
   // Nothing when the host has no Version or cannot answer.
   std::optional<std::string> Version() const override;
+  // LanguageSettings.LanguageID(msoLanguageIDUI); nothing when any step of it fails.
+  std::optional<std::uint32_t> UiLanguageId() const override;
 
  private:
   IDispatch* application_;

@@ -47,6 +47,15 @@ HRESULT TryGetProperty(IDispatch* object, const wchar_t* name, UniqueVariant& va
   return InvokeMember(object, id, DISPATCH_PROPERTYGET, &none, value.get());
 }
 
+HRESULT TryGetIndexedProperty(IDispatch* object, const wchar_t* name, VARIANT argument, UniqueVariant& value) noexcept {
+  DISPID id = DISPID_UNKNOWN;
+  const HRESULT result = MemberId(object, name, id);
+  if (FAILED(result)) return result;
+  DISPPARAMS arguments{&argument, nullptr, 1, 0};
+  // Automation clients ask for both: some objects publish such a member as a method.
+  return InvokeMember(object, id, DISPATCH_PROPERTYGET | DISPATCH_METHOD, &arguments, value.get());
+}
+
 UniqueVariant GetProperty(IDispatch* object, const wchar_t* name) {
   UniqueVariant value;
   const HRESULT result = TryGetProperty(object, name, value);

@@ -17,6 +17,9 @@ namespace quillmere {
 // Reads the property into `value`; the object's HRESULT when it has none or the call fails.
 HRESULT TryGetProperty(IDispatch* object, const wchar_t* name, UniqueVariant& value) noexcept;
 
+// Reads a property that takes one argument (an indexed property, or a method used as one).
+HRESULT TryGetIndexedProperty(IDispatch* object, const wchar_t* name, VARIANT argument, UniqueVariant& value) noexcept;
+
 // Reads the property; throws when the object has none or the call fails.
 UniqueVariant GetProperty(IDispatch* object, const wchar_t* name);
 

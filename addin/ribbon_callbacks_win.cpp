@@ -6,12 +6,14 @@
 #include "addin/late_binding_win.h"
 #include "addin/uninstall_message.h"
 #include "common/product_info.h"
+#include "common/utf16_text.h"
 
 namespace quillmere {
 
-void ShowUninstallMessage() {
+void ShowUninstallMessage(UiLanguage language) {
   // Owned by the host's active window, so the box is modal to it as well as to the caller.
-  if (::MessageBoxW(::GetActiveWindow(), UninstallMessage().c_str(), kProductName, MB_OK) == 0) ThrowLastError();
+  const std::wstring message = Utf8ToWide(UninstallMessageText(language));
+  if (::MessageBoxW(::GetActiveWindow(), message.c_str(), kProductName, MB_OK) == 0) ThrowLastError();
 }
 
 void FlipDocumentMap(IDispatch* application) {

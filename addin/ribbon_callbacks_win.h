@@ -6,10 +6,12 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include "common/product_texts.h"
+
 namespace quillmere {
 
-// Shows how to uninstall in a modal box, and returns when it is closed.
-void ShowUninstallMessage();
+// Shows how to uninstall in a modal box, in that language, and returns when it is closed.
+void ShowUninstallMessage(UiLanguage language);
 
 // Flips DocumentMap of the host's active window. `application` is the host's application
 // object, null before the connection (then the call is out of order: E_UNEXPECTED).

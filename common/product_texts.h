@@ -42,6 +42,13 @@ UiLanguage LanguageOfLcid(std::uint32_t lcid);
 // The language's culture name, as Windows names its resource folders ("de-DE", "zh-CN").
 std::string_view CultureName(UiLanguage language);
 
+// Whether the language's script is one the designed Arial lacks, so that its texts take the
+// system's user-interface font at the designed size.
+constexpr bool NeedsSystemUiFont(UiLanguage language) {
+  return language == UiLanguage::Japanese || language == UiLanguage::ChineseSimplified ||
+         language == UiLanguage::ChineseTraditional || language == UiLanguage::Korean;
+}
+
 enum class TextId : std::uint16_t {
   // The Classic tab. Menu names are those the classic menu bar had in each language.
   TabClassic,

@@ -73,8 +73,10 @@ std::wstring Number(std::uint16_t value) {
 
 }  // namespace
 
-std::wstring VersionText(const FileVersion& version) {
-  return L"Version " + Number(version.major) + L"." + Number(version.minor) + L"." + Number(version.patch);
+std::wstring VersionNumber(const FileVersion& version) {
+  return Number(version.major) + L"." + Number(version.minor) + L"." + Number(version.patch);
 }
+
+std::wstring VersionText(const FileVersion& version) { return L"Version " + VersionNumber(version); }
 
 }  // namespace quillmere

@@ -34,4 +34,7 @@ std::string DottedVersion(const FileVersion& version);
 // "Version 7.0.0": the first three numbers of the file version.
 std::wstring VersionText(const FileVersion& version);
 
+// "7.0.0": the same numbers alone, for a translated "Version".
+std::wstring VersionNumber(const FileVersion& version);
+
 }  // namespace quillmere

@@ -34,6 +34,20 @@ UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi) noexcept {
   return UniqueFont(::CreateFontIndirectW(&font));
 }
 
+UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi, UiLanguage language) noexcept {
+  if (!NeedsSystemUiFont(language)) return CreateDesignedFont(spec, dpi);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  FontSpec system = spec;
+  if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
+      metrics.lfMessageFont.lfFaceName[0] != L'\0') {
+    system.face = metrics.lfMessageFont.lfFaceName;
+  } else {
+    system.face = L"MS Shell Dlg 2";  // maps to the system's dialog font
+  }
+  return CreateDesignedFont(system, dpi);
+}
+
 COLORREF ToColorRef(OleColor color) noexcept {
   if (IsSystemColor(color)) return ::GetSysColor(SystemColorIndex(color));
   return static_cast<COLORREF>(color & 0x00FFFFFFu);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/link_hover.h"
+#include "common/product_texts.h"
 #include "common/skin.h"
 #include "common/unique_handle_win.h"
 #include "common/window_metrics.h"
@@ -23,6 +24,10 @@ int WindowDpi(HWND window) noexcept;
 
 // Empty when the system has no such font at all (a missing face falls back to a similar one).
 UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi) noexcept;
+
+// The designed font for text in that language: for a script the designed face lacks, the
+// system's user-interface font (its message font) at the designed size and style.
+UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi, UiLanguage language) noexcept;
 
 // Resolves system colour indices to the current colour.
 COLORREF ToColorRef(OleColor color) noexcept;

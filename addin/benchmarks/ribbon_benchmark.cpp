@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "addin/host_application.h"
@@ -11,8 +13,9 @@
 
 namespace {
 
-void AssembleDocument(benchmark::State& state, quillmere::MemorySettingsStore settings) {
-  quillmere::FixedHost host;
+void AssembleDocument(benchmark::State& state, quillmere::MemorySettingsStore settings,
+                      std::optional<std::uint32_t> uiLanguage = std::nullopt) {
+  quillmere::FixedHost host("Microsoft Office PowerPoint", std::nullopt, uiLanguage);
   quillmere::RibbonAssembler assembler;
   std::size_t bytes = 0;
   for (auto _ : state) {
@@ -38,6 +41,8 @@ void CopyDocument(benchmark::State& state, quillmere::MemorySettingsStore settin
 
 BENCHMARK_CAPTURE(AssembleDocument, defaults, quillmere::MemorySettingsStore{});
 BENCHMARK_CAPTURE(AssembleDocument, all_off, quillmere::MemorySettingsStore{{"All", "0"}});
+BENCHMARK_CAPTURE(AssembleDocument, defaults_german, quillmere::MemorySettingsStore{}, 0x0407u);
+BENCHMARK_CAPTURE(AssembleDocument, defaults_japanese, quillmere::MemorySettingsStore{}, 0x0411u);
 BENCHMARK_CAPTURE(CopyDocument, defaults, quillmere::MemorySettingsStore{});
 BENCHMARK_CAPTURE(CopyDocument, all_off, quillmere::MemorySettingsStore{{"All", "0"}});
 

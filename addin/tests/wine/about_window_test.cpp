@@ -11,7 +11,9 @@
 
 #include "addin/about_window_design.h"
 #include "addin/about_window_win.h"
+#include "common/product_texts.h"
 #include "common/program_files.h"
+#include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
 #include "common/window_look_win.h"
 #include "host_objects_win.h"
@@ -196,6 +198,52 @@ TEST_F(AboutWindowTest, LaysOutTheDesignAtTheScreensDpi) {
   EXPECT_EQ(font.lfHeight, FontHeightForPoints(11.25, dpi));
   EXPECT_EQ(font.lfWeight, FW_BOLD);
   EXPECT_STREQ(font.lfFaceName, L"Arial");
+}
+
+// The text's extent in the control's own font.
+int TextWidth(HWND control) {
+  const std::wstring text = TextOf(control);
+  HDC dc = ::GetDC(control);
+  const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return extent.cx;
+}
+
+RECT RectInParent(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST_F(AboutWindowTest, TranslatedTextsFitAtTheScreensDpi) {
+  constexpr int kWebsiteLabelId = 103;
+  for (UiLanguage language :
+       {UiLanguage::German, UiLanguage::Spanish, UiLanguage::Japanese, UiLanguage::Korean, UiLanguage::Russian}) {
+    SCOPED_TRACE(testing::Message() << "language " << static_cast<int>(language));
+    ShowAboutWindow(language);
+    HWND about = AboutWindowHandle();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(TextOf(about), Utf8ToWide(Text(TextId::About, language)));
+    EXPECT_EQ(TextOf(::GetDlgItem(about, IDOK)), Utf8ToWide(Text(TextId::Ok, language)));
+    EXPECT_EQ(TextOf(::GetDlgItem(about, kVersionId)), Utf8ToWide(Text(TextId::AboutVersion, language)) + L"3.14.15");
+    for (int id : {kWebsiteLabelId, kVersionId}) {
+      const HWND label = ::GetDlgItem(about, id);
+      const RECT rect = RectInParent(label);
+      EXPECT_LE(TextWidth(label), rect.right - rect.left) << "label " << id << " cuts its text";
+    }
+    EXPECT_LE(RectInParent(::GetDlgItem(about, kWebsiteLabelId)).right,
+              RectInParent(::GetDlgItem(about, kLinkId)).left);
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(about, IDOK), WM_GETFONT, 0, 0)), sizeof font,
+                 &font);
+    EXPECT_EQ(std::wstring(font.lfFaceName) == L"Arial", !NeedsSystemUiFont(language)) << font.lfFaceName;
+    ::SendMessageW(about, WM_CLOSE, 0, 0);
+    ASSERT_EQ(AboutWindowHandle(), nullptr);
+  }
 }
 
 TEST_F(AboutWindowTest, WhiteAsDesignedWithAnEtchedSeparator) {

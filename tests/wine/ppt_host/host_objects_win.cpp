@@ -10,6 +10,10 @@ namespace {
 constexpr DISPID kName = 1;
 constexpr DISPID kActiveWindow = 2;
 constexpr DISPID kVersion = 3;
+constexpr DISPID kLanguageSettings = 4;
+constexpr DISPID kLanguageId = 1;
+constexpr LONG kMsoLanguageIdUi = 2;
+constexpr LCID kInstallLanguage = 0x0409;
 constexpr DISPID kDocumentMap = 1;
 constexpr DISPID kId = 1;
 constexpr DISPID kContext = 2;
@@ -110,6 +114,7 @@ DISPID HostApplicationObject::MemberId(std::wstring_view name) const {
   if (name_ && SameName(name, L"Name")) return kName;
   if (SameName(name, L"ActiveWindow")) return kActiveWindow;
   if ((version_.text || version_.fails) && SameName(name, L"Version")) return kVersion;
+  if (hasLanguageSettings_ && SameName(name, L"LanguageSettings")) return kLanguageSettings;
   return DISPID_UNKNOWN;
 }
 
@@ -117,6 +122,13 @@ HRESULT HostApplicationObject::Call(DISPID id, WORD flags, DISPPARAMS&, VARIANT*
   if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
   if (id == kName && name_) return ReturnText(*name_, result);
   if (id == kVersion) return version_.fails ? E_FAIL : ReturnText(version_.text.value_or(L""), result);
+  if (id == kLanguageSettings && hasLanguageSettings_) {
+    if (result == nullptr) return S_OK;
+    languageSettings_.AddRef();
+    result->vt = VT_DISPATCH;
+    result->pdispVal = &languageSettings_;
+    return S_OK;
+  }
   if (id == kActiveWindow) {
     // PowerPoint fails this call when no presentation window is open.
     if (window_ == nullptr) return E_FAIL;
@@ -127,6 +139,25 @@ HRESULT HostApplicationObject::Call(DISPID id, WORD flags, DISPPARAMS&, VARIANT*
     return S_OK;
   }
   return DISP_E_MEMBERNOTFOUND;
+}
+
+DISPID LanguageSettingsObject::MemberId(std::wstring_view name) const {
+  return SameName(name, L"LanguageID") ? kLanguageId : DISPID_UNKNOWN;
+}
+
+// LanguageID is a property with an argument; automation clients may call it either way.
+HRESULT LanguageSettingsObject::Call(DISPID id, WORD flags, DISPPARAMS& arguments, VARIANT* result) {
+  if (id != kLanguageId || !(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD))) return DISP_E_MEMBERNOTFOUND;
+  if (arguments.cArgs != 1) return DISP_E_BADPARAMCOUNT;
+  VARIANT which;
+  ::VariantInit(&which);
+  if (FAILED(::VariantChangeType(&which, &arguments.rgvarg[0], 0, VT_I4))) return DISP_E_TYPEMISMATCH;
+  if (language_.fails) return Raise(E_FAIL);
+  if (result == nullptr) return S_OK;
+  result->vt = VT_I4;
+  result->lVal =
+      static_cast<LONG>(which.lVal == kMsoLanguageIdUi ? language_.ui.value_or(kInstallLanguage) : kInstallLanguage);
+  return S_OK;
 }
 
 HRESULT RibbonControl::QueryInterface(REFIID iid, void** object) noexcept {

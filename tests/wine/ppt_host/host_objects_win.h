@@ -1,8 +1,8 @@
 #pragma once
 
 // The automation objects the PowerPoint stand-in hands to add-ins: an Application with Name,
-// Version and ActiveWindow, a window with DocumentMap, and the IRibbonControl passed to callbacks. Each
-// counts its references so the host can tell whether an add-in let go of them.
+// Version, LanguageSettings and ActiveWindow, a window with DocumentMap, and the IRibbonControl passed to callbacks.
+// Each counts its references so the host can tell whether an add-in let go of them.
 
 #include <windows.h>
 #include <oaidl.h>
@@ -76,11 +76,39 @@ struct HostVersion {
   bool fails = false;
 };
 
+// What the application's LanguageSettings answers: with no user-interface language there is no
+// LanguageSettings member at all; `fails` makes its LanguageID fail.
+struct HostLanguage {
+  std::optional<LCID> ui;
+  bool fails = false;
+};
+
+// LanguageSettings: LanguageID(which) for msoLanguageIDUI (2) is the user-interface language;
+// every other kind is the installation's, English.
+class LanguageSettingsObject final : public NamedDispatch {
+ public:
+  explicit LanguageSettingsObject(HostLanguage language) : language_(language) {}
+
+ protected:
+  DISPID MemberId(std::wstring_view name) const override;
+  HRESULT Call(DISPID id, WORD flags, DISPPARAMS& arguments, VARIANT* result) override;
+
+ private:
+  HostLanguage language_;
+};
+
 class HostApplicationObject final : public NamedDispatch {
  public:
   // Without a name the object has no Name member at all; without a window, ActiveWindow fails.
-  HostApplicationObject(std::optional<std::wstring> name, HostWindow* window, HostVersion version = {})
-      : name_(std::move(name)), window_(window), version_(std::move(version)) {}
+  HostApplicationObject(std::optional<std::wstring> name, HostWindow* window, HostVersion version = {},
+                        HostLanguage language = {})
+      : name_(std::move(name)),
+        window_(window),
+        version_(std::move(version)),
+        languageSettings_(language),
+        hasLanguageSettings_(language.ui || language.fails) {}
+
+  LONG LanguageSettingsReferences() const { return languageSettings_.ForeignReferences(); }
 
  protected:
   DISPID MemberId(std::wstring_view name) const override;
@@ -90,6 +118,8 @@ class HostApplicationObject final : public NamedDispatch {
   std::optional<std::wstring> name_;
   HostWindow* window_;
   HostVersion version_;
+  LanguageSettingsObject languageSettings_;
+  bool hasLanguageSettings_;
 };
 
 class RibbonControl final : public NamedDispatch, public IRibbonControl {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ constexpr wchar_t kUsage[] =
     L"  --version TEXT       the application's Version (default \"12.0\", PowerPoint 2007)\n"
     L"  --no-version         the application has no Version member\n"
     L"  --version-fails      reading Version fails (E_FAIL)\n"
+    L"  --ui-language LCID   LanguageSettings.LanguageID(2) answers LCID (decimal or 0x hex);\n"
+    L"                       without it the application has no LanguageSettings member\n"
+    L"  --language-fails     LanguageSettings.LanguageID fails (E_FAIL, raised)\n"
     L"  --no-window          ActiveWindow fails (no presentation open)\n"
     L"  --document-map 0|1   the active window's DocumentMap at start (default 0)\n"
     L"  --unconnected        skip the connection event\n"
@@ -59,6 +63,7 @@ struct Options {
   std::vector<std::wstring> preload;
   std::optional<std::wstring> name = L"Microsoft Office PowerPoint";
   quillmere::test::HostVersion version;
+  quillmere::test::HostLanguage language;
   bool window = true;
   bool documentMap = false;
   bool connect = true;
@@ -95,6 +100,15 @@ std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
       options.version.text.reset();
     } else if (argument == L"--version-fails") {
       options.version.fails = true;
+    } else if (argument == L"--ui-language") {
+      const wchar_t* value = next();
+      if (value == nullptr) return std::nullopt;
+      wchar_t* end = nullptr;
+      const unsigned long lcid = std::wcstoul(value, &end, 0);
+      if (end == value || *end != L'\0') return std::nullopt;
+      options.language.ui = static_cast<LCID>(lcid);
+    } else if (argument == L"--language-fails") {
+      options.language.fails = true;
     } else if (argument == L"--no-window") {
       options.window = false;
     } else if (argument == L"--document-map") {
@@ -401,7 +415,8 @@ int Run(const Options& options) {
   for (const std::wstring& progId : progIds) report.Add("addin", WideToUtf8(progId));
 
   HostWindow window(options.documentMap);
-  HostApplicationObject application(options.name, options.window ? &window : nullptr, options.version);
+  HostApplicationObject application(options.name, options.window ? &window : nullptr, options.version,
+                                    options.language);
   std::string documents;
   Timings timings;
 
@@ -452,6 +467,7 @@ int Run(const Options& options) {
   report.Add("documentmap", window.DocumentMap() ? "1" : "0");
   report.Add("documentmap_writes", std::to_string(window.Writes()));
   report.Add("application_references", std::to_string(application.ForeignReferences()));
+  report.Add("language_settings_references", std::to_string(application.LanguageSettingsReferences()));
   report.Add("window_references", std::to_string(window.ForeignReferences()));
   report.Add("loaded_after_release", ::GetModuleHandleW(L"Tessivar.dll") != nullptr ? "1" : "0");
   if (!timings.total.empty()) {
