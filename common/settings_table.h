@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "common/product_texts.h"
+
 namespace quillmere {
 
 // How a stored text counts as on: a whole number that is not zero, a whole number equal to 1, or
@@ -19,8 +21,8 @@ struct Setting {
   StoredForm form;               // how its stored text is read
   int box;                       // the control panel's check box that shows it
   std::string_view hiddenTab;    // the built-in tab it hides (idMso); empty for the others
-  std::string_view title;        // its name for an administrator, in Group Policy editors
-  std::string_view explanation;  // what it does in PowerPoint, for an administrator
+  std::string_view title;        // its name for an administrator, in Group Policy editors (English)
+  std::string_view explanation;  // what it does in PowerPoint, for an administrator (English)
 };
 
 // The keys the code itself speaks of.
@@ -33,31 +35,32 @@ inline constexpr std::string_view kHomeKey = "Home";
 // Every setting, in the settings window's tab order, which is also the order in which the add-in
 // lists the tabs it hides. Box indexes are the boxes' control ids, fixed once shipped.
 inline constexpr auto kSettings = std::to_array<Setting>({
-    {kClassicKey, 1, StoredForm::WholeNonZero, 0, "", "Show the Classic tab",
-     "Shows the Classic tab with the classic menus and toolbars; off, the ribbon stays as it is, no tab hidden "
-     "but the ones a policy hides."},
-    {kLeftKey, 1, StoredForm::WholeOne, 1, "", "Place the Classic tab before the Home tab",
-     "Places the Classic tab before PowerPoint's Home tab; off, it comes after the built-in tabs."},
-    {kAllKey, 1, StoredForm::WholeOne, 2, "", "Show the \"All\" menu",
-     "Adds an \"All\" menu holding every classic menu before the menu bar; off, the tab starts with File."},
-    {kHideTabsKey, 0, StoredForm::WholeOne, 11, "", "Hide built-in tabs",
-     "Lets the tab settings hide PowerPoint's built-in tabs; off, no built-in tab is hidden, whatever they say."},
-    {kHomeKey, 0, StoredForm::DoubleOne, 3, "TabHome", "Hide the Home tab", "Hides PowerPoint's built-in Home tab."},
-    {"Insert", 0, StoredForm::DoubleOne, 4, "TabInsert", "Hide the Insert tab",
-     "Hides PowerPoint's built-in Insert tab."},
-    {"Design", 0, StoredForm::DoubleOne, 5, "TabDesign", "Hide the Design tab",
-     "Hides PowerPoint's built-in Design tab."},
-    {"Animations", 0, StoredForm::DoubleOne, 6, "TabAnimations", "Hide the Animations tab",
-     "Hides PowerPoint's built-in Animations tab (from PowerPoint 2010 on, Transitions stays)."},
-    {"Slide Show", 0, StoredForm::DoubleOne, 9, "TabSlideShow", "Hide the Slide Show tab",
-     "Hides PowerPoint's built-in Slide Show tab."},
-    {"Review", 0, StoredForm::DoubleOne, 8, "TabReview", "Hide the Review tab",
-     "Hides PowerPoint's built-in Review tab."},
-    {"View", 0, StoredForm::DoubleOne, 7, "TabView", "Hide the View tab", "Hides PowerPoint's built-in View tab."},
-    {"Developer", 0, StoredForm::DoubleOne, 10, "TabDeveloper", "Hide the Developer tab",
-     "Hides PowerPoint's built-in Developer tab."},
-    {"Format", 0, StoredForm::DoubleOne, 12, "TabSlideMasterHome", "Hide the Slide Master tab",
-     "Hides PowerPoint's Slide Master tab."},
+    {kClassicKey, 1, StoredForm::WholeNonZero, 0, "", PolicyTitle(0, UiLanguage::English),
+     PolicyExplanation(0, UiLanguage::English)},
+    {kLeftKey, 1, StoredForm::WholeOne, 1, "", PolicyTitle(1, UiLanguage::English),
+     PolicyExplanation(1, UiLanguage::English)},
+    {kAllKey, 1, StoredForm::WholeOne, 2, "", PolicyTitle(2, UiLanguage::English),
+     PolicyExplanation(2, UiLanguage::English)},
+    {kHideTabsKey, 0, StoredForm::WholeOne, 11, "", PolicyTitle(11, UiLanguage::English),
+     PolicyExplanation(11, UiLanguage::English)},
+    {kHomeKey, 0, StoredForm::DoubleOne, 3, "TabHome", PolicyTitle(3, UiLanguage::English),
+     PolicyExplanation(3, UiLanguage::English)},
+    {"Insert", 0, StoredForm::DoubleOne, 4, "TabInsert", PolicyTitle(4, UiLanguage::English),
+     PolicyExplanation(4, UiLanguage::English)},
+    {"Design", 0, StoredForm::DoubleOne, 5, "TabDesign", PolicyTitle(5, UiLanguage::English),
+     PolicyExplanation(5, UiLanguage::English)},
+    {"Animations", 0, StoredForm::DoubleOne, 6, "TabAnimations", PolicyTitle(6, UiLanguage::English),
+     PolicyExplanation(6, UiLanguage::English)},
+    {"Slide Show", 0, StoredForm::DoubleOne, 9, "TabSlideShow", PolicyTitle(9, UiLanguage::English),
+     PolicyExplanation(9, UiLanguage::English)},
+    {"Review", 0, StoredForm::DoubleOne, 8, "TabReview", PolicyTitle(8, UiLanguage::English),
+     PolicyExplanation(8, UiLanguage::English)},
+    {"View", 0, StoredForm::DoubleOne, 7, "TabView", PolicyTitle(7, UiLanguage::English),
+     PolicyExplanation(7, UiLanguage::English)},
+    {"Developer", 0, StoredForm::DoubleOne, 10, "TabDeveloper", PolicyTitle(10, UiLanguage::English),
+     PolicyExplanation(10, UiLanguage::English)},
+    {"Format", 0, StoredForm::DoubleOne, 12, "TabSlideMasterHome", PolicyTitle(12, UiLanguage::English),
+     PolicyExplanation(12, UiLanguage::English)},
 });
 
 inline constexpr int kSettingCount = static_cast<int>(kSettings.size());

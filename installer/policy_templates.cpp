@@ -12,16 +12,13 @@ namespace {
 constexpr std::string_view kCategory = "Quillmere";
 constexpr std::string_view kSupportedOn = "SUPPORTED_PowerPoint2007";
 
-// Said of every setting; kept here so that each setting's own text says only what it does.
-constexpr std::string_view kCommonExplanation =
-    "If you enable this policy setting, the setting is on, as if the user had checked its box in the "
-    "Quillmere control panel; if you disable it, the setting is off. "
-    "If you do not configure this policy setting, the user's own choice in the Quillmere control panel "
-    "applies. A setting under Computer Configuration takes precedence over the same setting under User "
-    "Configuration.\n\n"
-    "In the control panel the box of a setting enforced here shows the enforced state, cannot be changed "
-    "and says \"Set by your administrator\". The user's own choice comes back when the policy is no longer "
-    "configured. PowerPoint applies a change the next time it starts.";
+// A text of the table with its "{}" replaced.
+std::string Filled(TextId id, UiLanguage language, std::string_view value) {
+  std::string text(Text(id, language));
+  const auto slot = text.find("{}");
+  if (slot != std::string::npos) text.replace(slot, 2, value);
+  return text;
+}
 
 template <typename... Parts>
 void Append(std::string& out, const Parts&... parts) {
@@ -85,29 +82,27 @@ std::string AdmxTemplate(std::span<const PolicyText> settings, std::string_view 
   return out;
 }
 
-std::string AdmlTemplate(std::span<const PolicyText> settings) {
+std::string AdmlTemplate(std::span<const PolicyText> settings, UiLanguage language) {
   std::string out =
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
       "<policyDefinitionResources xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\" "
       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" revision=\"1.0\" schemaVersion=\"1.0\" "
       "xmlns=\"http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions\">\n"
-      "  <displayName>Quillmere</displayName>\n"
-      "  <description>Settings of the Classic tab in PowerPoint</description>\n"
-      "  <resources>\n"
-      "    <stringTable>\n";
+      "  <displayName>Quillmere</displayName>\n";
+  Append(out, "  <description>", EscapeXml(Text(TextId::PolicyDescription, language)), "</description>\n");
+  out += "  <resources>\n    <stringTable>\n";
   AppendString(out, kCategory, "Quillmere");
-  AppendString(out, kSupportedOn, "PowerPoint 2007 or later with Quillmere installed");
+  AppendString(out, kSupportedOn, Text(TextId::PolicySupportedOn, language));
+  // Said of every setting; kept apart so that each setting's own text says only what it does.
+  const std::string common = Filled(TextId::PolicyCommonExplanation, language, Text(TextId::PanelLocked, language));
   for (const auto& setting : settings) {
     const std::string name = PolicyName(setting.key);
     AppendString(out, name, setting.title);
     std::string explanation(setting.explanation);
     explanation += "\n\n";
     if (!setting.dependsOn.empty())
-      Append(explanation, "This setting takes effect only while \"", setting.dependsOn,
-             "\" is on. To enforce it whatever the user chooses, enable \"", setting.dependsOn,
-             "\" here as well: with both enabled it holds even when the user switches the Classic tab off. "
-             "Disabled, this setting is off whatever the user chooses.\n\n");
-    explanation += kCommonExplanation;
+      Append(explanation, Filled(TextId::PolicyDependsOn, language, setting.dependsOn), "\n\n");
+    explanation += common;
     AppendString(out, name + "_Explain", explanation);
   }
   out += "    </stringTable>\n  </resources>\n</policyDefinitionResources>\n";

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/product_texts.h"
+
 namespace quillmere {
 
 // What Group Policy editors show for one setting.
@@ -23,7 +25,8 @@ std::string PolicyName(std::string_view key);
 // Throws std::invalid_argument when two keys give the same policy name.
 std::string AdmxTemplate(std::span<const PolicyText> settings, std::string_view policyKey);
 
-// Its English (en-US) language file: every text the template refers to.
-std::string AdmlTemplate(std::span<const PolicyText> settings);
+// Its language file: every text the template refers to, the settings' own texts as given and the
+// rest in that language (en-US/Quillmere.adml for English, de-DE/Quillmere.adml for German...).
+std::string AdmlTemplate(std::span<const PolicyText> settings, UiLanguage language = UiLanguage::English);
 
 }  // namespace quillmere

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release: the two installers, a zip of the two binaries per architecture, the Group
-# Policy templates (Quillmere.admx, en-US/Quillmere.adml) and SHA256SUMS over all of them. The
+# Policy templates (Quillmere.admx, en-US/Quillmere.adml and one language file per translated
+# culture, de-DE/Quillmere.adml...) and SHA256SUMS over all of them. The
 # same commit gives the same bytes in any folder at any time.
 # usage: scripts/release.sh [OUTPUT]   (default dist/ in the repository; replaced only when
 #   everything succeeded). A relative OUTPUT is taken from the caller's folder. OUTPUT may not be
@@ -94,10 +95,14 @@ for build in x86:mingw-i686 x64:mingw-x64; do
   (cd "$bin" && zip -q -X "../Quillmere-$version-$arch.zip" Quillmere.exe Tessivar.dll)
   rm -r "$bin"
 done
-mkdir "$stage/en-US"
 build/native/bin/policy-templates --admx > "$stage/Quillmere.admx"
-build/native/bin/policy-templates --adml > "$stage/en-US/Quillmere.adml"
-(cd "$stage" && sha256sum Quillmere-* Quillmere.admx en-US/Quillmere.adml > SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
+adml=()
+for culture in $(build/native/bin/policy-templates --cultures); do
+  mkdir "$stage/$culture"
+  build/native/bin/policy-templates --adml "$culture" > "$stage/$culture/Quillmere.adml"
+  adml+=("$culture/Quillmere.adml")
+done
+(cd "$stage" && sha256sum Quillmere-* Quillmere.admx "${adml[@]}" > SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
 chmod 755 "$stage"
 rm -rf "$output"
 mv "$stage" "$output"

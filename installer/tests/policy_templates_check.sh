@@ -61,6 +61,20 @@ resolve "supportedOn" "$(each "$admx" definition name)" "$(each "$admx" supporte
 [[ $(xpath "$adml" "string(/*/@revision)") == $(xpath "$admx" "string($(el resources)/@minRequiredRevision)") ]] ||
   fail "the language file's revision is not the one the template requires"
 
+# Every translated language file defines exactly the English file's strings, none of them empty.
+if [[ $# -lt 4 ]]; then
+  english_ids=$(each "$adml" string id)
+  for culture in $("$tool" --cultures); do
+    translated=$work/$culture.adml
+    "$tool" --adml "$culture" > "$translated" || { fail "no language file for $culture"; continue; }
+    xmllint --noout "$translated" || { fail "$culture/Quillmere.adml is not well-formed"; continue; }
+    [[ $(each "$translated" string id) == "$english_ids" ]] || fail "$culture/Quillmere.adml lacks or adds strings"
+    [[ $(xpath "$translated" "count($(el string)[normalize-space()=''])") == 0 ]] ||
+      fail "$culture/Quillmere.adml has an empty string"
+  done
+  [[ $("$tool" --adml de-DE) != $(cat "$adml") ]] || fail "the German language file is the English one"
+fi
+
 # Every policy acts on what the add-in reads. The base turns hiding on with one tab hidden, so
 # the master switch and each tab setting change the document too; a later KEY=VALUE wins.
 value_of() { attrs "$admx" "$(el policy)/*[local-name()='$1']/*[local-name()='decimal']" value; }
