@@ -28,15 +28,15 @@ int RestoreStep(int index) {
 
 }  // namespace
 
-std::string VersionLabelText() {
-  std::string text = "Version:   ";
+std::string VersionLabelText(UiLanguage language) {
+  std::string text(Text(TextId::PanelVersion, language));
   text.append(std::to_string(QUILLMERE_VERSION_MAJOR)).append(".").append(std::to_string(QUILLMERE_VERSION_MINOR));
   return text;
 }
 
 ControlPanel::ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer,
-                           std::vector<PolicySource> policies)
-    : settings_(std::move(policies), store), window_(window), installer_(installer) {
+                           std::vector<PolicySource> policies, UiLanguage language)
+    : settings_(std::move(policies), store), window_(window), installer_(installer), language_(language) {
   boxes_.SetListener([this](int index, bool checked) { window_.ShowBox(index, checked); });
 }
 
@@ -56,7 +56,7 @@ void ControlPanel::RunStep(std::string_view handler, int step, Step&& body) {
 
 void ControlPanel::Report(std::string_view handler, int step, const std::string& description) {
   try {
-    window_.ShowError(kErrorTitle, ErrorMessageText(description, handler, step));
+    window_.ShowError(Text(TextId::ErrorTitle, language_), ErrorMessageText(description, handler, step, language_));
   } catch (...) {
     // Nothing is left to tell the user with; the next step still runs.
   }
@@ -116,7 +116,7 @@ void ControlPanel::Initialize() {
     window_.SetProductIcon();
   });
   RunStep(handler, 104, [&] {
-    window_.SetVersionLabel(VersionLabelText());
+    window_.SetVersionLabel(VersionLabelText(language_));
     window_.SetTitleLabel(kProductName);
   });
   // Boxes a policy sets were locked first, so that no rule of a box restored later changes them.

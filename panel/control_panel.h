@@ -8,6 +8,7 @@
 
 #include "common/layered_settings.h"
 #include "common/registration_table.h"
+#include "common/product_texts.h"
 #include "panel/box_rules.h"
 
 namespace quillmere {
@@ -69,8 +70,9 @@ class AddInInstaller {
 // touched, so no failing window step can change it.
 class ControlPanel {
  public:
+  // The window's texts and messages are in `language` (the Windows user's, for the real window).
   ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer,
-               std::vector<PolicySource> policies = {});
+               std::vector<PolicySource> policies = {}, UiLanguage language = UiLanguage::English);
   ControlPanel(const ControlPanel&) = delete;
   ControlPanel& operator=(const ControlPanel&) = delete;
 
@@ -105,9 +107,10 @@ class ControlPanel {
   BoxRules boxes_;
   std::array<EnforcedBox, kBoxCount> enforced_{};
   bool policyHidesTabs_ = false;  // the add-in changes the ribbon even with box 0 clear
+  UiLanguage language_;
 };
 
 // "Version:   7.0": the label text shows major and minor version only.
-std::string VersionLabelText();
+std::string VersionLabelText(UiLanguage language = UiLanguage::English);
 
 }  // namespace quillmere

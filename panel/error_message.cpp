@@ -4,15 +4,15 @@
 
 namespace quillmere {
 
-std::string ErrorMessageText(std::string_view description, std::string_view handler, int step) {
+std::string ErrorMessageText(std::string_view description, std::string_view handler, int step, UiLanguage language) {
   constexpr std::string_view kLocation = "\r\nin Morrowick2016/06/15.Form1.";
-  constexpr std::string_view kLine = " at line ";
-  constexpr std::string_view kRequest = "\r\rPlease email screenshot of this message to ";
+  const std::string_view line = Text(TextId::ErrorAtLine, language);
+  const std::string request = "\r\r" + std::string(Text(TextId::ErrorRequest, language));
   const std::string number = std::to_string(step);
   std::string text;
-  text.reserve(description.size() + kLocation.size() + handler.size() + kLine.size() + number.size() + kRequest.size() +
+  text.reserve(description.size() + kLocation.size() + handler.size() + line.size() + number.size() + request.size() +
                32);
-  text.append(description).append(kLocation).append(handler).append(kLine).append(number).append(kRequest);
+  text.append(description).append(kLocation).append(handler).append(line).append(number).append(request);
   // The address is plain ASCII.
   for (const wchar_t* c = kSupportEmail; *c != L'\0'; ++c) text.push_back(static_cast<char>(*c));
   return text;

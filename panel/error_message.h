@@ -4,9 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "common/product_texts.h"
+
 namespace quillmere {
 
-inline constexpr std::string_view kErrorTitle = "Application Error";
+// The message box's title in English; ControlPanel shows TextId::ErrorTitle in its language.
+inline constexpr std::string_view kErrorTitle = Text(TextId::ErrorTitle, UiLanguage::English);
 
 // A step of a window handler failed; what() is the description the error message shows.
 class StepFailure : public std::runtime_error {
@@ -14,7 +17,9 @@ class StepFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The text of the message box shown when step `step` of the handler `handler` failed.
-std::string ErrorMessageText(std::string_view description, std::string_view handler, int step);
+// The text of the message box shown when step `step` of the handler `handler` failed. The
+// description and the place in the code stay as they are; the rest is in that language.
+std::string ErrorMessageText(std::string_view description, std::string_view handler, int step,
+                             UiLanguage language = UiLanguage::English);
 
 }  // namespace quillmere

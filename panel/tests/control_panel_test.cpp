@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <set>
@@ -590,6 +591,25 @@ TEST(RoundTripTest, OpeningAndPressingOkNeverChangesWhatTheAddInDoes) {
         << "boxes " << Shown(states) << " reopened as " << Shown(reopened.Boxes().States());
     EXPECT_EQ(window.errors, std::vector<std::string>{});
   }
+}
+
+TEST_F(ControlPanelTest, AnotherLanguageTitlesItsMessagesAndVersionInIt) {
+  ControlPanel spanish(store, window, installer, {}, UiLanguage::Spanish);
+  Store({{"Left", "abc"}});
+  spanish.Initialize();
+  ASSERT_EQ(window.errors.size(), 1u);
+  EXPECT_TRUE(window.errors[0].starts_with("Error de la aplicación|")) << window.errors[0];
+  EXPECT_NE(window.errors[0].find(" en la línea 108"), std::string::npos) << window.errors[0];
+  const auto version = std::find_if(window.log.begin(), window.log.end(),
+                                    [](const std::string& action) { return action.starts_with("lblVersion "); });
+  ASSERT_NE(version, window.log.end());
+  EXPECT_TRUE(version->starts_with("lblVersion Versión:   ")) << *version;
+}
+
+TEST(ErrorMessageTest, SpeaksThePanelsLanguageButKeepsTheDescriptionAndPlace) {
+  EXPECT_EQ(ErrorMessageText("File not found", "Form_Load", 106, UiLanguage::German),
+            "File not found\r\nin Morrowick2016/06/15.Form1.Form_Load in Zeile 106\r\r"
+            "Bitte senden Sie einen Screenshot dieser Meldung per E-Mail an support@varnholt.example");
 }
 
 TEST(ErrorMessageTest, JoinsDescriptionLocationAndSupportAddress) {
