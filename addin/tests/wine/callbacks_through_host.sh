@@ -126,6 +126,16 @@ expect "uninstall box" "$(probe message-box Quillmere | paste -sd'|')" \
 host_wait
 expect "Uninstall0 result" "$(reported click.Uninstall0)" "0x00000000"
 
+echo "== In a German PowerPoint the About window and the uninstall box speak German"
+host_start --ui-language 0x0407 --click ShowAbout0 --pump 30
+expect "German About window" "$(about_texts)" "Info|Quillmere|Version 7.0.0|www.varnholt.example|visible"
+probe key 27
+host_wait
+host_start --ui-language 0x0407 --null-control --click Uninstall0
+expect "German uninstall box" "$(probe message-box Quillmere | paste -sd'|')" \
+  'Schließen Sie zum Deinstallieren PowerPoint, und wählen Sie dann\r\rStart > Alle Programme > Quillmere > Uninstall Quillmere|buttons 1'
+host_wait
+
 echo "== Document0: twice leaves the map as it was; without an active window it fails and changes nothing"
 for start in 0 1; do
   host_run --document-map "$start" --click Document0 --click Document0
