@@ -69,7 +69,7 @@ class AboutWindow {
   void CreateControls();
   void Load();
   void LayOut();
-  void FitToText(HWND label, int rightLimit);
+  void FitToText(HWND label, const std::wstring& text, int rightLimit);
   void PaintBackground(HDC dc);
   void PaintLines(HDC dc);
   void Close();
@@ -163,8 +163,9 @@ void AboutWindow::Load() {
   if (language_ != UiLanguage::English) {
     // Translations run longer: the website caption may take the room up to the link, the
     // version the room up to the window's edge.
-    FitToText(Control(kWebsiteLabelId), TwipsToPixels(about::kLink.bounds.left, dpi_));
-    FitToText(Control(kVersionId), TwipsToPixels(about::kClientWidth, dpi_));
+    FitToText(Control(kWebsiteLabelId), Utf8ToWide(Text(TextId::Website, language_)),
+              TwipsToPixels(about::kLink.bounds.left, dpi_));
+    FitToText(Control(kVersionId), versionText, TwipsToPixels(about::kClientWidth, dpi_));
   }
 
   if (!::SetWindowTextW(Control(kTitleId), kProductName)) ThrowLastError();
@@ -198,11 +199,8 @@ void AboutWindow::LayOut() {
   CenterOnScreen(window_);
 }
 
-// Widens a one-line label to its text, never past rightLimit (pixels in the window).
-void AboutWindow::FitToText(HWND label, int rightLimit) {
-  const int length = ::GetWindowTextLengthW(label);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(::GetWindowTextW(label, text.data(), length + 1)));
+// Widens a one-line label to the text it shows, never past rightLimit (pixels in the window).
+void AboutWindow::FitToText(HWND label, const std::wstring& text, int rightLimit) {
   const WindowDc dc(label);
   if (!dc.get()) return;
   const auto font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));

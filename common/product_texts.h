@@ -103,55 +103,63 @@ enum class TextId : std::uint16_t {
   BoxDeveloper,
   BoxHideTabs,
   BoxFormat,
-  // The Group Policy templates. "{}" in PolicyDependsOn stands for the other setting's title, in
-  // PolicyCommonExplanation for PanelLocked. Titles and explanations in box order (PolicyTitle).
-  PolicyDescription,
-  PolicySupportedOn,
-  PolicyDependsOn,
-  PolicyCommonExplanation,
-  PolicyTitleClassic,
-  PolicyTitleLeft,
-  PolicyTitleAll,
-  PolicyTitleHome,
-  PolicyTitleInsert,
-  PolicyTitleDesign,
-  PolicyTitleAnimations,
-  PolicyTitleView,
-  PolicyTitleReview,
-  PolicyTitleSlideShow,
-  PolicyTitleDeveloper,
-  PolicyTitleHideTabs,
-  PolicyTitleFormat,
-  PolicyExplainClassic,
-  PolicyExplainLeft,
-  PolicyExplainAll,
-  PolicyExplainHome,
-  PolicyExplainInsert,
-  PolicyExplainDesign,
-  PolicyExplainAnimations,
-  PolicyExplainView,
-  PolicyExplainReview,
-  PolicyExplainSlideShow,
-  PolicyExplainDeveloper,
-  PolicyExplainHideTabs,
-  PolicyExplainFormat,
   // Not a text: a row of the catalogue without a product text. Text() gives it empty text.
   None,
 };
 inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::None);
+
+// The texts of the Group Policy templates, a table of their own: only the templates' generator
+// links it. "{}" in DependsOn stands for the other setting's title, in CommonExplanation for
+// TextId::PanelLocked. Titles and explanations run in box order (PolicyTitleId).
+enum class PolicyTextId : std::uint16_t {
+  Description,
+  SupportedOn,
+  DependsOn,
+  CommonExplanation,
+  TitleClassic,
+  TitleLeft,
+  TitleAll,
+  TitleHome,
+  TitleInsert,
+  TitleDesign,
+  TitleAnimations,
+  TitleView,
+  TitleReview,
+  TitleSlideShow,
+  TitleDeveloper,
+  TitleHideTabs,
+  TitleFormat,
+  ExplainClassic,
+  ExplainLeft,
+  ExplainAll,
+  ExplainHome,
+  ExplainInsert,
+  ExplainDesign,
+  ExplainAnimations,
+  ExplainView,
+  ExplainReview,
+  ExplainSlideShow,
+  ExplainDeveloper,
+  ExplainHideTabs,
+  ExplainFormat,
+};
+inline constexpr std::size_t kPolicyTextCount = static_cast<std::size_t>(PolicyTextId::ExplainFormat) + 1;
 inline constexpr int kBoxCaptionCount = static_cast<int>(TextId::BoxFormat) - static_cast<int>(TextId::BoxClassic) + 1;
 
-struct ProductText {
+// One row of a table: a text and its translations, by UiLanguage.
+template <typename Id>
+struct TextRow {
   // A row names every language, or it does not compile.
   template <std::size_t N>
-  constexpr ProductText(TextId textId, const std::string_view (&translations)[N]) : id(textId) {
+  constexpr TextRow(Id textId, const std::string_view (&translations)[N]) : id(textId) {
     static_assert(N == kUiLanguageCount, "this text lacks a language, or has one too many");
     for (std::size_t i = 0; i < N; ++i) text[i] = translations[i];
   }
 
-  TextId id;
-  std::array<std::string_view, kUiLanguageCount> text{};  // by UiLanguage
+  Id id;
+  std::array<std::string_view, kUiLanguageCount> text{};
 };
+using ProductText = TextRow<TextId>;
 
 // clang-format off
 inline constexpr ProductText kProductTexts[] = {
@@ -374,7 +382,10 @@ inline constexpr ProductText kProductTexts[] = {
                        "Schema diapositiva", "Slide Mestre", "Modelo Global de Diapositivos", "Diamodel",
                        "スライド マスター", "幻灯片母版", "投影片母片", "슬라이드 마스터", "Образец слайдов",
                        "Wzorzec slajdów"}},
-  {TextId::PolicyDescription, {
+};
+
+inline constexpr TextRow<PolicyTextId> kPolicyTexts[] = {
+  {PolicyTextId::Description, {
       "Settings of the Classic tab in PowerPoint",
       "Einstellungen der Registerkarte „Klassisch“ in PowerPoint",
       "Paramètres de l'onglet Classique dans PowerPoint",
@@ -389,7 +400,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 [클래식] 탭 설정",
       "Параметры вкладки «Классический» в PowerPoint",
       "Ustawienia karty Klasyczny w programie PowerPoint"}},
-  {TextId::PolicySupportedOn, {
+  {PolicyTextId::SupportedOn, {
       "PowerPoint 2007 or later with Quillmere installed",
       "PowerPoint 2007 oder höher mit installiertem Quillmere",
       "PowerPoint 2007 ou version ultérieure avec Quillmere installé",
@@ -404,7 +415,7 @@ inline constexpr ProductText kProductTexts[] = {
       "Quillmere가 설치된 PowerPoint 2007 이상",
       "PowerPoint 2007 или более поздней версии с установленным Quillmere",
       "PowerPoint 2007 lub nowszy z zainstalowanym programem Quillmere"}},
-  {TextId::PolicyDependsOn, {
+  {PolicyTextId::DependsOn, {
       "This setting takes effect only while \"{}\" is on.",
       "Diese Einstellung wirkt nur, solange „{}“ eingeschaltet ist.",
       "Ce paramètre ne s'applique que lorsque « {} » est activé.",
@@ -419,7 +430,7 @@ inline constexpr ProductText kProductTexts[] = {
       "이 설정은 [{}]이(가) 켜져 있을 때만 적용됩니다.",
       "Этот параметр действует, только когда включен параметр «{}».",
       "To ustawienie działa tylko wtedy, gdy ustawienie „{}” jest włączone."}},
-  {TextId::PolicyCommonExplanation, {
+  {PolicyTextId::CommonExplanation, {
       "If you enable this policy setting, the setting is on, as if the user had checked its box in the Quillmere control panel; if you disable it, the setting is off. If you do not configure this policy setting, the user's own choice in the Quillmere control panel applies. A setting under Computer Configuration takes precedence over the same setting under User Configuration.\n\nIn the control panel the box of a setting enforced here shows the enforced state, cannot be changed and says \"{}\". The user's own choice comes back when the policy is no longer configured. PowerPoint applies a change the next time it starts.",
       "Wenn Sie diese Richtlinieneinstellung aktivieren, ist die Einstellung eingeschaltet, als hätte der Benutzer ihr Kontrollkästchen in der Quillmere-Systemsteuerung aktiviert; wenn Sie sie deaktivieren, ist die Einstellung ausgeschaltet. Wenn Sie diese Richtlinieneinstellung nicht konfigurieren, gilt die eigene Wahl des Benutzers in der Quillmere-Systemsteuerung. Eine Einstellung unter „Computerkonfiguration“ hat Vorrang vor derselben Einstellung unter „Benutzerkonfiguration“.\n\nIn der Systemsteuerung zeigt das Kontrollkästchen einer hier erzwungenen Einstellung den erzwungenen Zustand, kann nicht geändert werden und trägt den Hinweis „{}“. Die eigene Wahl des Benutzers gilt wieder, sobald die Richtlinie nicht mehr konfiguriert ist. PowerPoint übernimmt eine Änderung beim nächsten Start.",
       "Si vous activez ce paramètre de stratégie, le paramètre est activé, comme si l'utilisateur avait coché sa case dans le panneau de configuration de Quillmere ; si vous le désactivez, le paramètre est désactivé. Si vous ne configurez pas ce paramètre de stratégie, le choix de l'utilisateur dans le panneau de configuration de Quillmere s'applique. Un paramètre sous Configuration ordinateur est prioritaire sur le même paramètre sous Configuration utilisateur.\n\nDans le panneau de configuration, la case d'un paramètre imposé ici affiche l'état imposé, ne peut pas être modifiée et indique « {} ». Le choix de l'utilisateur revient lorsque la stratégie n'est plus configurée. PowerPoint applique une modification à son prochain démarrage.",
@@ -434,7 +445,7 @@ inline constexpr ProductText kProductTexts[] = {
       "이 정책 설정을 사용하면 사용자가 Quillmere 제어판에서 해당 확인란을 선택한 것처럼 설정이 켜집니다. 사용하지 않으면 설정이 꺼집니다. 이 정책 설정을 구성하지 않으면 Quillmere 제어판에서 사용자가 직접 선택한 값이 적용됩니다. [컴퓨터 구성]의 설정이 [사용자 구성]의 같은 설정보다 우선합니다.\n\n제어판에서 여기서 적용된 설정의 확인란은 적용된 상태를 표시하고, 변경할 수 없으며, \"{}\"라고 표시됩니다. 정책이 더 이상 구성되지 않으면 사용자가 직접 선택한 값이 다시 적용됩니다. PowerPoint는 다음에 시작할 때 변경 내용을 적용합니다.",
       "Если этот параметр политики включен, параметр включается, как если бы пользователь установил его флажок на панели управления Quillmere; если он отключен, параметр выключается. Если этот параметр политики не настроен, действует собственный выбор пользователя на панели управления Quillmere. Параметр в разделе «Конфигурация компьютера» имеет приоритет над тем же параметром в разделе «Конфигурация пользователя».\n\nНа панели управления флажок параметра, заданного здесь, показывает заданное состояние, не может быть изменен и сопровождается надписью «{}». Собственный выбор пользователя восстанавливается, когда политика больше не настроена. PowerPoint применяет изменение при следующем запуске.",
       "Jeśli włączysz to ustawienie zasad, ustawienie jest włączone, tak jakby użytkownik zaznaczył jego pole wyboru w panelu sterowania Quillmere; jeśli je wyłączysz, ustawienie jest wyłączone. Jeśli nie skonfigurujesz tego ustawienia zasad, obowiązuje wybór użytkownika w panelu sterowania Quillmere. Ustawienie w obszarze Konfiguracja komputera ma pierwszeństwo przed tym samym ustawieniem w obszarze Konfiguracja użytkownika.\n\nW panelu sterowania pole wyboru ustawienia wymuszonego w tym miejscu pokazuje wymuszony stan, nie można go zmienić i jest opatrzone napisem „{}”. Wybór użytkownika wraca, gdy zasady przestają być skonfigurowane. Program PowerPoint stosuje zmianę przy następnym uruchomieniu."}},
-  {TextId::PolicyTitleClassic, {
+  {PolicyTextId::TitleClassic, {
       "Show the Classic tab",
       "Registerkarte „Klassisch“ anzeigen",
       "Afficher l'onglet Classique",
@@ -449,7 +460,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[클래식] 탭 표시",
       "Показывать вкладку «Классический»",
       "Pokaż kartę Klasyczny"}},
-  {TextId::PolicyTitleLeft, {
+  {PolicyTextId::TitleLeft, {
       "Place the Classic tab before the Home tab",
       "Registerkarte „Klassisch“ vor „Start“ anordnen",
       "Placer l'onglet Classique avant l'onglet Accueil",
@@ -464,7 +475,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[클래식] 탭을 [홈] 탭 앞에 배치",
       "Размещать вкладку «Классический» перед вкладкой «Главная»",
       "Umieść kartę Klasyczny przed kartą Narzędzia główne"}},
-  {TextId::PolicyTitleAll, {
+  {PolicyTextId::TitleAll, {
       "Show the \"All\" menu",
       "Menü „Alle“ anzeigen",
       "Afficher le menu Tout",
@@ -479,7 +490,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[모두] 메뉴 표시",
       "Показывать меню «Все»",
       "Pokaż menu Wszystko"}},
-  {TextId::PolicyTitleHome, {
+  {PolicyTextId::TitleHome, {
       "Hide the Home tab",
       "Registerkarte „Start“ ausblenden",
       "Masquer l'onglet Accueil",
@@ -494,7 +505,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[홈] 탭 숨기기",
       "Скрыть вкладку «Главная»",
       "Ukryj kartę Narzędzia główne"}},
-  {TextId::PolicyTitleInsert, {
+  {PolicyTextId::TitleInsert, {
       "Hide the Insert tab",
       "Registerkarte „Einfügen“ ausblenden",
       "Masquer l'onglet Insertion",
@@ -509,7 +520,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[삽입] 탭 숨기기",
       "Скрыть вкладку «Вставка»",
       "Ukryj kartę Wstawianie"}},
-  {TextId::PolicyTitleDesign, {
+  {PolicyTextId::TitleDesign, {
       "Hide the Design tab",
       "Registerkarte „Entwurf“ ausblenden",
       "Masquer l'onglet Création",
@@ -524,7 +535,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[디자인] 탭 숨기기",
       "Скрыть вкладку «Дизайн»",
       "Ukryj kartę Projektowanie"}},
-  {TextId::PolicyTitleAnimations, {
+  {PolicyTextId::TitleAnimations, {
       "Hide the Animations tab",
       "Registerkarte „Animationen“ ausblenden",
       "Masquer l'onglet Animations",
@@ -539,7 +550,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[애니메이션] 탭 숨기기",
       "Скрыть вкладку «Анимация»",
       "Ukryj kartę Animacje"}},
-  {TextId::PolicyTitleView, {
+  {PolicyTextId::TitleView, {
       "Hide the View tab",
       "Registerkarte „Ansicht“ ausblenden",
       "Masquer l'onglet Affichage",
@@ -554,7 +565,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[보기] 탭 숨기기",
       "Скрыть вкладку «Вид»",
       "Ukryj kartę Widok"}},
-  {TextId::PolicyTitleReview, {
+  {PolicyTextId::TitleReview, {
       "Hide the Review tab",
       "Registerkarte „Überprüfen“ ausblenden",
       "Masquer l'onglet Révision",
@@ -569,7 +580,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[검토] 탭 숨기기",
       "Скрыть вкладку «Рецензирование»",
       "Ukryj kartę Recenzja"}},
-  {TextId::PolicyTitleSlideShow, {
+  {PolicyTextId::TitleSlideShow, {
       "Hide the Slide Show tab",
       "Registerkarte „Bildschirmpräsentation“ ausblenden",
       "Masquer l'onglet Diaporama",
@@ -584,7 +595,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[슬라이드 쇼] 탭 숨기기",
       "Скрыть вкладку «Показ слайдов»",
       "Ukryj kartę Pokaz slajdów"}},
-  {TextId::PolicyTitleDeveloper, {
+  {PolicyTextId::TitleDeveloper, {
       "Hide the Developer tab",
       "Registerkarte „Entwicklertools“ ausblenden",
       "Masquer l'onglet Développeur",
@@ -599,7 +610,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[개발 도구] 탭 숨기기",
       "Скрыть вкладку «Разработчик»",
       "Ukryj kartę Deweloper"}},
-  {TextId::PolicyTitleHideTabs, {
+  {PolicyTextId::TitleHideTabs, {
       "Hide built-in tabs",
       "Integrierte Registerkarten ausblenden",
       "Masquer les onglets intégrés",
@@ -614,7 +625,7 @@ inline constexpr ProductText kProductTexts[] = {
       "기본 제공 탭 숨기기",
       "Скрыть встроенные вкладки",
       "Ukryj wbudowane karty"}},
-  {TextId::PolicyTitleFormat, {
+  {PolicyTextId::TitleFormat, {
       "Hide the Slide Master tab",
       "Registerkarte „Folienmaster“ ausblenden",
       "Masquer l'onglet Masque des diapositives",
@@ -629,7 +640,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[슬라이드 마스터] 탭 숨기기",
       "Скрыть вкладку «Образец слайдов»",
       "Ukryj kartę Wzorzec slajdów"}},
-  {TextId::PolicyExplainClassic, {
+  {PolicyTextId::ExplainClassic, {
       "Shows the Classic tab with the classic menus and toolbars; off, the ribbon stays as it is, no tab hidden.",
       "Zeigt die Registerkarte „Klassisch“ mit den klassischen Menüs und Symbolleisten an. Ist die Einstellung aus, bleibt das Menüband unverändert, und keine Registerkarte wird ausgeblendet.",
       "Affiche l'onglet Classique avec les menus et barres d'outils classiques. Désactivé, le ruban reste tel quel et aucun onglet n'est masqué.",
@@ -644,7 +655,7 @@ inline constexpr ProductText kProductTexts[] = {
       "클래식 메뉴와 도구 모음이 있는 [클래식] 탭을 표시합니다. 해제하면 리본은 그대로 유지되고 탭이 숨겨지지 않습니다.",
       "Показывает вкладку «Классический» с классическими меню и панелями инструментов. Если параметр выключен, лента остается без изменений и ни одна вкладка не скрывается.",
       "Wyświetla kartę Klasyczny z klasycznymi menu i paskami narzędzi. Gdy ustawienie jest wyłączone, wstążka pozostaje bez zmian i żadna karta nie jest ukrywana."}},
-  {TextId::PolicyExplainLeft, {
+  {PolicyTextId::ExplainLeft, {
       "Places the Classic tab before PowerPoint's Home tab; off, it comes after the built-in tabs.",
       "Ordnet die Registerkarte „Klassisch“ vor der PowerPoint-Registerkarte „Start“ an. Ist die Einstellung aus, folgt sie auf die integrierten Registerkarten.",
       "Place l'onglet Classique avant l'onglet Accueil de PowerPoint. Désactivé, il suit les onglets intégrés.",
@@ -659,7 +670,7 @@ inline constexpr ProductText kProductTexts[] = {
       "[클래식] 탭을 PowerPoint의 [홈] 탭 앞에 배치합니다. 해제하면 기본 제공 탭 뒤에 표시됩니다.",
       "Размещает вкладку «Классический» перед вкладкой PowerPoint «Главная». Если параметр выключен, она следует за встроенными вкладками.",
       "Umieszcza kartę Klasyczny przed kartą Narzędzia główne programu PowerPoint. Gdy ustawienie jest wyłączone, karta znajduje się za kartami wbudowanymi."}},
-  {TextId::PolicyExplainAll, {
+  {PolicyTextId::ExplainAll, {
       "Adds an \"All\" menu holding every classic menu before the menu bar; off, the tab starts with File.",
       "Fügt vor der Menüleiste ein Menü „Alle“ ein, das alle klassischen Menüs enthält. Ist die Einstellung aus, beginnt die Registerkarte mit „Datei“.",
       "Ajoute avant la barre de menus un menu Tout qui contient tous les menus classiques. Désactivé, l'onglet commence par Fichier.",
@@ -674,7 +685,7 @@ inline constexpr ProductText kProductTexts[] = {
       "모든 클래식 메뉴가 들어 있는 [모두] 메뉴를 메뉴 모음 앞에 추가합니다. 해제하면 탭이 [파일]로 시작합니다.",
       "Добавляет перед строкой меню меню «Все», содержащее все классические меню. Если параметр выключен, вкладка начинается с меню «Файл».",
       "Dodaje przed paskiem menu menu Wszystko zawierające wszystkie klasyczne menu. Gdy ustawienie jest wyłączone, karta zaczyna się od menu Plik."}},
-  {TextId::PolicyExplainHome, {
+  {PolicyTextId::ExplainHome, {
       "Hides PowerPoint's built-in Home tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Start“ aus.",
       "Masque l'onglet intégré Accueil de PowerPoint.",
@@ -689,7 +700,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [홈] 탭을 숨깁니다.",
       "Скрывает встроенную вкладку PowerPoint «Главная».",
       "Ukrywa wbudowaną kartę Narzędzia główne programu PowerPoint."}},
-  {TextId::PolicyExplainInsert, {
+  {PolicyTextId::ExplainInsert, {
       "Hides PowerPoint's built-in Insert tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Einfügen“ aus.",
       "Masque l'onglet intégré Insertion de PowerPoint.",
@@ -704,7 +715,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [삽입] 탭을 숨깁니다.",
       "Скрывает встроенную вкладку PowerPoint «Вставка».",
       "Ukrywa wbudowaną kartę Wstawianie programu PowerPoint."}},
-  {TextId::PolicyExplainDesign, {
+  {PolicyTextId::ExplainDesign, {
       "Hides PowerPoint's built-in Design tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Entwurf“ aus.",
       "Masque l'onglet intégré Création de PowerPoint.",
@@ -719,7 +730,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [디자인] 탭을 숨깁니다.",
       "Скрывает встроенную вкладку PowerPoint «Дизайн».",
       "Ukrywa wbudowaną kartę Projektowanie programu PowerPoint."}},
-  {TextId::PolicyExplainAnimations, {
+  {PolicyTextId::ExplainAnimations, {
       "Hides PowerPoint's built-in Animations tab (from PowerPoint 2010 on, Transitions stays).",
       "Blendet die integrierte PowerPoint-Registerkarte „Animationen“ aus (ab PowerPoint 2010 bleibt „Übergänge“ sichtbar).",
       "Masque l'onglet intégré Animations de PowerPoint (à partir de PowerPoint 2010, l'onglet Transitions reste affiché).",
@@ -734,7 +745,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [애니메이션] 탭을 숨깁니다 (PowerPoint 2010부터는 [전환] 탭이 계속 표시됨).",
       "Скрывает встроенную вкладку PowerPoint «Анимация» (начиная с PowerPoint 2010 вкладка «Переходы» остается видимой).",
       "Ukrywa wbudowaną kartę Animacje programu PowerPoint (od programu PowerPoint 2010 karta Przejścia pozostaje widoczna)."}},
-  {TextId::PolicyExplainView, {
+  {PolicyTextId::ExplainView, {
       "Hides PowerPoint's built-in View tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Ansicht“ aus.",
       "Masque l'onglet intégré Affichage de PowerPoint.",
@@ -749,7 +760,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [보기] 탭을 숨깁니다.",
       "Скрывает встроенную вкладку PowerPoint «Вид».",
       "Ukrywa wbudowaną kartę Widok programu PowerPoint."}},
-  {TextId::PolicyExplainReview, {
+  {PolicyTextId::ExplainReview, {
       "Hides PowerPoint's built-in Review tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Überprüfen“ aus.",
       "Masque l'onglet intégré Révision de PowerPoint.",
@@ -764,7 +775,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [검토] 탭을 숨깁니다.",
       "Скрывает встроенную вкладку PowerPoint «Рецензирование».",
       "Ukrywa wbudowaną kartę Recenzja programu PowerPoint."}},
-  {TextId::PolicyExplainSlideShow, {
+  {PolicyTextId::ExplainSlideShow, {
       "Hides PowerPoint's built-in Slide Show tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Bildschirmpräsentation“ aus.",
       "Masque l'onglet intégré Diaporama de PowerPoint.",
@@ -779,7 +790,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [슬라이드 쇼] 탭을 숨깁니다.",
       "Скрывает встроенную вкладку PowerPoint «Показ слайдов».",
       "Ukrywa wbudowaną kartę Pokaz slajdów programu PowerPoint."}},
-  {TextId::PolicyExplainDeveloper, {
+  {PolicyTextId::ExplainDeveloper, {
       "Hides PowerPoint's built-in Developer tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Entwicklertools“ aus.",
       "Masque l'onglet intégré Développeur de PowerPoint.",
@@ -794,7 +805,7 @@ inline constexpr ProductText kProductTexts[] = {
       "PowerPoint의 기본 제공 [개발 도구] 탭을 숨깁니다.",
       "Скрывает встроенную вкладку PowerPoint «Разработчик».",
       "Ukrywa wbudowaną kartę Deweloper programu PowerPoint."}},
-  {TextId::PolicyExplainHideTabs, {
+  {PolicyTextId::ExplainHideTabs, {
       "Lets the tab settings hide PowerPoint's built-in tabs; off, no built-in tab is hidden, whatever they say.",
       "Erlaubt den Registerkarten-Einstellungen, integrierte PowerPoint-Registerkarten auszublenden. Ist die Einstellung aus, wird keine integrierte Registerkarte ausgeblendet, unabhängig von diesen Einstellungen.",
       "Permet aux paramètres des onglets de masquer les onglets intégrés de PowerPoint. Désactivé, aucun onglet intégré n'est masqué, quels que soient ces paramètres.",
@@ -809,7 +820,7 @@ inline constexpr ProductText kProductTexts[] = {
       "탭 설정으로 PowerPoint의 기본 제공 탭을 숨길 수 있도록 합니다. 해제하면 해당 설정과 관계없이 기본 제공 탭이 숨겨지지 않습니다.",
       "Позволяет параметрам вкладок скрывать встроенные вкладки PowerPoint. Если параметр выключен, встроенные вкладки не скрываются независимо от этих параметров.",
       "Pozwala ustawieniom kart ukrywać wbudowane karty programu PowerPoint. Gdy ustawienie jest wyłączone, żadna wbudowana karta nie jest ukrywana, niezależnie od tych ustawień."}},
-  {TextId::PolicyExplainFormat, {
+  {PolicyTextId::ExplainFormat, {
       "Hides PowerPoint's Slide Master tab.",
       "Blendet die integrierte PowerPoint-Registerkarte „Folienmaster“ aus.",
       "Masque l'onglet intégré Masque des diapositives de PowerPoint.",
@@ -827,11 +838,12 @@ inline constexpr ProductText kProductTexts[] = {
 };
 // clang-format on
 
-// One row per text, in TextId order, every language filled in: Text() indexes the table.
-inline constexpr std::size_t FirstIncompleteText() {
+// One row per text, in id order, every language filled in: Text() indexes the tables.
+template <typename Id, std::size_t Rows>
+constexpr std::size_t FirstIncompleteText(const TextRow<Id> (&table)[Rows]) {
   std::size_t row = 0;
-  for (const ProductText& text : kProductTexts) {
-    if (text.id != static_cast<TextId>(row)) return row;
+  for (const TextRow<Id>& text : table) {
+    if (text.id != static_cast<Id>(row)) return row;
     for (std::string_view translation : text.text) {
       if (translation.empty()) return row;
     }
@@ -839,34 +851,50 @@ inline constexpr std::size_t FirstIncompleteText() {
   }
   return row;
 }
-static_assert(std::size(kProductTexts) == kTextCount, "every text needs a row of the table");
-static_assert(FirstIncompleteText() == kTextCount,
-              "a text lacks a translation, or the rows are out of TextId order (row FirstIncompleteText())");
+static_assert(std::size(kProductTexts) == kTextCount && std::size(kPolicyTexts) == kPolicyTextCount,
+              "every text needs a row of its table");
+static_assert(FirstIncompleteText(kProductTexts) == kTextCount && FirstIncompleteText(kPolicyTexts) == kPolicyTextCount,
+              "a text lacks a translation, or the rows are out of id order (see FirstIncompleteText)");
 
-// The text in that language, UTF-8; empty for TextId::None.
-constexpr std::string_view Text(TextId id, UiLanguage language) {
+// The text in that language, UTF-8; empty for TextId::None. Out of line, so that a table's texts
+// are in one object file, not in every one that shows a text.
+std::string_view Text(TextId id, UiLanguage language);
+std::string_view Text(PolicyTextId id, UiLanguage language);
+
+// The same for constants (catalogue rows, the settings table), evaluated by the compiler. A call
+// at run time would copy the whole table into its object file: use Text() there.
+template <typename Id, std::size_t Rows>
+constexpr std::string_view TableText(const TextRow<Id> (&table)[Rows], Id id, UiLanguage language) {
   const auto row = static_cast<std::size_t>(id);
-  if (row >= kTextCount) return {};
-  return kProductTexts[row].text[static_cast<std::size_t>(language)];
+  if (row >= Rows) return {};
+  return table[row].text[static_cast<std::size_t>(language)];
+}
+constexpr std::string_view ConstantText(TextId id, UiLanguage language) {
+  return TableText(kProductTexts, id, language);
+}
+constexpr std::string_view ConstantText(PolicyTextId id, UiLanguage language) {
+  return TableText(kPolicyTexts, id, language);
 }
 
-// The caption of the control panel's box with this index (0 to 12), or empty text.
-constexpr std::string_view BoxCaption(int box, UiLanguage language) {
-  if (box < 0 || box >= kBoxCaptionCount) return {};
-  return Text(static_cast<TextId>(static_cast<int>(TextId::BoxClassic) + box), language);
+// The texts that go by a control panel box's index (0 to 12): its caption, and its setting's
+// title and explanation in the Group Policy templates. Past the end of the table for any other index.
+template <typename Id>
+constexpr Id BoxTextId(Id first, int box) {
+  return box < 0 || box >= kBoxCaptionCount ? static_cast<Id>(0xFFFF) : static_cast<Id>(static_cast<int>(first) + box);
 }
+constexpr TextId BoxCaptionId(int box) { return BoxTextId(TextId::BoxClassic, box); }
+constexpr PolicyTextId PolicyTitleId(int box) { return BoxTextId(PolicyTextId::TitleClassic, box); }
+constexpr PolicyTextId PolicyExplanationId(int box) { return BoxTextId(PolicyTextId::ExplainClassic, box); }
+static_assert(ConstantText(PolicyTitleId(11), UiLanguage::English) == "Hide built-in tabs" &&
+                  ConstantText(PolicyExplanationId(12), UiLanguage::English) ==
+                      "Hides PowerPoint's Slide Master tab." &&
+                  ConstantText(BoxCaptionId(12), UiLanguage::English) == "Format",
+              "box texts run in box order");
 
-// A setting's title and explanation in the Group Policy templates, by its box (0 to 12), or empty text.
-constexpr std::string_view PolicyTitle(int box, UiLanguage language) {
-  if (box < 0 || box >= kBoxCaptionCount) return {};
-  return Text(static_cast<TextId>(static_cast<int>(TextId::PolicyTitleClassic) + box), language);
+inline std::string_view BoxCaption(int box, UiLanguage language) { return Text(BoxCaptionId(box), language); }
+inline std::string_view PolicyTitle(int box, UiLanguage language) { return Text(PolicyTitleId(box), language); }
+inline std::string_view PolicyExplanation(int box, UiLanguage language) {
+  return Text(PolicyExplanationId(box), language);
 }
-constexpr std::string_view PolicyExplanation(int box, UiLanguage language) {
-  if (box < 0 || box >= kBoxCaptionCount) return {};
-  return Text(static_cast<TextId>(static_cast<int>(TextId::PolicyExplainClassic) + box), language);
-}
-static_assert(PolicyTitle(11, UiLanguage::English) == "Hide built-in tabs" &&
-                  PolicyExplanation(12, UiLanguage::English) == "Hides PowerPoint's Slide Master tab.",
-              "policy texts run in box order");
 
 }  // namespace quillmere

@@ -13,7 +13,7 @@ constexpr std::string_view kCategory = "Quillmere";
 constexpr std::string_view kSupportedOn = "SUPPORTED_PowerPoint2007";
 
 // A text of the table with its "{}" replaced.
-std::string Filled(TextId id, UiLanguage language, std::string_view value) {
+std::string Filled(PolicyTextId id, UiLanguage language, std::string_view value) {
   std::string text(Text(id, language));
   const auto slot = text.find("{}");
   if (slot != std::string::npos) text.replace(slot, 2, value);
@@ -89,19 +89,19 @@ std::string AdmlTemplate(std::span<const PolicyText> settings, UiLanguage langua
       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" revision=\"1.0\" schemaVersion=\"1.0\" "
       "xmlns=\"http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions\">\n"
       "  <displayName>Quillmere</displayName>\n";
-  Append(out, "  <description>", EscapeXml(Text(TextId::PolicyDescription, language)), "</description>\n");
+  Append(out, "  <description>", EscapeXml(Text(PolicyTextId::Description, language)), "</description>\n");
   out += "  <resources>\n    <stringTable>\n";
   AppendString(out, kCategory, "Quillmere");
-  AppendString(out, kSupportedOn, Text(TextId::PolicySupportedOn, language));
+  AppendString(out, kSupportedOn, Text(PolicyTextId::SupportedOn, language));
   // Said of every setting; kept apart so that each setting's own text says only what it does.
-  const std::string common = Filled(TextId::PolicyCommonExplanation, language, Text(TextId::PanelLocked, language));
+  const std::string common = Filled(PolicyTextId::CommonExplanation, language, Text(TextId::PanelLocked, language));
   for (const auto& setting : settings) {
     const std::string name = PolicyName(setting.key);
     AppendString(out, name, setting.title);
     std::string explanation(setting.explanation);
     explanation += "\n\n";
     if (!setting.dependsOn.empty())
-      Append(explanation, Filled(TextId::PolicyDependsOn, language, setting.dependsOn), "\n\n");
+      Append(explanation, Filled(PolicyTextId::DependsOn, language, setting.dependsOn), "\n\n");
     explanation += common;
     AppendString(out, name + "_Explain", explanation);
   }

@@ -46,7 +46,7 @@ struct ClassicMenu {
 };
 
 constexpr ClassicMenu Menu(TextId label, std::span<const CatalogueRow> rows) {
-  return {Text(label, UiLanguage::English), rows, label};
+  return {ConstantText(label, UiLanguage::English), rows, label};
 }
 
 // Row constructors, so that the tables read like the menus they describe.
@@ -63,9 +63,9 @@ constexpr CatalogueRow Spacer(std::string_view blanks) { return {RowKind::Spacer
 constexpr CatalogueRow OpenMenu(TextId label, std::string_view imageMso = {}, TextId screentip = TextId::None) {
   return {RowKind::OpenMenu,
           {},
-          Text(label, UiLanguage::English),
+          ConstantText(label, UiLanguage::English),
           imageMso,
-          Text(screentip, UiLanguage::English),
+          ConstantText(screentip, UiLanguage::English),
           {},
           label,
           screentip};
@@ -81,9 +81,9 @@ constexpr CatalogueRow Separator() { return {RowKind::Separator}; }
 constexpr CatalogueRow CustomButton(std::string_view id, TextId label, TextId screentip, std::string_view onAction) {
   return {RowKind::CustomButton,
           id,
-          Text(label, UiLanguage::English),
+          ConstantText(label, UiLanguage::English),
           {},
-          Text(screentip, UiLanguage::English),
+          ConstantText(screentip, UiLanguage::English),
           onAction,
           label,
           screentip};
