@@ -1,7 +1,8 @@
 // Feeds arbitrary stored settings and host names to the document assembly.
 //
 // Input, split at line feeds: the first line is the host's Name ("\x01" alone: a host that
-// cannot answer; no input at all: no host). Every further line "KEY=TEXT" stores TEXT under
+// cannot answer; no input at all: no host), optionally followed by a tab and the decimal id of
+// the host's user-interface language. Every further line "KEY=TEXT" stores TEXT under
 // KEY; a line "KEY" without "=" makes that key unreadable. Every outcome must be one the
 // add-in may hand to PowerPoint: a failure naming the key, empty text, or a well-formed
 // document whose ids are unique and numbered from 1 without gaps.
@@ -9,6 +10,7 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +59,7 @@ class FuzzStore final : public SettingsStore {
 struct Scenario {
   bool hasHost = false;
   std::optional<std::string> hostName;
+  std::optional<std::uint32_t> uiLanguage;
   FuzzStore store;
 };
 
@@ -65,6 +68,13 @@ void Parse(std::string_view input, Scenario& scenario) {
   scenario.hasHost = true;
   std::size_t end = input.find('\n');
   std::string_view first = input.substr(0, end);
+  if (const auto tab = first.find('\t'); tab != std::string_view::npos) {
+    std::uint32_t id = 0;
+    const std::string_view digits = first.substr(tab + 1);
+    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), id);
+    if (error == std::errc() && stop == digits.data() + digits.size()) scenario.uiLanguage = id;
+    first = first.substr(0, tab);
+  }
   if (first != "\x01") scenario.hostName = std::string(first);
   while (end != std::string_view::npos) {
     input.remove_prefix(end + 1);
@@ -115,8 +125,9 @@ struct DocumentFacts {
   std::set<std::string> ids;
   IdSequences sequences;
   int hiddenTabs = 0;
-  int menuBarGaps = 0;  // narrow spacers between the menus of the first row
-  int allMenuGaps = 0;  // wide spacers in the first row, after the "All" drop-down
+  int menuBarGaps = 0;    // narrow spacers between the menus of the first row
+  int allMenuGaps = 0;    // wide spacers in the first row, after the "All" drop-down
+  int namedCommands = 0;  // host commands that carry a label or tip of ours
   bool startFromScratch = false;
   bool insertBeforeHome = false;
 };
@@ -147,6 +158,10 @@ void Walk(xmlNode* node, DocumentFacts& facts, std::string_view document) {
       std::string label = Attribute(node, "label");
       if (label == " ") ++facts.menuBarGaps;
       if (label == "  ") ++facts.allMenuGaps;
+    }
+    if (HasAttribute(node, "idMso") &&
+        (HasAttribute(node, "label") || HasAttribute(node, "screentip") || HasAttribute(node, "supertip"))) {
+      ++facts.namedCommands;
     }
     if (name == "menu") {
       Require(Attribute(node, "tag") == Attribute(node, "id"), "menu tag differs from its id", document);
@@ -182,7 +197,7 @@ std::optional<double> StoredDouble(const FuzzStore& store, std::string_view key)
   return text ? ToDouble(*text) : std::nullopt;
 }
 
-void CheckDocument(std::string_view document, const FuzzStore& store) {
+void CheckDocument(std::string_view document, const FuzzStore& store, bool translated) {
   xmlDoc* parsed = xmlReadMemory(document.data(), static_cast<int>(document.size()), "ribbon.xml", "UTF-8",
                                  XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
   Require(parsed != nullptr, "document is not well-formed", document);
@@ -194,6 +209,10 @@ void CheckDocument(std::string_view document, const FuzzStore& store) {
   DocumentFacts facts;
   Walk(root, facts, document);
   xmlFreeDoc(parsed);
+
+  // A translated document leaves the host's commands to the host's own names.
+  Require(!translated || facts.namedCommands == 0, "a host command carries our text in a translation", document);
+  Require(translated || facts.namedCommands > 0, "the English document lost its command labels", document);
 
   // What the settings decide, checked against the settings themselves.
   Require(facts.insertBeforeHome == (StoredWhole(store, "Left", 1) == 1), "Classic tab placed wrongly", document);
@@ -251,7 +270,7 @@ struct Outcome {
 };
 
 Outcome Assemble(RibbonAssembler& assembler, const Scenario& scenario) {
-  FixedHost host(scenario.hostName);
+  FixedHost host(scenario.hostName, std::nullopt, scenario.uiLanguage);
   try {
     return {std::string(assembler.GetRibbonXML(scenario.hasHost ? &host : nullptr, scenario.store)), {}, {}};
   } catch (const AssemblyError& error) {
@@ -275,7 +294,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Outcome again = Assemble(reused, scenario);
   Require(first == again, "a reused assembler answered differently", first.document.value_or(""));
 
-  if (first.document && !first.document->empty()) CheckDocument(*first.document, scenario.store);
+  const bool translated = scenario.uiLanguage && LanguageOfLcid(*scenario.uiLanguage) != UiLanguage::English;
+  if (first.document && !first.document->empty()) CheckDocument(*first.document, scenario.store, translated);
   if (first.document && first.document->empty()) {
     const bool powerPoint = scenario.hostName && scenario.hostName->find("PowerPoint") != std::string::npos;
     Require(!powerPoint || StoredWhole(scenario.store, "Classic", 1) == 0, "empty text although the tab is wanted");
