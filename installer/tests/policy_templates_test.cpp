@@ -39,5 +39,18 @@ TEST(PolicyTemplates, ASettingThatDependsOnAnotherSaysSo) {
   EXPECT_EQ(adml.find("\"Allow it\" is on"), adml.find("\"Allow it\" is on", tab)) << adml;
 }
 
+TEST(PolicyTemplates, ALanguageFileSaysEverySharedSentenceInItsLanguage) {
+  const std::vector<PolicyText> settings{{"Master", "Erlauben", "Erlaubt.", ""},
+                                         {"Tab", "Ausblenden", "Blendet aus.", "Erlauben"}};
+  const std::string adml = AdmlTemplate(settings, UiLanguage::German);
+  EXPECT_NE(adml.find("<string id=\"Tab_Explain\">Blendet aus.\n\nDiese Einstellung wirkt nur, solange „Erlauben“ "
+                      "eingeschaltet ist.\n\nWenn Sie diese Richtlinieneinstellung aktivieren"),
+            std::string::npos)
+      << adml;
+  // The box's note in the control panel, quoted as the panel shows it in that language.
+  EXPECT_NE(adml.find("„Von Ihrem Administrator festgelegt“"), std::string::npos) << adml;
+  EXPECT_EQ(adml.find("Set by your administrator"), std::string::npos) << adml;
+}
+
 }  // namespace
 }  // namespace quillmere
