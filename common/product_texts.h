@@ -242,7 +242,7 @@ inline constexpr ProductText kProductTexts[] = {
   {TextId::ButtonAbout, {"About Quillmere", "Info über Quillmere", "À propos de Quillmere", "Acerca de Quillmere",
                          "Informazioni su Quillmere", "Sobre o Quillmere", "Acerca do Quillmere", "Info over Quillmere",
                          "Quillmere のバージョン情報", "关于 Quillmere", "關於 Quillmere", "Quillmere 정보",
-                         "О программе Quillmere", "Quillmere — informacje"}},
+                         "О программе Quillmere", "Informacje o programie Quillmere"}},
   {TextId::About, {"About", "Info", "À propos", "Acerca de", "Informazioni", "Sobre", "Acerca de", "Info",
                    "バージョン情報", "关于", "關於", "정보", "О программе", "Informacje"}},
   {TextId::Website, {"Website: ", "Website: ", "Site web : ", "Sitio web: ", "Sito Web: ", "Site: ", "Site: ",
