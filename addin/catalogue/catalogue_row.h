@@ -27,15 +27,15 @@ enum class RowKind : std::uint8_t {
 
 struct CatalogueRow {
   RowKind kind;
+  // The product's own texts of a submenu or custom button, for a translated document; label and
+  // screentip below are their English.
+  TextId labelText = TextId::None;
+  TextId screentipText = TextId::None;
   std::string_view id = {};  // idMso of a built-in control, or the id of a row box or custom button
   std::string_view label = {};
   std::string_view imageMso = {};
   std::string_view screentip = {};
   std::string_view onAction = {};
-  // The product's own texts of a submenu or custom button, for the translated document; label and
-  // screentip above are their English.
-  TextId labelText = TextId::None;
-  TextId screentipText = TextId::None;
 };
 
 // A top-level menu of the classic menu bar.
@@ -50,43 +50,40 @@ constexpr ClassicMenu Menu(TextId label, std::span<const CatalogueRow> rows) {
 }
 
 // Row constructors, so that the tables read like the menus they describe.
-constexpr CatalogueRow OpenRow(std::string_view boxId) { return {RowKind::OpenRow, boxId}; }
-constexpr CatalogueRow CloseRow() { return {RowKind::CloseRow}; }
-constexpr CatalogueRow OpenGroup() { return {RowKind::OpenGroup}; }
-constexpr CatalogueRow CloseGroup() { return {RowKind::CloseGroup}; }
+constexpr CatalogueRow OpenRow(std::string_view boxId) { return {.kind = RowKind::OpenRow, .id = boxId}; }
+constexpr CatalogueRow CloseRow() { return {.kind = RowKind::CloseRow}; }
+constexpr CatalogueRow OpenGroup() { return {.kind = RowKind::OpenGroup}; }
+constexpr CatalogueRow CloseGroup() { return {.kind = RowKind::CloseGroup}; }
 constexpr CatalogueRow ToolButton(std::string_view idMso, std::string_view screentip = {},
                                   std::string_view imageMso = {}) {
-  return {RowKind::ToolButton, idMso, {}, imageMso, screentip};
+  return {.kind = RowKind::ToolButton, .id = idMso, .imageMso = imageMso, .screentip = screentip};
 }
-constexpr CatalogueRow ComboBox(std::string_view idMso) { return {RowKind::ComboBox, idMso}; }
-constexpr CatalogueRow Spacer(std::string_view blanks) { return {RowKind::Spacer, {}, blanks}; }
+constexpr CatalogueRow ComboBox(std::string_view idMso) { return {.kind = RowKind::ComboBox, .id = idMso}; }
+constexpr CatalogueRow Spacer(std::string_view blanks) { return {.kind = RowKind::Spacer, .label = blanks}; }
 constexpr CatalogueRow OpenMenu(TextId label, std::string_view imageMso = {}, TextId screentip = TextId::None) {
-  return {RowKind::OpenMenu,
-          {},
-          ConstantText(label, UiLanguage::English),
-          imageMso,
-          ConstantText(screentip, UiLanguage::English),
-          {},
-          label,
-          screentip};
+  return {.kind = RowKind::OpenMenu,
+          .labelText = label,
+          .screentipText = screentip,
+          .label = ConstantText(label, UiLanguage::English),
+          .imageMso = imageMso,
+          .screentip = ConstantText(screentip, UiLanguage::English)};
 }
-constexpr CatalogueRow CloseMenu() { return {RowKind::CloseMenu}; }
+constexpr CatalogueRow CloseMenu() { return {.kind = RowKind::CloseMenu}; }
 constexpr CatalogueRow Command(std::string_view idMso, std::string_view label = {}) {
-  return {RowKind::Command, idMso, label};
+  return {.kind = RowKind::Command, .id = idMso, .label = label};
 }
 constexpr CatalogueRow Gallery(std::string_view idMso, std::string_view label) {
-  return {RowKind::Gallery, idMso, label};
+  return {.kind = RowKind::Gallery, .id = idMso, .label = label};
 }
-constexpr CatalogueRow Separator() { return {RowKind::Separator}; }
+constexpr CatalogueRow Separator() { return {.kind = RowKind::Separator}; }
 constexpr CatalogueRow CustomButton(std::string_view id, TextId label, TextId screentip, std::string_view onAction) {
-  return {RowKind::CustomButton,
-          id,
-          ConstantText(label, UiLanguage::English),
-          {},
-          ConstantText(screentip, UiLanguage::English),
-          onAction,
-          label,
-          screentip};
+  return {.kind = RowKind::CustomButton,
+          .labelText = label,
+          .screentipText = screentip,
+          .id = id,
+          .label = ConstantText(label, UiLanguage::English),
+          .screentip = ConstantText(screentip, UiLanguage::English),
+          .onAction = onAction};
 }
 
 // The nine menus of the classic menu bar, in bar order.
