@@ -15,8 +15,8 @@ constexpr std::string_view kSupportedOn = "SUPPORTED_PowerPoint2007";
 // A text of the table with its "{}" replaced.
 std::string Filled(PolicyTextId id, UiLanguage language, std::string_view value) {
   std::string text(Text(id, language));
-  const auto slot = text.find("{}");
-  if (slot != std::string::npos) text.replace(slot, 2, value);
+  for (auto slot = text.find("{}"); slot != std::string::npos; slot = text.find("{}", slot + value.size()))
+    text.replace(slot, 2, value);
   return text;
 }
 

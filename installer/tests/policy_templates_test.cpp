@@ -44,7 +44,8 @@ TEST(PolicyTemplates, ALanguageFileSaysEverySharedSentenceInItsLanguage) {
                                          {"Tab", "Ausblenden", "Blendet aus.", "Erlauben"}};
   const std::string adml = AdmlTemplate(settings, UiLanguage::German);
   EXPECT_NE(adml.find("<string id=\"Tab_Explain\">Blendet aus.\n\nDiese Einstellung wirkt nur, solange „Erlauben“ "
-                      "eingeschaltet ist.\n\nWenn Sie diese Richtlinieneinstellung aktivieren"),
+                      "eingeschaltet ist. Um sie unabhängig von der Wahl des Benutzers zu erzwingen, aktivieren Sie "
+                      "hier auch „Erlauben“:"),
             std::string::npos)
       << adml;
   // The box's note in the control panel, quoted as the panel shows it in that language.
