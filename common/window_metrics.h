@@ -26,6 +26,7 @@ struct TwipsRect {
   int top = 0;
   int width = 0;
   int height = 0;
+  friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
 // A font as a window designer gives it.
@@ -55,6 +56,7 @@ struct LineDesign {
   int x2 = 0;
   int y2 = 0;
   OleColor color = 0;
+  friend bool operator==(const LineDesign&, const LineDesign&) = default;
 };
 
 struct PixelPoint {
