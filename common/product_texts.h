@@ -86,6 +86,7 @@ enum class TextId : std::uint16_t {
   // The control panel.
   PanelVersion,  // followed by the version number
   PanelLocked,
+  PanelLockedUnreadable,
   ErrorTitle,
   ErrorAtLine,   // between the failing handler and its step number
   ErrorRequest,  // followed by the support address
@@ -285,6 +286,13 @@ inline constexpr ProductText kProductTexts[] = {
                          "Ingesteld door uw beheerder", "管理者によって設定されています", "由管理员设置",
                          "由系統管理員設定", "관리자가 설정함", "Задано администратором",
                          "Ustawione przez administratora"}},
+  {TextId::PanelLockedUnreadable,
+   {"Your administrator's setting cannot be read", "Die Einstellung Ihres Administrators kann nicht gelesen werden",
+    "Le paramètre de votre administrateur ne peut pas être lu", "No se puede leer la configuración del administrador",
+    "Impossibile leggere l'impostazione dell'amministratore", "Não é possível ler a configuração do administrador",
+    "Não é possível ler a definição do administrador", "De instelling van uw beheerder kan niet worden gelezen",
+    "管理者の設定を読み取れません", "无法读取管理员的设置", "無法讀取系統管理員的設定", "관리자 설정을 읽을 수 없음",
+    "Не удается прочитать параметр администратора", "Nie można odczytać ustawienia administratora"}},
   {TextId::ErrorTitle, {"Application Error", "Anwendungsfehler", "Erreur d'application", "Error de la aplicación",
                         "Errore dell'applicazione", "Erro do aplicativo", "Erro da aplicação", "Toepassingsfout",
                         "アプリケーション エラー", "应用程序错误", "應用程式錯誤", "응용 프로그램 오류",

@@ -1,5 +1,6 @@
 #include "common/window_look_win.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <new>
 
@@ -34,18 +35,74 @@ UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi) noexcept {
   return UniqueFont(::CreateFontIndirectW(&font));
 }
 
-UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi, UiLanguage language) noexcept {
-  if (!NeedsSystemUiFont(language)) return CreateDesignedFont(spec, dpi);
+namespace {
+
+struct ScriptFonts {
+  UiLanguage language;
+  BYTE charset;
+  const wchar_t* faces[3];  // the system's user-interface fonts for the script, newest first
+};
+constexpr ScriptFonts kScriptFonts[] = {
+    {UiLanguage::Japanese, SHIFTJIS_CHARSET, {L"Yu Gothic UI", L"Meiryo UI", L"MS UI Gothic"}},
+    {UiLanguage::ChineseSimplified, GB2312_CHARSET, {L"Microsoft YaHei UI", L"Microsoft YaHei", L"SimSun"}},
+    {UiLanguage::ChineseTraditional,
+     CHINESEBIG5_CHARSET,
+     {L"Microsoft JhengHei UI", L"Microsoft JhengHei", L"PMingLiU"}},
+    {UiLanguage::Korean, HANGUL_CHARSET, {L"Malgun Gothic", L"Gulim", nullptr}},
+};
+
+int CALLBACK KeepFirstFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) noexcept {
+  if (font->lfFaceName[0] == L'@') return 1;  // the same face for vertical writing
+  try {
+    *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
+  } catch (...) {
+    return 1;
+  }
+  return 0;
+}
+
+// The installed face of that name (any face when null) that has the character set.
+std::wstring InstalledFace(HDC dc, BYTE charset, const wchar_t* face) {
+  LOGFONTW query{};
+  query.lfCharSet = charset;
+  if (face) std::wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
+  std::wstring found;
+  ::EnumFontFamiliesExW(dc, &query, &KeepFirstFace, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+// The system's message font when it has the script (as on a system set up in that language),
+// else the script's own user-interface fonts, else any installed font that has the script.
+std::wstring ScriptFontFace(const ScriptFonts& script) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  FontSpec system = spec;
-  if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
-      metrics.lfMessageFont.lfFaceName[0] != L'\0') {
-    system.face = metrics.lfMessageFont.lfFaceName;
-  } else {
-    system.face = L"MS Shell Dlg 2";  // maps to the system's dialog font
+  const bool haveSystemFont = ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HDC screen = ::GetDC(nullptr);
+  if (!screen) return {};
+  std::wstring face = haveSystemFont ? InstalledFace(screen, script.charset, metrics.lfMessageFont.lfFaceName) : L"";
+  for (const wchar_t* candidate : script.faces) {
+    if (face.empty() && candidate) face = InstalledFace(screen, script.charset, candidate);
   }
-  return CreateDesignedFont(system, dpi);
+  if (face.empty()) face = InstalledFace(screen, script.charset, nullptr);
+  ::ReleaseDC(nullptr, screen);
+  return face;
+}
+
+}  // namespace
+
+UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi, UiLanguage language) noexcept {
+  const auto script = std::find_if(std::begin(kScriptFonts), std::end(kScriptFonts),
+                                   [&](const ScriptFonts& fonts) { return fonts.language == language; });
+  if (!NeedsSystemUiFont(language) || script == std::end(kScriptFonts)) return CreateDesignedFont(spec, dpi);
+  FontSpec inScript = spec;
+  std::wstring face;
+  try {
+    face = ScriptFontFace(*script);
+  } catch (...) {
+    // Out of memory: the dialog font, which the system maps to one for its own language.
+  }
+  inScript.face = face.empty() ? L"MS Shell Dlg 2" : face.c_str();
+  return CreateDesignedFont(inScript, dpi);
 }
 
 COLORREF ToColorRef(OleColor color) noexcept {

@@ -26,7 +26,9 @@ int WindowDpi(HWND window) noexcept;
 UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi) noexcept;
 
 // The designed font for text in that language: for a script the designed face lacks, the
-// system's user-interface font (its message font) at the designed size and style.
+// system's user-interface font for that script (its message font when that has the script, else
+// the script's own user-interface fonts, else any installed font with it) at the designed size
+// and style.
 UniqueFont CreateDesignedFont(const FontSpec& spec, int dpi, UiLanguage language) noexcept;
 
 // Resolves system colour indices to the current colour.

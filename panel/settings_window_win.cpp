@@ -4,6 +4,7 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "common/product_info.h"
@@ -39,7 +40,11 @@ void Require(bool succeeded, const char* what) {
 
 SettingsWindow::SettingsWindow(HINSTANCE instance, SettingsStore& store, AddInInstaller& installer,
                                std::vector<PolicySource> policies)
-    : instance_(instance), panel_(store, *this, installer, std::move(policies)) {}
+    : instance_(instance),
+      language_(LanguageOfLcid(::GetUserDefaultUILanguage())),
+      captions_(layout::CaptionsIn(language_)),
+      layout_(layout::DesignedLayout()),
+      panel_(store, *this, installer, std::move(policies), language_) {}
 
 SettingsWindow::~SettingsWindow() {
   if (window_) ::DestroyWindow(window_);
@@ -76,7 +81,14 @@ bool SettingsWindow::Create() {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_CONTROLPARENT;
   dpi_ = WindowDpi(nullptr);
-  RECT frame = {0, 0, Pixels(layout::kClientWidth), Pixels(layout::kClientHeight)};
+  CreateFonts();
+  // English keeps the design as it is, whatever the fonts measure.
+  if (language_ != UiLanguage::English) {
+    layout_ = layout::FitCaptions(
+        layout::MeasureCaptions(captions_, [this](auto control, auto text) { return MeasureCaption(control, text); }),
+        dpi_);
+  }
+  RECT frame = {0, 0, Pixels(layout_.clientWidth), Pixels(layout_.clientHeight)};
   ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   window_ =
       ::CreateWindowExW(exStyle, control_id::kSettingsWindowClass, kProductName, style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -96,20 +108,52 @@ HWND SettingsWindow::AddControl(HWND parent, const wchar_t* className, const wch
   return control;
 }
 
-void SettingsWindow::CreateControls() {
-  windowFont_ = CreateDesignedFont(layout::kWindowFont, dpi_);
+// The designed fonts; translated texts in a script Arial lacks get the same sizes in a face that
+// has it. The product name and the web address are Latin in every language.
+void SettingsWindow::CreateFonts() {
+  windowFont_ = CreateDesignedFont(layout::kWindowFont, dpi_, language_);
   titleFont_ = CreateDesignedFont(layout::kTitleFont, dpi_);
-  versionFont_ = CreateDesignedFont(layout::kVersionFont, dpi_);
+  versionFont_ = CreateDesignedFont(layout::kVersionFont, dpi_, language_);
   look_.Link().CreateFonts(layout::kLinkFont, dpi_);
+}
 
-  tabs_ = AddControl(window_, WC_TABCONTROLW, L"", WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP, layout::kTabs,
+// The caption's extent in its control's font, and what the control draws beside it.
+layout::PixelSize SettingsWindow::MeasureCaption(layout::CaptionControl control, std::string_view text) const {
+  using layout::CaptionControl;
+  const std::wstring wide = Utf8ToWide(text);
+  HDC screen = ::GetDC(nullptr);
+  if (!screen) return {};
+  HGDIOBJ old = ::SelectObject(screen, control == CaptionControl::Label ? versionFont_.get() : windowFont_.get());
+  SIZE extent{};
+  ::GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(screen, &metrics);
+  ::SelectObject(screen, old);
+  ::ReleaseDC(nullptr, screen);
+
+  layout::PixelSize need{extent.cx, std::max<int>(extent.cy, metrics.tmHeight)};
+  const int edge = ::GetSystemMetrics(SM_CXEDGE);
+  switch (control) {
+    case CaptionControl::CheckBox:
+      // The check mark, the gap after it and the focus rectangle round the text.
+      need.width += ::GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth + 2 * edge;
+      break;
+    case CaptionControl::Button: need.width += 2 * (metrics.tmAveCharWidth + 2 * edge); break;
+    case CaptionControl::TabItem: need.width += 2 * metrics.tmAveCharWidth + 4 * edge; break;
+    case CaptionControl::Label: break;
+  }
+  return need;
+}
+
+void SettingsWindow::CreateControls() {
+  tabs_ = AddControl(window_, WC_TABCONTROLW, L"", WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP, layout_.tabs,
                      control_id::kTabs, windowFont_.get());
   ::SetWindowLongPtrW(tabs_, GWL_EXSTYLE, ::GetWindowLongPtrW(tabs_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-  const wchar_t* captions[] = {L"PowerPoint", L"About"};
   for (int i = 0; i < 2; ++i) {
+    std::wstring caption = Utf8ToWide(captions_.tabs[static_cast<std::size_t>(i)]);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(captions[i]);
+    item.pszText = caption.data();
     ::SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
 
@@ -122,30 +166,30 @@ void SettingsWindow::CreateControls() {
     if (!visible) ::ShowWindow(frame, SW_HIDE);
     return frame;
   };
-  powerPointFrame_ = addFrame(layout::kPowerPointFrame, control_id::kPowerPointFrame, true);
-  aboutFrame_ = addFrame(layout::kAboutFrame, control_id::kAboutFrame, false);
+  powerPointFrame_ = addFrame(layout_.powerPointFrame, control_id::kPowerPointFrame, true);
+  aboutFrame_ = addFrame(layout_.aboutFrame, control_id::kAboutFrame, false);
 
   // Created in the settings' order, which is the designed tab order.
   for (const Setting& setting : kSettings) {
     const int index = setting.box;
-    const auto& box = layout::kBoxes[static_cast<std::size_t>(index)];
-    boxes_[static_cast<std::size_t>(index)] =
-        AddControl(powerPointFrame_, L"Button", box.caption, BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, box.rect,
-                   control_id::kFirstBox + index, windowFont_.get());
+    const auto box = static_cast<std::size_t>(index);
+    boxes_[box] = AddControl(powerPointFrame_, L"Button", Utf8ToWide(captions_.boxes[box]).c_str(),
+                             BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, layout_.boxes[box], control_id::kFirstBox + index,
+                             windowFont_.get());
   }
 
-  titleLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout::kTitleLabel, control_id::kTitleLabel,
-                           titleFont_.get());
-  versionLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout::kVersionLabel, control_id::kVersionLabel,
+  titleLabel_ =
+      AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout_.titleLabel, control_id::kTitleLabel, titleFont_.get());
+  versionLabel_ = AddControl(aboutFrame_, L"Static", L"", SS_CENTER, layout_.versionLabel, control_id::kVersionLabel,
                              versionFont_.get());
-  AddControl(aboutFrame_, L"Static", L"Website: ", SS_LEFT, layout::kWebsiteCaption, control_id::kWebsiteCaption,
-             versionFont_.get());
-  linkLabel_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout::kWebsiteLink,
+  AddControl(aboutFrame_, L"Static", Utf8ToWide(captions_.website).c_str(), SS_LEFT, layout_.websiteCaption,
+             control_id::kWebsiteCaption, versionFont_.get());
+  linkLabel_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout_.websiteLink,
                           control_id::kWebsiteLink, look_.Link().Font());
 
-  AddControl(window_, L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, layout::kOkButton, control_id::kOkButton,
-             windowFont_.get());
-  AddControl(window_, L"Button", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, layout::kCancelButton,
+  AddControl(window_, L"Button", Utf8ToWide(captions_.ok).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, layout_.okButton,
+             control_id::kOkButton, windowFont_.get());
+  AddControl(window_, L"Button", Utf8ToWide(captions_.cancel).c_str(), BS_PUSHBUTTON | WS_TABSTOP, layout_.cancelButton,
              control_id::kCancelButton, windowFont_.get());
 }
 
@@ -187,8 +231,8 @@ void SettingsWindow::ShowBox(int index, bool checked) {
 
 // A disabled box gets no mouse messages, so its tip is a tool of the frame over the box's area.
 void SettingsWindow::LockBox(int index, PolicyLock why) {
-  const wchar_t* const lockedText =
-      why == PolicyLock::Enforced ? L"Set by your administrator" : L"Your administrator's setting cannot be read";
+  const std::wstring lockedText = Utf8ToWide(
+      Text(why == PolicyLock::Enforced ? TextId::PanelLocked : TextId::PanelLockedUnreadable, language_));
   HWND box = boxes_.at(static_cast<std::size_t>(index));
   ::EnableWindow(box, FALSE);
 
@@ -203,7 +247,7 @@ void SettingsWindow::LockBox(int index, PolicyLock why) {
   tool.uId = static_cast<UINT_PTR>(control_id::kFirstBox) + static_cast<UINT_PTR>(index);
   ::GetWindowRect(box, &tool.rect);
   ::MapWindowPoints(nullptr, powerPointFrame_, reinterpret_cast<POINT*>(&tool.rect), 2);
-  tool.lpszText = const_cast<wchar_t*>(lockedText);
+  tool.lpszText = const_cast<wchar_t*>(lockedText.c_str());
   Require(tooltip_ && ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)),
           "Adding the box's tip");
 
@@ -212,7 +256,7 @@ void SettingsWindow::LockBox(int index, PolicyLock why) {
   if (SUCCEEDED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                    reinterpret_cast<void**>(annotations.GetAddressOf())))) {
     annotations->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                lockedText);
+                                lockedText.c_str());
   }
 }
 
@@ -402,7 +446,7 @@ void SettingsWindow::PaintFrame(HWND frame) {
   if (frame == powerPointFrame_) {
     // The outline around the tab boxes; "Hide built-in tabs" sits on its top edge. Drawn like the
     // text, so it shows on any background.
-    const auto& r = layout::kTabBoxOutline;
+    const auto& r = layout_.tabBoxOutline;
     const int right = r.left + r.width;
     const int bottom = r.top + r.height;
     for (const LineDesign& side :
@@ -412,7 +456,7 @@ void SettingsWindow::PaintFrame(HWND frame) {
       DrawLine(dc, side, dpi_);
     }
   } else {
-    for (const LineDesign& rule : layout::kSeparator) DrawLine(dc, rule, dpi_);
+    for (const LineDesign& rule : layout_.separator) DrawLine(dc, rule, dpi_);
   }
   ::EndPaint(frame, &paint);
 }

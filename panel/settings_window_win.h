@@ -1,7 +1,8 @@
 #pragma once
 
 // The settings window over Win32: draws the designed controls, forwards clicks to the
-// ControlPanel and mirrors its boxes.
+// ControlPanel and mirrors its boxes. It speaks the Windows user's language; translated captions
+// get room where they need it.
 
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 
 #include "common/unique_handle_win.h"
 #include "common/window_look_win.h"
+#include "panel/caption_fit.h"
 #include "panel/control_panel.h"
 
 namespace quillmere {
@@ -51,6 +53,8 @@ class SettingsWindow final : public PanelWindow {
   LRESULT FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool Create();
+  void CreateFonts();
+  layout::PixelSize MeasureCaption(layout::CaptionControl control, std::string_view text) const;
   void CreateControls();
   HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& rect,
                   int id, HFONT font);
@@ -63,6 +67,9 @@ class SettingsWindow final : public PanelWindow {
   int Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
 
   HINSTANCE instance_;
+  UiLanguage language_;
+  layout::PanelCaptions captions_;
+  layout::SettingsLayout layout_;
   ControlPanel panel_;
   HWND window_ = nullptr;
   HWND tabs_ = nullptr;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 declare -A groups=(
   [native]="cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libxml2-dev libxml2-utils"
-  [windows]="g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64 wine64 libwine-dev xvfb xauth xdotool imagemagick msitools wixl faketime zip"
+  [windows]="g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64 wine64 libwine-dev xvfb xauth xdotool imagemagick msitools wixl faketime zip fonts-wqy-microhei"
   [signing]="osslsigncode openssl"
   [gates]="clang clang-tidy clang-format cppcheck gcovr libclang-rt-14-dev"
 )

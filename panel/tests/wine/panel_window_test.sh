@@ -9,6 +9,8 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../../tests/wine/wine_prefix.sh"
+# The texts expected here are English: Wine takes the user's language from the locale.
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 bin=${QUILLMERE_BIN:?QUILLMERE_BIN names the folder with Quillmere.exe and panel-driver.exe}
 
 failures=0

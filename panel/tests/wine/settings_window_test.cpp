@@ -1,11 +1,13 @@
-// The settings window in this process, under the colour scheme the test script set: the colours
-// it paints with, and how it answers messages while it is destroyed.
+// The settings window in this process, under the colour scheme, user language and DPI the test
+// script set: the colours it paints with, its captions and their room, and how it answers
+// messages while it is destroyed.
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -13,6 +15,8 @@
 #include <vector>
 
 #include "common/memory_settings_store.h"
+#include "common/product_texts.h"
+#include "common/utf16_text.h"
 #include "panel/control_ids.h"
 #include "panel/tests/wine/find_control_win.h"
 #include "panel/settings_window_win.h"
@@ -116,6 +120,89 @@ TEST(SettingsWindowTest, EveryCaptionReadsOnItsBackgroundInTheSchemeSet) {
     ::SelectObject(dc, oldBitmap);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+  });
+}
+
+// The language the script set for the user (QUILLMERE_TEST_LANGUAGE, a culture name), English
+// without one.
+UiLanguage ExpectedLanguage() {
+  const char* culture = std::getenv("QUILLMERE_TEST_LANGUAGE");
+  for (std::size_t i = 0; culture && i < kUiLanguageCount; ++i) {
+    if (CultureName(static_cast<UiLanguage>(i)) == culture) return static_cast<UiLanguage>(i);
+  }
+  return UiLanguage::English;
+}
+
+std::wstring TextOf(HWND control) {
+  wchar_t text[256] = {};
+  ::GetWindowTextW(control, text, 256);
+  return text;
+}
+
+// The caption as the control's own font lays it out, and whether that font has every glyph.
+struct Drawn {
+  SIZE extent{};
+  bool allGlyphs = false;
+};
+
+Drawn Draw(HWND control, const std::wstring& text) {
+  HDC dc = ::GetDC(control);
+  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+  Drawn drawn;
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &drawn.extent);
+  std::vector<WORD> glyphs(text.size());
+  ::GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+  drawn.allGlyphs = std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return drawn;
+}
+
+TEST(SettingsWindowTest, CaptionsSpeakTheUsersLanguageAndFitTheirControls) {
+  const UiLanguage language = ExpectedLanguage();
+  WithWindowShown([language](HWND window) {
+    struct Caption {
+      int id;
+      std::string_view text;
+      int besideText;  // what the control draws beside its caption
+    };
+    const std::string version = VersionLabelText(language);
+    std::vector<Caption> captions = {{control_id::kVersionLabel, version, 0},
+                                     {control_id::kWebsiteCaption, Text(TextId::Website, language), 0},
+                                     {control_id::kOkButton, Text(TextId::Ok, language), 0},
+                                     {control_id::kCancelButton, Text(TextId::Cancel, language), 0}};
+    for (int box = 0; box < kBoxCount; ++box) {
+      captions.push_back({control_id::kFirstBox + box, BoxCaption(box, language), ::GetSystemMetrics(SM_CXMENUCHECK)});
+    }
+    for (const Caption& caption : captions) {
+      HWND control = FindControl(window, caption.id);
+      ASSERT_NE(control, nullptr) << caption.id;
+      const std::wstring text = TextOf(control);
+      EXPECT_EQ(WideToUtf8(text), caption.text) << "control " << caption.id;
+      // The English window keeps its design whatever this machine's fonts measure.
+      if (language == UiLanguage::English) continue;
+      const Drawn drawn = Draw(control, text);
+      RECT room;
+      ::GetClientRect(control, &room);
+      EXPECT_TRUE(drawn.allGlyphs) << "control " << caption.id << ": its font lacks glyphs of " << caption.text;
+      EXPECT_LE(drawn.extent.cx + caption.besideText, room.right) << "control " << caption.id << ": " << caption.text;
+      EXPECT_LE(drawn.extent.cy, room.bottom) << "control " << caption.id << ": " << caption.text;
+    }
+
+    // The tab items: translated, and side by side inside the tab control.
+    HWND tabs = FindControl(window, control_id::kTabs);
+    wchar_t about[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = about;
+    item.cchTextMax = 64;
+    ::SendMessageW(tabs, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(WideToUtf8(about), Text(TextId::About, language));
+    RECT last, client;
+    ::SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&last));
+    ::GetClientRect(tabs, &client);
+    EXPECT_LE(last.right, client.right);
+    EXPECT_EQ(::SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0), 1);
   });
 }
 
