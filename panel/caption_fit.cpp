@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "common/product_info.h"
 #include "panel/control_panel.h"
 #include "panel/settings_layout.h"
 
@@ -90,6 +91,8 @@ PanelCaptions CaptionsIn(UiLanguage language) {
   captions.ok = Text(TextId::Ok, language);
   captions.cancel = Text(TextId::Cancel, language);
   captions.version = VersionLabelText(language);
+  // The address is plain ASCII.
+  for (const wchar_t* c = kVendorWebSiteText; *c != L'\0'; ++c) captions.link.push_back(static_cast<char>(*c));
   return captions;
 }
 
@@ -98,6 +101,7 @@ CaptionNeeds MeasureCaptions(const PanelCaptions& captions, const MeasureCaption
   for (int box = 0; box < kBoxCount; ++box) needs.boxes[box] = measure(CaptionControl::CheckBox, captions.boxes[box]);
   for (std::string_view tab : captions.tabs) needs.tabStrip += measure(CaptionControl::TabItem, tab).width;
   needs.websiteCaption = measure(CaptionControl::Label, captions.website);
+  needs.websiteLink = measure(CaptionControl::Link, captions.link);
   needs.versionLabel = measure(CaptionControl::Label, captions.version);
   needs.okButton = measure(CaptionControl::Button, captions.ok);
   needs.cancelButton = measure(CaptionControl::Button, captions.cancel);
@@ -138,6 +142,7 @@ SettingsLayout FitCaptions(const CaptionNeeds& needs, int dpi) {
   };
   Fit(layout.websiteCaption, needs.websiteCaption, dpi);
   layout.websiteLink.left += Right(layout.websiteCaption) - Right(kWebsiteCaption);
+  Fit(layout.websiteLink, needs.websiteLink, dpi);
   Fit(layout.versionLabel, needs.versionLabel, dpi);
   layout.aboutFrame.width =
       CoveringWidth(kAboutFrame.width, aboutContentRight(DesignedLayout()), aboutContentRight(layout));

@@ -26,7 +26,7 @@ struct PanelCaptions {
   std::array<std::string_view, kBoxCount> boxes{};
   std::array<std::string_view, 2> tabs{};  // "PowerPoint", "About"
   std::string_view website, ok, cancel;
-  std::string version;
+  std::string version, link;
 };
 
 PanelCaptions CaptionsIn(UiLanguage language);
@@ -37,6 +37,7 @@ PanelCaptions CaptionsIn(UiLanguage language);
 struct CaptionNeeds {
   std::array<PixelSize, kBoxCount> boxes{};
   PixelSize websiteCaption;
+  PixelSize websiteLink;
   PixelSize versionLabel;
   PixelSize okButton;
   PixelSize cancelButton;
@@ -44,7 +45,7 @@ struct CaptionNeeds {
 };
 
 // What a caption needs beside its text depends on the control that shows it.
-enum class CaptionControl { CheckBox, Label, Button, TabItem };
+enum class CaptionControl { CheckBox, Label, Link, Button, TabItem };
 using MeasureCaption = std::function<PixelSize(CaptionControl control, std::string_view text)>;
 
 CaptionNeeds MeasureCaptions(const PanelCaptions& captions, const MeasureCaption& measure);

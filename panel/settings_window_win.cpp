@@ -118,12 +118,15 @@ void SettingsWindow::CreateFonts() {
 }
 
 // The caption's extent in its control's font, and what the control draws beside it.
-layout::PixelSize SettingsWindow::MeasureCaption(layout::CaptionControl control, std::string_view text) const {
+layout::PixelSize SettingsWindow::MeasureCaption(layout::CaptionControl control, std::string_view text) {
   using layout::CaptionControl;
   const std::wstring wide = Utf8ToWide(text);
   HDC screen = ::GetDC(nullptr);
   if (!screen) return {};
-  HGDIOBJ old = ::SelectObject(screen, control == CaptionControl::Label ? versionFont_.get() : windowFont_.get());
+  HFONT font = control == CaptionControl::Label  ? versionFont_.get()
+               : control == CaptionControl::Link ? look_.Link().Font()
+                                                 : windowFont_.get();
+  HGDIOBJ old = ::SelectObject(screen, font);
   SIZE extent{};
   ::GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
   TEXTMETRICW metrics{};
@@ -140,7 +143,8 @@ layout::PixelSize SettingsWindow::MeasureCaption(layout::CaptionControl control,
       break;
     case CaptionControl::Button: need.width += 2 * (metrics.tmAveCharWidth + 2 * edge); break;
     case CaptionControl::TabItem: need.width += 2 * metrics.tmAveCharWidth + 4 * edge; break;
-    case CaptionControl::Label: break;
+    case CaptionControl::Label:
+    case CaptionControl::Link: break;
   }
   return need;
 }

@@ -54,7 +54,7 @@ class SettingsWindow final : public PanelWindow {
 
   bool Create();
   void CreateFonts();
-  layout::PixelSize MeasureCaption(layout::CaptionControl control, std::string_view text) const;
+  layout::PixelSize MeasureCaption(layout::CaptionControl control, std::string_view text);
   void CreateControls();
   HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const TwipsRect& rect,
                   int id, HFONT font);

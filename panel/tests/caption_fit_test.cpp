@@ -40,6 +40,7 @@ TEST_P(CaptionFitAtDpiTest, CaptionsThatJustFitLeaveTheDesign) {
   CaptionNeeds needs;
   for (int box = 0; box < kBoxCount; ++box) needs.boxes[box] = SizeOf(kBoxes[box].rect, dpi);
   needs.websiteCaption = SizeOf(kWebsiteCaption, dpi);
+  needs.websiteLink = SizeOf(kWebsiteLink, dpi);
   needs.versionLabel = SizeOf(kVersionLabel, dpi);
   needs.okButton = SizeOf(kOkButton, dpi);
   needs.cancelButton = SizeOf(kCancelButton, dpi);
@@ -68,6 +69,7 @@ TEST_P(CaptionFitTest, EveryCaptionFitsAndEveryControlStaysInItsContainer) {
 
   for (int box = 0; box < kBoxCount; ++box) EXPECT_TRUE(Covers(layout.boxes[box], needs.boxes[box], dpi)) << box;
   EXPECT_TRUE(Covers(layout.websiteCaption, needs.websiteCaption, dpi));
+  EXPECT_TRUE(Covers(layout.websiteLink, needs.websiteLink, dpi));
   EXPECT_TRUE(Covers(layout.versionLabel, needs.versionLabel, dpi));
   EXPECT_TRUE(Covers(layout.okButton, needs.okButton, dpi));
   EXPECT_TRUE(Covers(layout.cancelButton, needs.cancelButton, dpi));

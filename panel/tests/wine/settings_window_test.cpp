@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/memory_settings_store.h"
+#include "common/product_info.h"
 #include "common/product_texts.h"
 #include "common/utf16_text.h"
 #include "panel/control_ids.h"
@@ -167,8 +168,10 @@ TEST(SettingsWindowTest, CaptionsSpeakTheUsersLanguageAndFitTheirControls) {
       int besideText;  // what the control draws beside its caption
     };
     const std::string version = VersionLabelText(language);
+    const std::string link = WideToUtf8(kVendorWebSiteText);
     std::vector<Caption> captions = {{control_id::kVersionLabel, version, 0},
                                      {control_id::kWebsiteCaption, Text(TextId::Website, language), 0},
+                                     {control_id::kWebsiteLink, link, 0},
                                      {control_id::kOkButton, Text(TextId::Ok, language), 0},
                                      {control_id::kCancelButton, Text(TextId::Cancel, language), 0}};
     for (int box = 0; box < kBoxCount; ++box) {
