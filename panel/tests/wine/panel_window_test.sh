@@ -3,7 +3,8 @@
 # from prepared settings, the box rules on clicks, OK (settings written, add-in entry created or
 # removed, PowerPoint started), Cancel and the close box (nothing written), the error message
 # for a stored value that is not a number, the hover rules, end to end with the add-in, boxes
-# locked by policy, and what OK mends when PowerPoint cannot load the add-in.
+# locked by policy, what OK mends when PowerPoint cannot load the add-in, and the window under a
+# German user.
 # usage: panel_window_test.sh [restore|ok|end_to_end|policy|mend]...   (all when none is named); run it
 # inside one xvfb-run.
 set -uo pipefail
@@ -153,6 +154,20 @@ rect 1000 441x31
 rect 1012 101x19
 exit 0
 END
+  wine_prefix_end
+
+  # --- A German user: the program speaks German, and its window has grown for the longer captions.
+  fresh_prefix
+  LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 drive start "$exe_win" window text 1011 text 2 rect 0 cancel exit
+  local width
+  width=$(sed -n 's/^rect 0 \([0-9]*\)x.*/\1/p' "$out")
+  sed -i '/^rect 0 /d' "$out"
+  expect "German user" <<'END'
+text 1011 Integrierte Registerkarten ausblenden
+text 2 Abbrechen
+exit 0
+END
+  check "German user: the window is wider than designed" [ "${width:-0}" -gt 408 ]
   wine_prefix_end
 
 }
