@@ -99,7 +99,11 @@ PanelCaptions CaptionsIn(UiLanguage language) {
 CaptionNeeds MeasureCaptions(const PanelCaptions& captions, const MeasureCaption& measure) {
   CaptionNeeds needs;
   for (int box = 0; box < kBoxCount; ++box) needs.boxes[box] = measure(CaptionControl::CheckBox, captions.boxes[box]);
-  for (std::string_view tab : captions.tabs) needs.tabStrip += measure(CaptionControl::TabItem, tab).width;
+  for (std::string_view tab : captions.tabs) {
+    const PixelSize item = measure(CaptionControl::TabItem, tab);
+    needs.tabStrip.width += item.width;
+    needs.tabStrip.height = std::max(needs.tabStrip.height, item.height);
+  }
   needs.websiteCaption = measure(CaptionControl::Label, captions.website);
   needs.websiteLink = measure(CaptionControl::Link, captions.link);
   needs.versionLabel = measure(CaptionControl::Label, captions.version);
@@ -150,7 +154,7 @@ SettingsLayout FitCaptions(const CaptionNeeds& needs, int dpi) {
   // The tab control round both frames, its items in one row; then both frames fill it again.
   layout.tabs.width = std::max({CoveringWidth(kTabs.width, Right(kPowerPointFrame), Right(layout.powerPointFrame)),
                                 CoveringWidth(kTabs.width, Right(kAboutFrame), Right(layout.aboutFrame))});
-  Fit(layout.tabs, {needs.tabStrip, 0}, dpi);
+  Fit(layout.tabs, {needs.tabStrip.width, 0}, dpi);
   const int tabsGrowth = layout.tabs.width - kTabs.width;
   layout.powerPointFrame.width = std::max(layout.powerPointFrame.width, kPowerPointFrame.width + tabsGrowth);
   layout.aboutFrame.width = std::max(layout.aboutFrame.width, kAboutFrame.width + tabsGrowth);
@@ -159,6 +163,15 @@ SettingsLayout FitCaptions(const CaptionNeeds& needs, int dpi) {
   layout.titleLabel.width += aboutGrowth;
   layout.versionLabel.width = std::max(layout.versionLabel.width, kVersionLabel.width + aboutGrowth);
   for (LineDesign& line : layout.separator) line.x2 += aboutGrowth;
+
+  // A taller tab strip moves both frames down; the tab control, the buttons below it and the
+  // window grow by as much.
+  while (TwipsToPixels(layout.powerPointFrame.top, dpi) < needs.tabStrip.height) ++layout.powerPointFrame.top;
+  const int lower = layout.powerPointFrame.top - kPowerPointFrame.top;
+  layout.aboutFrame.top += lower;
+  layout.tabs.height += lower;
+  layout.okButton.top += lower;
+  layout.cancelButton.top += lower;
 
   // OK and Cancel keep their distance and stay flush with the tab control's right edge.
   Fit(layout.okButton, needs.okButton, dpi);

@@ -41,7 +41,7 @@ struct CaptionNeeds {
   PixelSize versionLabel;
   PixelSize okButton;
   PixelSize cancelButton;
-  int tabStrip = 0;  // the tab items side by side
+  PixelSize tabStrip;  // the tab items side by side
 };
 
 // What a caption needs beside its text depends on the control that shows it.

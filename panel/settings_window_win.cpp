@@ -142,7 +142,11 @@ layout::PixelSize SettingsWindow::MeasureCaption(layout::CaptionControl control,
       need.width += ::GetSystemMetrics(SM_CXMENUCHECK) + metrics.tmAveCharWidth + 2 * edge;
       break;
     case CaptionControl::Button: need.width += 2 * (metrics.tmAveCharWidth + 2 * edge); break;
-    case CaptionControl::TabItem: need.width += 2 * metrics.tmAveCharWidth + 4 * edge; break;
+    case CaptionControl::TabItem:
+      // The item's padding; the selected tab stands out above the others.
+      need.width += 2 * metrics.tmAveCharWidth + 4 * edge;
+      need.height += ::MulDiv(6, dpi_, kDefaultDpi);
+      break;
     case CaptionControl::Label:
     case CaptionControl::Link: break;
   }

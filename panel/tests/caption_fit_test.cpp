@@ -15,7 +15,8 @@ constexpr int kDpis[] = {96, 120, 144, 192};
 int Scaled(int pixels, int dpi) { return pixels * dpi / kDefaultDpi; }
 
 // Text as wide as its characters (CJK ones wider) and a line taller than the designed tab
-// boxes, plus a check mark beside box captions and edges round button captions.
+// boxes, plus a check mark beside box captions, edges round button captions, and a tab strip
+// taller than the designed room above the frames.
 PixelSize FakeMeasure(int dpi, CaptionControl control, std::string_view text) {
   int width = 0;
   for (unsigned char c : text) {
@@ -24,7 +25,7 @@ PixelSize FakeMeasure(int dpi, CaptionControl control, std::string_view text) {
   }
   if (control == CaptionControl::CheckBox) width += 17;
   if (control == CaptionControl::Button || control == CaptionControl::TabItem) width += 12;
-  return {Scaled(width, dpi), Scaled(17, dpi)};
+  return {Scaled(width, dpi), Scaled(control == CaptionControl::TabItem ? 23 : 17, dpi)};
 }
 
 PixelSize SizeOf(const TwipsRect& rect, int dpi) {
@@ -44,7 +45,7 @@ TEST_P(CaptionFitAtDpiTest, CaptionsThatJustFitLeaveTheDesign) {
   needs.versionLabel = SizeOf(kVersionLabel, dpi);
   needs.okButton = SizeOf(kOkButton, dpi);
   needs.cancelButton = SizeOf(kCancelButton, dpi);
-  needs.tabStrip = SizeOf(kTabs, dpi).width;
+  needs.tabStrip = {SizeOf(kTabs, dpi).width, TwipsToPixels(kPowerPointFrame.top, dpi)};
   EXPECT_TRUE(FitCaptions(needs, dpi) == DesignedLayout());
 }
 
@@ -58,6 +59,7 @@ bool Covers(const TwipsRect& rect, PixelSize need, int dpi) {
 }
 
 int Right(const PixelRect& rect) { return rect.left + rect.width; }
+int Bottom(const PixelRect& rect) { return rect.top + rect.height; }
 
 TEST_P(CaptionFitTest, EveryCaptionFitsAndEveryControlStaysInItsContainer) {
   const auto [dpi, language] = GetParam();
@@ -73,7 +75,9 @@ TEST_P(CaptionFitTest, EveryCaptionFitsAndEveryControlStaysInItsContainer) {
   EXPECT_TRUE(Covers(layout.versionLabel, needs.versionLabel, dpi));
   EXPECT_TRUE(Covers(layout.okButton, needs.okButton, dpi));
   EXPECT_TRUE(Covers(layout.cancelButton, needs.cancelButton, dpi));
-  EXPECT_GE(px(layout.tabs).width, needs.tabStrip);
+  EXPECT_GE(px(layout.tabs).width, needs.tabStrip.width);
+  EXPECT_GE(px(layout.powerPointFrame).top, needs.tabStrip.height);
+  EXPECT_EQ(layout.aboutFrame.top, layout.powerPointFrame.top);
 
   // Columns stay columns, boxes on one line do not run into each other, all inside the frame;
   // the tab boxes and the box on the outline's edge inside the outline.
@@ -104,6 +108,11 @@ TEST_P(CaptionFitTest, EveryCaptionFitsAndEveryControlStaysInItsContainer) {
   EXPECT_EQ(Right(px(layout.cancelButton)), Right(px(layout.tabs)));
   EXPECT_LT(Right(px(layout.okButton)), px(layout.cancelButton).left);
   EXPECT_GE(px(layout.okButton).left, px(layout.tabs).left);
+  for (const TwipsRect& frame : {layout.powerPointFrame, layout.aboutFrame}) {
+    EXPECT_LE(Bottom(px(frame)), px(layout.tabs).height);
+  }
+  EXPECT_LT(Bottom(px(layout.tabs)), px(layout.okButton).top);
+  EXPECT_LT(Bottom(px(layout.okButton)), TwipsToPixels(layout.clientHeight, dpi));
 }
 
 INSTANTIATE_TEST_SUITE_P(Translations, CaptionFitTest,

@@ -192,7 +192,7 @@ TEST(SettingsWindowTest, CaptionsSpeakTheUsersLanguageAndFitTheirControls) {
       EXPECT_LE(drawn.extent.cy, room.bottom) << "control " << caption.id << ": " << caption.text;
     }
 
-    // The tab items: translated, and side by side inside the tab control.
+    // The tab items: translated, side by side inside the tab control and above its frames.
     HWND tabs = FindControl(window, control_id::kTabs);
     wchar_t about[64] = {};
     TCITEMW item{};
@@ -206,6 +206,10 @@ TEST(SettingsWindowTest, CaptionsSpeakTheUsersLanguageAndFitTheirControls) {
     ::GetClientRect(tabs, &client);
     EXPECT_LE(last.right, client.right);
     EXPECT_EQ(::SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0), 1);
+    RECT frame;
+    ::GetWindowRect(FindControl(window, control_id::kPowerPointFrame), &frame);
+    ::MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&frame), 2);
+    EXPECT_LE(last.bottom, frame.top);
   });
 }
 
