@@ -22,8 +22,9 @@ cache=${QUILLMERE_WOW64_ROOT:-/var/cache/quillmere/wow64}
 root=$cache/root
 lock=$cache/lock
 mirror=http://deb.debian.org/debian
-# The packages inside the root; a change here makes the root anew.
-packages="wine wine64 xvfb xauth msitools cmake"
+# The packages inside the root (a CJK font for the panel in Japanese, Chinese and Korean); a
+# change here makes the root anew.
+packages="wine wine64 xvfb xauth msitools cmake fonts-wqy-microhei"
 recipe="1 $packages"
 
 fail() { echo "wow64-root: $*" >&2; exit 1; }
