@@ -8,10 +8,6 @@
 namespace quillmere {
 namespace {
 
-// The whole sentence in one literal, so that it can be translated as one.
-constexpr std::string_view kWrongBuildText =
-    "Your PowerPoint is {powerpoint}-bit; this Quillmere is the {build}-bit build. Install {package} instead.";
-
 constexpr std::uint16_t kMachineI386 = 0x014C;
 constexpr std::uint16_t kMachineAmd64 = 0x8664;
 constexpr std::uint16_t kMagicPe32 = 0x10B;
@@ -65,9 +61,9 @@ std::string PackageFileName(ModuleBitness bitness) {
          ".msi";
 }
 
-std::string WrongBuildMessage(ModuleBitness powerPoint, ModuleBitness build) {
+std::string WrongBuildMessage(ModuleBitness powerPoint, ModuleBitness build, UiLanguage language) {
   if (powerPoint == build) return {};
-  std::string text(kWrongBuildText);
+  std::string text(Text(TextId::WrongBuildNotice, language));
   Replace(text, "{powerpoint}", BitsText(powerPoint));
   Replace(text, "{build}", BitsText(build));
   Replace(text, "{package}", PackageFileName(powerPoint));

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "common/product_texts.h"
 #include "common/registration_table.h"
 
 namespace quillmere {
@@ -27,8 +28,8 @@ std::optional<ModuleBitness> ProgramBitness(std::span<const std::byte> leadingBy
 // "Quillmere-7.0.0-x86.msi": the package that carries the build of that bitness.
 std::string PackageFileName(ModuleBitness bitness);
 
-// What the user is told when a PowerPoint of one bitness sits beside a build of the other;
-// empty when they fit.
-std::string WrongBuildMessage(ModuleBitness powerPoint, ModuleBitness build);
+// What the user is told, in their language, when a PowerPoint of one bitness sits beside a build
+// of the other; empty when they fit. The packages' refusal uses the English text.
+std::string WrongBuildMessage(ModuleBitness powerPoint, ModuleBitness build, UiLanguage language = UiLanguage::English);
 
 }  // namespace quillmere

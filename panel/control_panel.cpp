@@ -187,7 +187,7 @@ void ControlPanel::InstallForPowerPoint() {
   if (powerPoint && *powerPoint != kThisBuild) {
     RunStep(handler, 128, [&] {
       installer_.RemoveUnloadableEntry(*powerPoint);
-      window_.ShowNotice(WrongBuildMessage(*powerPoint, kThisBuild));
+      window_.ShowNotice(WrongBuildMessage(*powerPoint, kThisBuild, language_));
     });
   } else {
     RunStep(handler, 116, [&] { installer_.Install(); });

@@ -87,5 +87,16 @@ TEST(WrongBuildMessageTest, NamesPowerPointsBitnessAndThePackageThatFits) {
   EXPECT_EQ(WrongBuildMessage(k64, k64), "");
 }
 
+TEST(WrongBuildMessageTest, EveryLanguageFillsEverySlot) {
+  for (std::size_t index = 0; index < kUiLanguageCount; ++index) {
+    const auto language = static_cast<UiLanguage>(index);
+    const std::string text = WrongBuildMessage(k64, k32, language);
+    EXPECT_EQ(text.find('{'), std::string::npos) << text;
+    EXPECT_NE(text.find("64"), std::string::npos) << text;
+    EXPECT_NE(text.find("32"), std::string::npos) << text;
+    EXPECT_NE(text.find(PackageFileName(k64)), std::string::npos) << text;
+  }
+}
+
 }  // namespace
 }  // namespace quillmere
