@@ -31,33 +31,33 @@ inline constexpr LineDesign kSeparator[] = {
 };
 
 struct Box {
-  const wchar_t* caption;
   TwipsRect rect;  // in the PowerPoint frame
 };
-// By box index; a box left out here has no caption and fails the check below.
+// By box index; a box left out here has no place and fails the check below. The captions are in
+// the text table, with their translations.
 inline constexpr std::array<Box, kBoxCount> kBoxes = {{
-    {L"Show Classic Menu and Toolbars in MS PowerPoint 2007", {240, 240, 5295, 375}},
-    {L"Show menu tabs on the left of home tab", {600, 600, 3975, 375}},
-    {L"Show all items in main menu", {600, 960, 3375, 375}},
-    {L"Home", {960, 1680, 1095, 225}},
-    {L"Insert", {960, 2040, 1455, 225}},
-    {L"Design", {960, 2400, 1455, 225}},
-    {L"Animations", {960, 2760, 1455, 225}},
-    {L" View", {2640, 2400, 975, 225}},
-    {L"Review", {2640, 2040, 1095, 225}},
-    {L"Slide Show", {2640, 1680, 1335, 225}},
-    {L"Developer", {2640, 2760, 1215, 225}},
-    {L"Hide built-in tabs", {600, 1320, 1815, 375}},
-    {L"Format", {1920, 3120, 1215, 225}},
+    {{240, 240, 5295, 375}},    // Show Classic Menu and Toolbars in MS PowerPoint 2007
+    {{600, 600, 3975, 375}},    // Show menu tabs on the left of home tab
+    {{600, 960, 3375, 375}},    // Show all items in main menu
+    {{960, 1680, 1095, 225}},   // Home
+    {{960, 2040, 1455, 225}},   // Insert
+    {{960, 2400, 1455, 225}},   // Design
+    {{960, 2760, 1455, 225}},   // Animations
+    {{2640, 2400, 975, 225}},   // View
+    {{2640, 2040, 1095, 225}},  // Review
+    {{2640, 1680, 1335, 225}},  // Slide Show
+    {{2640, 2760, 1215, 225}},  // Developer
+    {{600, 1320, 1815, 375}},   // Hide built-in tabs
+    {{1920, 3120, 1215, 225}},  // Format
 }};
 static_assert(
     [] {
       for (const Box& box : kBoxes) {
-        if (box.caption == nullptr || box.rect.width <= 0) return false;
+        if (box.rect.width <= 0) return false;
       }
       return true;
     }(),
-    "every setting's box needs a caption and a place");
+    "every setting's box needs a place");
 
 // Fonts as designed.
 inline constexpr FontSpec kWindowFont = {L"Arial", 9, true, false};

@@ -239,8 +239,8 @@ void SettingsWindow::ShowBox(int index, bool checked) {
 
 // A disabled box gets no mouse messages, so its tip is a tool of the frame over the box's area.
 void SettingsWindow::LockBox(int index, PolicyLock why) {
-  const std::wstring lockedText = Utf8ToWide(
-      Text(why == PolicyLock::Enforced ? TextId::PanelLocked : TextId::PanelLockedUnreadable, language_));
+  const std::wstring lockedText =
+      Utf8ToWide(Text(why == PolicyLock::Enforced ? TextId::PanelLocked : TextId::PanelLockedUnreadable, language_));
   HWND box = boxes_.at(static_cast<std::size_t>(index));
   ::EnableWindow(box, FALSE);
 
