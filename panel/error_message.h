@@ -8,9 +8,6 @@
 
 namespace quillmere {
 
-// The message box's title in English; ControlPanel shows TextId::ErrorTitle in its language.
-inline constexpr std::string_view kErrorTitle = ConstantText(TextId::ErrorTitle, UiLanguage::English);
-
 // A step of a window handler failed; what() is the description the error message shows.
 class StepFailure : public std::runtime_error {
  public:
