@@ -142,6 +142,7 @@ class MirrorWindow final : public PanelWindow {
   }
   void LockBox(int, PolicyLock) override {}
   void ShowError(std::string_view, std::string_view) override { ++errors; }
+  void ShowNotice(std::string_view) override {}
   void StartPowerPoint() override {}
   void Close() override {}
 
