@@ -89,7 +89,7 @@ void ControlPanel::WorkOutPolicies() {
     boxes_.Lock(index, checked);
   }
   // A policy key that cannot be opened fails every box the same way: one message says so.
-  if (unreadableFromSource == kBoxCount) {
+  if (unreadableSource != nullptr && unreadableFromSource == kBoxCount) {
     for (EnforcedBox& box : enforced_) box.failure.clear();
     enforced_[0].failure = "the policies in " + unreadableSource->where + " cannot be read: " + firstReason;
   }
