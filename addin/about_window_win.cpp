@@ -37,22 +37,6 @@ std::optional<FileVersion> OwnFileVersion() {
   return ParseFileVersion({static_cast<const std::byte*>(data), ::SizeofResource(module, resource)});
 }
 
-// A window's device context, released to it.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  ~WindowDc() {
-    if (dc_) ::ReleaseDC(window_, dc_);
-  }
-  HDC get() const noexcept { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 class AboutWindow {
  public:
   static HWND Open(UiLanguage language);

@@ -66,6 +66,23 @@ using UniquePen = UniqueHandle<HPEN, decltype(&handle_close::Pen), &handle_close
 using UniqueCursor = UniqueHandle<HCURSOR, decltype(&handle_close::Cursor), &handle_close::Cursor>;
 using UniqueIcon = UniqueHandle<HICON, decltype(&handle_close::Icon), &handle_close::Icon>;
 
+// A window's device context (the screen's for a null window), released to that window; it needs
+// the window to release, so not a UniqueHandle.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  HDC get() const noexcept { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // A VARIANT that clears itself; held by value, so not a UniqueHandle. Move-only: two owners
 // would clear it twice.
 class UniqueVariant {

@@ -17,10 +17,9 @@ int WindowDpi(HWND window) noexcept {
   if (getDpiForWindow && window) {
     if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
   }
-  HDC screen = ::GetDC(nullptr);
-  if (!screen) return kDefaultDpi;
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  if (!screen.get()) return kDefaultDpi;
+  const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? dpi : kDefaultDpi;
 }
 
@@ -77,14 +76,14 @@ std::wstring ScriptFontFace(const ScriptFonts& script) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   const bool haveSystemFont = ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  HDC screen = ::GetDC(nullptr);
-  if (!screen) return {};
-  std::wstring face = haveSystemFont ? InstalledFace(screen, script.charset, metrics.lfMessageFont.lfFaceName) : L"";
+  const WindowDc screen(nullptr);
+  if (!screen.get()) return {};
+  std::wstring face =
+      haveSystemFont ? InstalledFace(screen.get(), script.charset, metrics.lfMessageFont.lfFaceName) : L"";
   for (const wchar_t* candidate : script.faces) {
-    if (face.empty() && candidate) face = InstalledFace(screen, script.charset, candidate);
+    if (face.empty() && candidate) face = InstalledFace(screen.get(), script.charset, candidate);
   }
-  if (face.empty()) face = InstalledFace(screen, script.charset, nullptr);
-  ::ReleaseDC(nullptr, screen);
+  if (face.empty()) face = InstalledFace(screen.get(), script.charset, nullptr);
   return face;
 }
 

@@ -121,18 +121,17 @@ void SettingsWindow::CreateFonts() {
 layout::PixelSize SettingsWindow::MeasureCaption(layout::CaptionControl control, std::string_view text) {
   using layout::CaptionControl;
   const std::wstring wide = Utf8ToWide(text);
-  HDC screen = ::GetDC(nullptr);
-  if (!screen) return {};
+  const WindowDc screen(nullptr);
+  if (!screen.get()) return {};
   HFONT font = control == CaptionControl::Label  ? versionFont_.get()
                : control == CaptionControl::Link ? look_.Link().Font()
                                                  : windowFont_.get();
-  HGDIOBJ old = ::SelectObject(screen, font);
+  HGDIOBJ old = ::SelectObject(screen.get(), font);
   SIZE extent{};
-  ::GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &extent);
+  ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
   TEXTMETRICW metrics{};
-  ::GetTextMetricsW(screen, &metrics);
-  ::SelectObject(screen, old);
-  ::ReleaseDC(nullptr, screen);
+  ::GetTextMetricsW(screen.get(), &metrics);
+  ::SelectObject(screen.get(), old);
 
   layout::PixelSize need{extent.cx, std::max<int>(extent.cy, metrics.tmHeight)};
   const int edge = ::GetSystemMetrics(SM_CXEDGE);
