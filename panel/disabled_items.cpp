@@ -1,5 +1,6 @@
 #include "panel/disabled_items.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace quillmere {
@@ -15,17 +16,20 @@ std::uint32_t U32At(std::span<const std::byte> bytes, std::size_t at) {
 }
 
 // The zero-terminated UTF-16 LE text of `length` bytes at `at`, which the caller has checked lie
-// inside the value; none when its only zero is not the last unit.
+// inside the value; zeros may follow the terminating one. None without a zero, or with anything
+// but zeros after the first.
 std::optional<std::u16string> TerminatedText(std::span<const std::byte> bytes, std::size_t at, std::size_t length) {
   if (length < 2 || length % 2 != 0) return std::nullopt;
   std::u16string text;
+  bool ended = false;
   for (std::size_t i = 0; i < length; i += 2) {
     const auto unit = static_cast<char16_t>(std::to_integer<unsigned>(bytes[at + i]) |
                                             std::to_integer<unsigned>(bytes[at + i + 1]) << 8);
-    const bool last = i + 2 == length;
-    if ((unit == 0) != last) return std::nullopt;
-    if (!last) text.push_back(unit);
+    if (ended && unit != 0) return std::nullopt;
+    if (unit == 0) ended = true;
+    if (!ended) text.push_back(unit);
   }
+  if (!ended) return std::nullopt;
   return text;
 }
 
@@ -44,19 +48,31 @@ char16_t Folded(char16_t c) {
   return c;
 }
 
+// "UNC\" (in any case) after a long-path prefix: the rest names a network share.
+bool StartsWithUnc(std::u16string_view path) {
+  return path.size() >= 4 && Folded(path[0]) == u'u' && Folded(path[1]) == u'n' && Folded(path[2]) == u'c' &&
+         (path[3] == u'\\' || path[3] == u'/');
+}
+
+// The path without a long-path prefix ("\\?\UNC\server" as "\\server"), '/' read as '\' and
+// runs of separators as one; letter case stays for the comparison to judge.
 std::u16string Normalized(std::u16string_view path) {
+  std::u16string out;
   for (std::u16string_view prefix : {u"\\\\?\\", u"//?/", u"\\??\\"}) {
     if (path.substr(0, prefix.size()) == prefix) {
       path.remove_prefix(prefix.size());
+      if (StartsWithUnc(path)) {
+        path.remove_prefix(4);
+        out = u"\\\\";
+      }
       break;
     }
   }
-  std::u16string out;
   for (char16_t c : path) {
     if (c == u'/') c = u'\\';
     // A network path keeps its two leading separators; elsewhere a run counts as one.
     if (c == u'\\' && out.size() > 1 && out.back() == u'\\') continue;
-    out.push_back(Folded(c));
+    out.push_back(c);
   }
   return out;
 }
@@ -69,18 +85,26 @@ std::optional<std::u16string> DisabledAddInPath(std::span<const std::byte> value
   const std::uint64_t nameBytes = U32At(value, 8);
   if (pathBytes + nameBytes > value.size() - kHeaderBytes) return std::nullopt;
   auto path = TerminatedText(value, kHeaderBytes, static_cast<std::size_t>(pathBytes));
-  if (!path || !TerminatedText(value, kHeaderBytes + pathBytes, static_cast<std::size_t>(nameBytes)))
+  if (!path ||
+      (nameBytes != 0 && !TerminatedText(value, kHeaderBytes + pathBytes, static_cast<std::size_t>(nameBytes))))
     return std::nullopt;
   return path;
 }
 
-bool SameLibraryPath(std::u16string_view a, std::u16string_view b) { return Normalized(a) == Normalized(b); }
+bool SameFoldingCommonScripts(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return Folded(x) == Folded(y); });
+}
 
-bool DisablesOneOf(std::span<const std::byte> value, std::span<const std::u16string> libraries) {
+bool SameLibraryPath(std::u16string_view a, std::u16string_view b, SameIgnoringCase same) {
+  return same(Normalized(a), Normalized(b));
+}
+
+bool DisablesOneOf(std::span<const std::byte> value, std::span<const std::u16string> libraries, SameIgnoringCase same) {
   const auto path = DisabledAddInPath(value);
   if (!path || path->empty()) return false;
   for (const auto& library : libraries) {
-    if (SameLibraryPath(*path, library)) return true;
+    if (SameLibraryPath(*path, library, same)) return true;
   }
   return false;
 }

@@ -23,16 +23,27 @@ inline constexpr std::array<std::string_view, 4> kDisabledItemsKeys = {
     "Software\\Microsoft\\Office\\16.0\\PowerPoint\\Resiliency\\DisabledItems",
 };
 
-// The library path of a disabled add-in item. None for any value that is not exactly that
-// layout: too short, another type, lengths that are odd, zero or reach past the end, a text
-// without its terminating zero or with a zero inside. Never reads past the value's end.
+// The library path of a disabled add-in item. None for any value that is not that layout: too
+// short, another type, lengths that are odd or reach past the end, a path length of zero, a
+// text without its terminating zero or with more text after it. Zeros may pad a text, and the
+// friendly name may be left out (length zero). Never reads past the value's end.
 std::optional<std::u16string> DisabledAddInPath(std::span<const std::byte> value);
 
-// Whether two Windows paths name the same file as far as their text tells: letter case,
-// '/' for '\', repeated separators and a "\\?\" prefix make no difference.
-bool SameLibraryPath(std::u16string_view a, std::u16string_view b);
+// Whether two texts are the same unit for unit apart from letter case (never when their lengths
+// differ).
+using SameIgnoringCase = bool (*)(std::u16string_view a, std::u16string_view b);
+
+// The portable rule: a simple case mapping of the scripts path names commonly use (Latin, Greek,
+// Cyrillic). Windows compares file names by its own, wider table; the panel passes that one.
+bool SameFoldingCommonScripts(std::u16string_view a, std::u16string_view b);
+
+// Whether two Windows paths name the same file as far as their text tells: letter case (as
+// `same` tells it), '/' for '\', repeated separators, a "\\?\" prefix and "\\?\UNC\" for
+// "\\" make no difference.
+bool SameLibraryPath(std::u16string_view a, std::u16string_view b, SameIgnoringCase same = SameFoldingCommonScripts);
 
 // Whether the value disables one of the given libraries.
-bool DisablesOneOf(std::span<const std::byte> value, std::span<const std::u16string> libraries);
+bool DisablesOneOf(std::span<const std::byte> value, std::span<const std::u16string> libraries,
+                   SameIgnoringCase same = SameFoldingCommonScripts);
 
 }  // namespace quillmere

@@ -22,9 +22,11 @@ void PutText(std::vector<std::byte>& bytes, std::u16string_view text) {
   }
 }
 
+const std::u16string kLowerOurs = u"c:\\program files\\quillmere\\tessivar.dll";
+
 // An item as PowerPoint writes it; the lengths and type may be overridden to break it.
 struct Item {
-  std::u16string path = u"c:\\program files\\quillmere\\tessivar.dll";
+  std::u16string path = kLowerOurs;
   std::u16string name = u"Quillmere";
   std::uint32_t type = 1;
   std::optional<std::uint32_t> pathBytes{};
@@ -69,6 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{
             "OursWithOtherSeparatorsAndPrefix", {.path = u"\\\\?\\C:/Program Files//Quillmere\\TESSIVAR.DLL"}, true},
         ItemCase{"EmptyFriendlyName", {.name = u""}, true},
+        ItemCase{"NoFriendlyNameAtAll", {.name = u"", .nameBytes = 0, .cutTo = 12 + 82}, true},
+        ItemCase{"PathPaddedWithZeros", {.path = kLowerOurs + std::u16string(3, u'\0')}, true},
         ItemCase{"AnotherAddIn", {.path = u"c:\\program files\\other\\other.dll"}, false},
         ItemCase{"OurFolderOnly", {.path = u"c:\\program files\\quillmere"}, false},
         ItemCase{"OurNameWithMore", {.path = u"c:\\program files\\quillmere\\tessivar.dll.old"}, false},
@@ -109,6 +113,10 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"LatinExtended", u"C:\\Users\\ŁUKASZ\\Tessivar.dll", u"c:\\users\\łukasz\\tessivar.dll", true},
         PathCase{"Cyrillic", u"C:\\Пользователь\\Tessivar.dll", u"c:\\пользователь\\tessivar.dll", true},
         PathCase{"NetworkShare", u"\\\\server\\share\\Tessivar.dll", u"\\\\SERVER\\share\\\\Tessivar.dll", true},
+        PathCase{"LongNetworkPath", u"\\\\?\\UNC\\server\\share\\Tessivar.dll", u"\\\\Server\\share\\Tessivar.dll",
+                 true},
+        PathCase{"UncIsAFolderWithoutThePrefix", u"\\\\?\\UNC\\server\\share\\Tessivar.dll",
+                 u"UNC\\server\\share\\Tessivar.dll", false},
         PathCase{"ShareIsNotRooted", u"\\\\server\\share\\Tessivar.dll", u"\\server\\share\\Tessivar.dll", false},
         PathCase{"AccentsDiffer", u"C:\\Users\\Jorg\\Tessivar.dll", u"C:\\Users\\Jörg\\Tessivar.dll", false}),
     [](const auto& info) { return std::string(info.param.name); });
