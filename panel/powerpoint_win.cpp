@@ -61,11 +61,19 @@ void NoteFailure(std::string& failure, const std::string& what, LONG error) {
   if (failure.empty()) failure = what + " failed (error " + std::to_string(error) + ")";
 }
 
-// Names of the values that disable one of the libraries; a read failure is noted.
+// More than any item of ours can take: a path as long as Windows allows (32,767 units), our
+// friendly name and the header.
+constexpr DWORD kLargestItemBytes = 1u << 20;
+
+// A value name never exceeds 16,383 characters.
+constexpr std::size_t kLongestValueName = 16384;
+
+// Names of the values that disable one of the libraries; a read failure is noted. Each value is
+// read with room for the size the registry reports for it.
 std::vector<std::wstring> ItemsToRemove(HKEY items, const std::vector<std::u16string>& libraries,
                                         const std::string& where, std::string& failure) {
   std::vector<std::wstring> found;
-  std::wstring name(256, L'\0');
+  std::wstring name(kLongestValueName, L'\0');
   std::vector<BYTE> data(1024);
   for (DWORD index = 0;;) {
     DWORD nameLength = static_cast<DWORD>(name.size());
@@ -73,18 +81,21 @@ std::vector<std::wstring> ItemsToRemove(HKEY items, const std::vector<std::u16st
     DWORD type = 0;
     const LONG read = ::RegEnumValueW(items, index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
     if (read == ERROR_NO_MORE_ITEMS) break;
-    if (read == ERROR_MORE_DATA && data.size() < (1u << 20) && name.size() < 32768) {
-      // Read this value again with room for it (a name never exceeds 16383 characters).
-      data.resize(std::max<std::size_t>(data.size() * 2, size));
-      name.resize(32768);
+    if (read == ERROR_MORE_DATA && size > kLargestItemBytes) {
+      ++index;  // not one of ours
+      continue;
+    }
+    if (read == ERROR_MORE_DATA && size > data.size()) {
+      data.resize(size);  // and read this value again
       continue;
     }
     if (read != ERROR_SUCCESS) {
       NoteFailure(failure, "Reading PowerPoint's disabled items in " + where, read);
       break;
     }
-    const auto bytes = std::as_bytes(std::span(data.data(), size));
-    if (type == REG_BINARY && DisablesOneOf(bytes, libraries)) found.emplace_back(name.data(), nameLength);
+    const auto bytes = std::as_bytes(std::span(data.data(), std::min<std::size_t>(size, data.size())));
+    if (type == REG_BINARY && DisablesOneOf(bytes, libraries))
+      found.emplace_back(name.data(), std::min<std::size_t>(nameLength, name.size()));
     ++index;
   }
   return found;

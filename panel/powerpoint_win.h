@@ -29,8 +29,8 @@ REGSAM RegistryView(ModuleBitness bitness);
 std::vector<std::wstring> RegisteredLibraries(REGSAM view);
 
 // Deletes from every PowerPoint version's disabled items the values that name one of the
-// libraries; every other value stays as it is. Throws StepFailure, after trying every value,
-// when one could not be read or deleted.
+// libraries; every other value stays as it is, and one too large to be an item is passed over.
+// Throws StepFailure, after trying every value, when one could not be read or deleted.
 void RemoveDisabledLibraries(const std::vector<std::wstring>& libraries);
 
 }  // namespace quillmere
