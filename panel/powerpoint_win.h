@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/registration_table.h"
@@ -27,6 +28,14 @@ REGSAM RegistryView(ModuleBitness bitness);
 // The libraries the add-in's class is registered with in that view, the user's before the
 // machine's: the first is the one COM loads.
 std::vector<std::wstring> RegisteredLibraries(REGSAM view);
+
+// Whether two texts are the same apart from letter case as Windows compares file names: unit for
+// unit after the system's own upper-case mapping, whatever the user's language.
+bool SameFileNameText(std::u16string_view a, std::u16string_view b);
+
+// The same through LCMapStringW, the way taken on Windows XP, which lacks CompareStringOrdinal;
+// on its own so that tests on later Windows reach it.
+bool SameFileNameTextByUpperCase(std::u16string_view a, std::u16string_view b);
 
 // Deletes from every PowerPoint version's disabled items the values that name one of the
 // libraries; every other value stays as it is, and one too large to be an item is passed over.

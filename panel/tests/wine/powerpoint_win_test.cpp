@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,41 @@ TEST_F(DisabledItemsTest, ReadsEveryValueWhateverItsSize) {
   EXPECT_TRUE(Data(L"C3").empty());
   for (std::size_t i = 0; i < others.size(); ++i) EXPECT_EQ(Data(names[i]), others[i]) << names[i];
 }
+
+struct CaseCase {
+  const char* name;
+  std::wstring upper, lower;
+  bool same;
+};
+
+void PrintTo(const CaseCase& c, std::ostream* out) { *out << c.name; }
+
+class FileNameCaseTest : public DisabledItemsTest, public testing::WithParamInterface<CaseCase> {};
+
+// Our library installed in a folder whose name is in capitals; PowerPoint's item names it in
+// lower case. The comparison Windows XP takes agrees.
+TEST_P(FileNameCaseTest, OurItemMatchesAsWindowsComparesFileNames) {
+  const auto& c = GetParam();
+  Put(L"item", Item(L"c:\\" + c.lower + L"\\quillmere\\tessivar.dll", L"Quillmere"));
+  EXPECT_NO_THROW(RemoveDisabledLibraries({L"C:\\" + c.upper + L"\\Quillmere\\Tessivar.dll"}));
+  EXPECT_EQ(Data(L"item").empty(), c.same);
+  const std::u16string upper(c.upper.begin(), c.upper.end()), lower(c.lower.begin(), c.lower.end());
+  EXPECT_EQ(SameFileNameTextByUpperCase(upper, lower), c.same);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, FileNameCaseTest,
+    testing::Values(CaseCase{"Ascii", L"ANNA", L"anna", true},
+                    CaseCase{"GreekWithTonos", L"\u0386\u039D\u039D\u0391", L"\u03AC\u03BD\u03BD\u03B1", true},
+                    CaseCase{"VietnameseLatin", L"\u1EC4", L"\u1EC5", true},
+                    CaseCase{"CyrillicYat", L"\u0462", L"\u0463", true},
+                    CaseCase{"LatinWithCaron", L"\u01CD", L"\u01CE", true},
+                    CaseCase{"Fullwidth", L"\uFF21", L"\uFF41", true}, CaseCase{"Armenian", L"\u0531", L"\u0561", true},
+                    // Another folder: an accent is no letter case.
+                    CaseCase{"AccentDiffers", L"\u0386\u039D\u039D\u0391", L"\u03B1\u03BD\u03BD\u03B1", false},
+                    // The Kelvin sign's lower case is "k", but Windows upper-cases "k" to "K": two folders.
+                    CaseCase{"KelvinSign", L"\u212A", L"k", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quillmere
