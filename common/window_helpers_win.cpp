@@ -35,6 +35,13 @@ std::wstring ModuleFilePath(HMODULE module) {
 
 std::wstring ProgramFolder() { return ParentFolder(ModuleFilePath(CodeModule())); }
 
+std::wstring SystemFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(folder, length);
+}
+
 namespace {
 
 using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
@@ -55,10 +62,9 @@ ShellExecuteExFunction ShellExecuteExFromSystem() {
       return SystemFunction<ShellExecuteExFunction>(
           ::LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "ShellExecuteExW");
     }
-    wchar_t folder[MAX_PATH];
-    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return ShellExecuteExFunction{};
-    const HMODULE shell = ::LoadLibraryW((std::wstring(folder, length) + L"\\shell32.dll").c_str());
+    const std::wstring folder = SystemFolder();
+    if (folder.empty()) return ShellExecuteExFunction{};
+    const HMODULE shell = ::LoadLibraryW((folder + L"\\shell32.dll").c_str());
     return SystemFunction<ShellExecuteExFunction>(shell, "ShellExecuteExW");
   }();
   return function;
@@ -97,11 +103,20 @@ DWORD WINAPI LaunchThread(void* parameter) {
 
 void ShellOpen(HWND owner, const std::wstring& target, DWORD waitMilliseconds) noexcept {
   try {
+    ShellOpen(owner, target, ProgramFolder(), waitMilliseconds);
+  } catch (...) {
+    // Opening is a courtesy: nothing is reported, whatever went wrong.
+  }
+}
+
+void ShellOpen(HWND owner, const std::wstring& target, const std::wstring& workingFolder,
+               DWORD waitMilliseconds) noexcept {
+  try {
     const ShellExecuteExFunction shellExecuteEx = ShellExecuteExFromSystem();
     if (shellExecuteEx == nullptr) return;
     // No error boxes and no "open with" prompt: a target that cannot be opened is simply not.
     auto launch =
-        std::make_unique<ShellLaunch>(ShellLaunch{shellExecuteEx, owner, target, ProgramFolder(), SEE_MASK_FLAG_NO_UI});
+        std::make_unique<ShellLaunch>(ShellLaunch{shellExecuteEx, owner, target, workingFolder, SEE_MASK_FLAG_NO_UI});
     if (waitMilliseconds == 0) {
       Launch(*launch);
       return;

@@ -22,6 +22,9 @@ std::wstring ModuleFilePath(HMODULE module);
 // The folder of CodeModule()'s file, without a trailing separator.
 std::wstring ProgramFolder();
 
+// The Windows system folder, without a trailing separator; empty when it cannot be read.
+std::wstring SystemFolder();
+
 // Starts the default action for a web address, document or program name, with the program
 // folder as working directory. Whether anything started is not reported.
 //
@@ -30,6 +33,10 @@ std::wstring ProgramFolder();
 // then returns once the launch is complete, or when that time has passed, handling the calling
 // thread's messages while it waits.
 void ShellOpen(HWND owner, const std::wstring& target, DWORD waitMilliseconds = 0) noexcept;
+
+// The same with the working directory given: the shell looks a bare program name up there first.
+void ShellOpen(HWND owner, const std::wstring& target, const std::wstring& workingFolder,
+               DWORD waitMilliseconds) noexcept;
 
 // Waits until the handle is signalled or the time has passed, and meanwhile handles this
 // thread's messages, so its windows keep painting and answering. Returns what

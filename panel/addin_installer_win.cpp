@@ -6,16 +6,6 @@
 #include "panel/powerpoint_win.h"
 
 namespace quillmere {
-namespace {
-
-std::wstring SystemFolder() {
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  return std::wstring(folder, length);
-}
-
-}  // namespace
 
 WindowsAddInInstaller::WindowsAddInInstaller(std::wstring programFolder, DWORD waitMilliseconds)
     : programFolder_(std::move(programFolder)), waitMilliseconds_(waitMilliseconds) {}

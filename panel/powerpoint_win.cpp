@@ -11,6 +11,7 @@
 #include "common/window_helpers_win.h"
 #include "panel/disabled_items.h"
 #include "panel/error_message.h"
+#include "panel/powerpoint_search.h"
 
 namespace quillmere {
 namespace {
@@ -50,6 +51,23 @@ std::wstring ReadPath(HKEY root, const std::wstring& subKey, REGSAM view) {
     text = expanded;
   }
   if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') text = text.substr(1, text.size() - 2);
+  return text;
+}
+
+// The machine's Windows folder, never a user's own copy of it (as terminal servers give some
+// programs).
+std::wstring WindowsFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemWindowsDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(folder, length);
+}
+
+std::wstring EnvironmentPath() {
+  std::wstring text(32767, L'\0');
+  const DWORD length = ::GetEnvironmentVariableW(L"PATH", text.data(), static_cast<DWORD>(text.size()));
+  if (length == 0 || length >= text.size()) return {};
+  text.resize(length);
   return text;
 }
 
@@ -144,9 +162,12 @@ std::wstring PowerPointProgramPath() {
     for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
       for (const wchar_t* name : kPowerPointNames) {
         std::wstring path = ReadPath(root, std::wstring(kAppPaths) + name, view);
-        if (!path.empty()) return path;
+        if (IsFullPath(path)) return path;
       }
     }
+  }
+  for (const auto& candidate : PowerPointCandidates(SystemFolder(), WindowsFolder(), EnvironmentPath())) {
+    if (FileExists(candidate)) return candidate;
   }
   return {};
 }

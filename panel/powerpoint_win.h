@@ -13,9 +13,11 @@
 
 namespace quillmere {
 
-// The program the shell starts for "POWERPNT": its App Paths entry, the user's before the
-// machine's, in this program's registry view and then in the other one (on 64-bit Windows a
-// 32-bit PowerPoint may be entered only there). Empty when there is none.
+// PowerPoint's program, which OK checks and starts: the full path its App Paths entry names
+// (under "POWERPNT.EXE" or "POWERPNT"), the user's before the machine's, in this program's
+// registry view and then in the other one (on 64-bit Windows a 32-bit PowerPoint may be entered
+// only there). Without such an entry, the first POWERPNT.EXE of PowerPointCandidates. Empty when
+// there is none.
 std::wstring PowerPointProgramPath();
 
 // The bitness of the program or library file; none when it cannot be read or is neither x86

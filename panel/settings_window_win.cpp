@@ -14,6 +14,7 @@
 #include "common/window_helpers_win.h"
 #include "panel/control_ids.h"
 #include "panel/error_message.h"
+#include "panel/powerpoint_win.h"
 #include "panel/settings_layout.h"
 #include "panel/window_colors.h"
 
@@ -275,8 +276,16 @@ void SettingsWindow::ShowNotice(std::string_view message) {
   ::MessageBoxW(window_, Utf8ToWide(message).c_str(), kProductName, MB_OK | MB_ICONWARNING);
 }
 
-// The program ends right after; the launch must be complete by then.
-void SettingsWindow::StartPowerPoint() { ShellOpen(window_, L"POWERPNT", kPowerPointLaunchWaitMilliseconds); }
+// The program whose header the bitness check read, by its full path: given a bare name the shell
+// may find a POWERPNT.exe planted beside this program (in a Downloads folder, say). Started from
+// the system folder, where no user can plant a library PowerPoint would load. Without a
+// PowerPoint there is nothing to start. The program ends right after; the launch must be
+// complete by then.
+void SettingsWindow::StartPowerPoint() {
+  const std::wstring powerPoint = PowerPointProgramPath();
+  if (powerPoint.empty()) return;
+  ShellOpen(window_, powerPoint, SystemFolder(), kPowerPointLaunchWaitMilliseconds);
+}
 
 void SettingsWindow::Close() {
   if (window_) ::DestroyWindow(window_);

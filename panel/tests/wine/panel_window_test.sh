@@ -231,6 +231,30 @@ section_ok() {
   check "planted library: PowerPoint started" started_powerpoint
   wine_prefix_end
 
+  # --- A POWERPNT.exe planted beside the program, which the shell would find first for the bare
+  # name: OK starts the program App Paths names (under either name), and without an entry the one
+  # in the system folder, by its full path and from the system folder.
+  fresh_prefix
+  local app_paths='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths'
+  local system="$WINEPREFIX/drive_c/windows/$WINE_SYSTEM_DIR"
+  cp "$bin/panel-driver.exe" "$app/POWERPNT.exe"
+  planted_case() {
+    local name=$1 expected=$2
+    rm -f "$app/started.txt" "$expected"
+    drive start "$exe_win" window ok exit
+    check "planted POWERPNT.exe, $name: the right one started from the system folder" \
+      wine_wait_for "$expected" '^started in C:.windows.system32$'
+    check "planted POWERPNT.exe, $name: not started" bash -c "! [[ -f '$app/started.txt' ]]"
+  }
+  planted_case "App Paths POWERPNT" "$WINEPREFIX/drive_c/stand-in/started.txt"
+  wine_reg delete "$app_paths\POWERPNT" /f || echo "could not remove the App Paths entry" >&2
+  wine_reg add "$app_paths\POWERPNT.EXE" /ve /d 'C:\stand-in\POWERPNT.exe' /f || echo "could not add the entry" >&2
+  planted_case "App Paths POWERPNT.EXE" "$WINEPREFIX/drive_c/stand-in/started.txt"
+  wine_reg delete "$app_paths\POWERPNT.EXE" /f || echo "could not remove the App Paths entry" >&2
+  cp "$bin/panel-driver.exe" "$system/POWERPNT.exe"
+  planted_case "no App Paths entry" "$system/started.txt"
+  wine_prefix_end
+
 
   # --- Keyboard: the focus starts on box 0, Tab walks the boxes, Space clicks one, Esc cancels,
   # Enter presses OK.
