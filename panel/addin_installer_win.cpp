@@ -1,8 +1,12 @@
 #include "panel/addin_installer_win.h"
 
+#include <string>
+
 #include "common/registration_table.h"
 #include "common/unique_handle_win.h"
+#include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
+#include "panel/error_message.h"
 #include "panel/powerpoint_win.h"
 
 namespace quillmere {
@@ -10,47 +14,56 @@ namespace quillmere {
 WindowsAddInInstaller::WindowsAddInInstaller(std::wstring programFolder, DWORD waitMilliseconds)
     : programFolder_(std::move(programFolder)), waitMilliseconds_(waitMilliseconds) {}
 
-bool WindowsAddInInstaller::RunRegistration(Registration action) const noexcept {
-  try {
-    const std::wstring systemFolder = SystemFolder();
-    if (systemFolder.empty() || programFolder_.empty()) return false;
-    const std::wstring program = RegistrationProgramPath(systemFolder);
-    std::wstring commandLine = RegistrationCommandLine(action, AddInLibraryPath(programFolder_));
-    if (commandLine.empty()) return false;
+void WindowsAddInInstaller::RunRegistration(Registration action) const {
+  const std::wstring library = AddInLibraryPath(programFolder_);
+  const std::string failed = std::string(action == Registration::Register ? "Registering" : "Unregistering") + " \"" +
+                             WideToUtf8(library) + "\" failed (";
+  if (programFolder_.empty()) throw StepFailure(failed + "the program's folder is unknown)");
+  const std::wstring systemFolder = SystemFolder();
+  if (systemFolder.empty()) throw StepFailure(failed + "the system folder is unknown)");
+  const std::wstring program = RegistrationProgramPath(systemFolder);
+  std::wstring commandLine = RegistrationCommandLine(action, library);
+  if (commandLine.empty()) throw StepFailure(failed + "its path cannot be passed to regsvr32)");
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMINIMIZED;
-    PROCESS_INFORMATION process{};
-    // The program is named by its full path, so no other folder is searched for it.
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          systemFolder.c_str(), &startup, &process)) {
-      return false;
-    }
-    UniqueKernelHandle processHandle(process.hProcess);
-    UniqueKernelHandle threadHandle(process.hThread);
-    if (WaitWithMessages(processHandle.get(), waitMilliseconds_) != WAIT_OBJECT_0) return true;
-    DWORD exitCode = 0;
-    return !::GetExitCodeProcess(processHandle.get(), &exitCode) || exitCode == 0;
-  } catch (...) {
-    // Registration is best effort; PowerPoint is started either way.
-    return true;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWMINIMIZED;
+  PROCESS_INFORMATION process{};
+  // The program is named by its full path, so no other folder is searched for it.
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, systemFolder.c_str(),
+                        &startup, &process)) {
+    const DWORD error = ::GetLastError();
+    throw StepFailure(failed + WideToUtf8(program) + " not started, error " + std::to_string(error) + ")");
+  }
+  UniqueKernelHandle processHandle(process.hProcess);
+  UniqueKernelHandle threadHandle(process.hThread);
+  // Still running when the wait ends: it finishes on its own, and may yet succeed.
+  if (WaitWithMessages(processHandle.get(), waitMilliseconds_) != WAIT_OBJECT_0) return;
+  DWORD exitCode = 0;
+  if (::GetExitCodeProcess(processHandle.get(), &exitCode) && exitCode != 0) {
+    throw StepFailure(failed + "regsvr32 exit code " + std::to_string(exitCode) + ")");
   }
 }
 
 void WindowsAddInInstaller::Install() {
   // Without a registration (no library beside the program, say) an entry in PowerPoint's add-in
   // list would name a class that does not exist.
-  if (!RunRegistration(Registration::Register)) return;
+  RunRegistration(Registration::Register);
   // The library's self-registration has written this entry with its values already, and opening
   // it changes nothing then. When the wait ends before regsvr32 does, the entry still exists by
   // the time PowerPoint starts; regsvr32 fills in its values.
   CreateRegistryKey(Widened(kAddInEntryKey).c_str(), HKEY_CURRENT_USER);  // closed again at once
 }
 
+// The entry goes even when unregistering failed: PowerPoint would only fail to load the add-in.
 void WindowsAddInInstaller::Uninstall() {
-  RunRegistration(Registration::Unregister);
+  try {
+    RunRegistration(Registration::Unregister);
+  } catch (...) {
+    RemoveAddInEntry();
+    throw;
+  }
   RemoveAddInEntry();
 }
 

@@ -14,8 +14,9 @@ namespace quillmere {
 inline constexpr DWORD kRegistrationWaitMilliseconds = 8000;
 
 // Registers the add-in library beside the program and keeps PowerPoint's add-in list entry in
-// step. Every failure is ignored: the user gets PowerPoint either way. The window keeps handling
-// its messages while the registration program runs.
+// step. A registration that failed is thrown as StepFailure, for the panel to report; the user
+// gets PowerPoint either way. The window keeps handling its messages while the registration
+// program runs.
 class WindowsAddInInstaller final : public AddInInstaller {
  public:
   explicit WindowsAddInInstaller(std::wstring programFolder, DWORD waitMilliseconds = kRegistrationWaitMilliseconds);
@@ -27,9 +28,9 @@ class WindowsAddInInstaller final : public AddInInstaller {
   void RemoveUnloadableEntry(ModuleBitness powerPoint) override;
 
  private:
-  // False only when the registration program surely failed (not started, or ended with an
-  // error); a program still running when the wait ends may yet succeed.
-  bool RunRegistration(Registration action) const noexcept;
+  // Throws StepFailure, naming the library, when the registration program surely failed (not
+  // started, or ended with an error); a program still running when the wait ends may yet succeed.
+  void RunRegistration(Registration action) const;
   static void RemoveAddInEntry() noexcept;
 
   std::wstring programFolder_;

@@ -40,8 +40,10 @@ class PanelWindow {
   virtual void Close() = 0;
 };
 
-// Registers or unregisters the add-in. Both report nothing: a failure leaves things as they were.
-// The rest mends what keeps PowerPoint from loading it; by default there is nothing to mend.
+// Registers or unregisters the add-in. Both throw StepFailure, naming the library, when the
+// registration program did not start or reported a failure; one still running when the wait for
+// it ends counts as done. The rest mends what keeps PowerPoint from loading it; by default there
+// is nothing to mend.
 class AddInInstaller {
  public:
   virtual ~AddInInstaller() = default;
@@ -54,7 +56,7 @@ class AddInInstaller {
   // other item as it is. Throws StepFailure when an item cannot be read or deleted.
   virtual void RemoveDisabledItems() {}
   // Deletes the add-in entry when it leads a PowerPoint of that bitness to a library it cannot
-  // load. Reports nothing, like Uninstall.
+  // load. Reports nothing.
   virtual void RemoveUnloadableEntry(ModuleBitness /*powerPoint*/) {}
 };
 

@@ -78,14 +78,18 @@ class FakeWindow : public PanelWindow {
   std::vector<std::string> errors;
 };
 
+// Fails as the real installer does when regsvr32 cannot load the library.
 class FakeInstaller : public AddInInstaller {
  public:
   explicit FakeInstaller(std::vector<std::string>& log) : log_(log) {}
   void Install() override {
     log_.push_back("install");
-    if (fail) throw std::runtime_error("no registration");
+    if (fail) throw StepFailure(R"(Registering "C:\Q\Tessivar.dll" failed (regsvr32 exit code 3))");
   }
-  void Uninstall() override { log_.push_back("uninstall"); }
+  void Uninstall() override {
+    log_.push_back("uninstall");
+    if (fail) throw StepFailure(R"(Unregistering "C:\Q\Tessivar.dll" failed (regsvr32 exit code 3))");
+  }
   bool fail = false;
 
  private:
@@ -293,7 +297,8 @@ TEST_F(ControlPanelTest, FailedWriteIsReportedAndTheRestOfOkStillRuns) {
   EXPECT_NE(window.errors[0].find("Access denied\r\nin Morrowick2016/06/15.Form1.PushButton22_Click at line 104"),
             std::string::npos);
   EXPECT_NE(window.errors[1].find("PushButton22_Click at line 112"), std::string::npos);
-  EXPECT_NE(window.errors[2].find("no registration\r\nin Morrowick2016/06/15.Form1.PushButton22_Click at line 116"),
+  EXPECT_NE(window.errors[2].find(R"(Registering "C:\Q\Tessivar.dll" failed (regsvr32 exit code 3))"
+                                  "\r\nin Morrowick2016/06/15.Form1.PushButton22_Click at line 116"),
             std::string::npos);
   EXPECT_EQ(store.values.Read("Format"), "0");
   EXPECT_EQ(store.values.Read("Design"), std::nullopt);

@@ -201,15 +201,36 @@ section_ok() {
   check "OK starts PowerPoint after uninstalling" started_powerpoint
   wine_prefix_end
 
-  # --- Tessivar.dll missing beside the program: OK stays silent (a message box would keep the
-  # program from ending), saves, starts PowerPoint and leaves no add-in entry behind that names a
-  # class nobody registered.
+  # --- Tessivar.dll missing beside the program: OK saves, reports the failed registration with the
+  # library's path, starts PowerPoint and leaves no add-in entry behind that names a class nobody
+  # registered. Clearing box 0 reports the failed unregistration the same way. Then regsvr32
+  # cannot be started at all.
   fresh_prefix
   rm -f "$app/Tessivar.dll"
-  drive start "$exe_win" window ok exit settings addin
-  expect "OK without the add-in library" < <(echo "exit 0"; all_settings 1 0 1 0 0 0 0 0 0 1 0 0 0; echo "addin-entry absent")
+  local library="\"$app_win\\Tessivar.dll\"" located='\r\nin Morrowick2016/06/15.Form1.PushButton22_Click at line'
+  local request='\r\rPlease email screenshot of this message to support@varnholt.example'
+  drive start "$exe_win" window ok error exit settings addin
+  expect "OK without the add-in library: reported" < <(
+    echo "error Registering $library failed (regsvr32 exit code 3)$located 116$request"
+    echo "exit 0"; all_settings 1 0 1 0 0 0 0 0 0 1 0 0 0; echo "addin-entry absent")
   check "OK without the add-in library starts PowerPoint" started_powerpoint
   check "OK without the add-in library registers nothing" not_registered
+  rm -f "$WINEPREFIX/drive_c/stand-in/started.txt"
+  drive start "$exe_win" window click 0 ok error exit
+  expect "clear Classic without the add-in library: reported" < <(
+    echo "error Unregistering $library failed (regsvr32 exit code 3)$located 118$request"; echo "exit 0")
+  check "clear Classic without the add-in library starts PowerPoint" started_powerpoint
+  rm -f "$WINEPREFIX/drive_c/stand-in/started.txt"
+  # Removed first: the file is a hard link into the template prefix.
+  rm -f "$WINEPREFIX/drive_c/windows/$WINE_SYSTEM_DIR/regsvr32.exe"
+  echo "not a program" >"$WINEPREFIX/drive_c/windows/$WINE_SYSTEM_DIR/regsvr32.exe"
+  wine_reg add 'HKCU\Software\Wine\DllOverrides' /v regsvr32.exe /d native /f
+  drive start "$exe_win" window click 0 ok error exit
+  sed -i 's/, error [0-9]*)/, error N)/' "$out"
+  expect "regsvr32 not started: reported" < <(
+    echo "error Registering $library failed (C:\\windows\\system32\\regsvr32.exe not started, error N)$located 116$request"
+    echo "exit 0")
+  check "regsvr32 not started: PowerPoint starts" started_powerpoint
   wine_prefix_end
 
   # --- Box 0 cleared when the add-in was never registered: nothing to undo, nothing reported.
