@@ -5,7 +5,9 @@
 # same commit gives the same bytes in any folder at any time.
 # usage: scripts/release.sh [OUTPUT]   (default dist/ in the repository; replaced only when
 #   everything succeeded). A relative OUTPUT is taken from the caller's folder. OUTPUT may not be
-#   /, the repository, a folder holding it, or anything the repository tracks.
+#   /, the repository, a folder holding it, anything the repository tracks, the git directory
+#   (a worktree's own and the one it shares), anything in it or holding it, an existing file, or
+#   an existing folder that is neither empty nor an earlier release (one with SHA256SUMS).
 # Signing (Authenticode, SHA-256) when both are set:
 #   QUILLMERE_SIGN_PKCS12         the code-signing key with its certificate chain (PKCS#12)
 #   QUILLMERE_SIGN_PASSWORD_FILE  a file holding that file's password
@@ -27,6 +29,20 @@ if [[ $output == "$repository"/* ]]; then
   elif [[ -e $output && $inside != dist ]]; then
     fail "not a git checkout: cannot tell whether OUTPUT $output belongs to the sources"
   fi
+fi
+# The history: git ls-files lists nothing of the git directory, wherever it lies.
+if git rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+  for git_dir in "$(git rev-parse --absolute-git-dir)" "$(git rev-parse --git-common-dir)"; do
+    git_dir=$(realpath -m -- "$git_dir")
+    [[ $output != "$git_dir" && $output != "$git_dir"/* && $git_dir != "$output"/* ]] ||
+      fail "OUTPUT $output is, lies in or holds the git directory $git_dir"
+  done
+fi
+# Whatever else is there is deleted whole: only an empty folder or an earlier release may be.
+if [[ -e $output ]]; then
+  [[ -d $output ]] || fail "OUTPUT $output exists and is not a folder"
+  [[ -f $output/SHA256SUMS || -z $(find "$output" -mindepth 1 -maxdepth 1 -print -quit 2> /dev/null || echo unreadable) ]] ||
+    fail "OUTPUT $output is neither empty nor an earlier release (no SHA256SUMS in it)"
 fi
 
 check_signing_key() { # before building: the key opens and its certificate may sign code
