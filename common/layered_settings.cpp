@@ -1,5 +1,7 @@
 #include "common/layered_settings.h"
 
+#include <exception>
+
 namespace quillmere {
 namespace {
 
@@ -73,7 +75,7 @@ std::optional<std::string> LayeredSettings::OwnMeaning(std::string_view key) con
   std::optional<std::string> text;
   try {
     text = user_.Read(key);
-  } catch (const SettingsStoreError&) {
+  } catch (const std::exception&) {  // not only the store's own errors: running out of memory too
     return std::nullopt;
   }
   if (!text) return std::nullopt;

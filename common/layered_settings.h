@@ -48,7 +48,8 @@ struct LayeredValue {
 //
 // While any policy is in force, nothing in the user's own store may undo it: an own value is
 // handed on as what it means to the add-in ("1" on, "0" off), and one that cannot be read (not a
-// number, beyond its range, an odd registry type) counts as never stored, so its default applies.
+// number, beyond its range, an odd registry type, too large, any failure of the read) counts as
+// never stored, so its default applies.
 // Without a policy the own store's text is handed on as it is.
 class LayeredSettings final : public SettingsStore {
  public:

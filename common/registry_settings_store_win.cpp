@@ -12,6 +12,10 @@ namespace {
 
 constexpr std::wstring_view kSettingsRoot = L"Software\\VB and VBA Program Settings\\";
 
+// No setting's text needs more than a few bytes: a larger value is refused before a buffer is
+// made for it, however large it is.
+constexpr DWORD kMaxValueBytes = 16 * 1024;
+
 // A value is stored exactly or not at all.
 std::wstring ToWide(std::string_view text, std::string_view what) {
   if (!IsExactUtf8(text)) throw SettingsStoreError(std::string(what) + " is not valid UTF-8");
@@ -60,6 +64,10 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view key) con
     status = ::RegQueryValueExW(section.get(), name.c_str(), nullptr, &type, data.data(), &size);
     if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
     if (status == ERROR_MORE_DATA) {
+      if (size > kMaxValueBytes) {
+        throw SettingsStoreError("setting \"" + std::string(key) + "\" holds " + std::to_string(size) +
+                                 " bytes, more than the " + std::to_string(kMaxValueBytes) + " a setting may have");
+      }
       data.resize(size + sizeof(wchar_t));
       continue;
     }

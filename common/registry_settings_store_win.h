@@ -13,7 +13,8 @@ namespace quillmere {
 // one string value per key. Value names compare without regard to case, as the registry does.
 //
 // Reading: REG_SZ and REG_EXPAND_SZ give their text (not expanded), a REG_DWORD that an
-// administrator set gives its unsigned decimal text, any other type is a SettingsStoreError.
+// administrator set gives its unsigned decimal text, any other type is a SettingsStoreError, and
+// so is a value of more than 16 KiB, which is refused without being read.
 // An absent application, section or value gives nothing. Writing creates what is missing and
 // stores REG_SZ. Text is converted UTF-16 <-> UTF-8 without loss (see common/utf16_text.h).
 class RegistrySettingsStore final : public SettingsStore {

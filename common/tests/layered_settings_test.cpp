@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <exception>
+#include <new>
 #include <string>
+#include <utility>
 
 #include "common/memory_settings_store.h"
 
@@ -47,8 +50,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 class UnreadableStore final : public SettingsStore {
  public:
-  std::optional<std::string> Read(std::string_view) const override { throw SettingsStoreError("access denied"); }
+  explicit UnreadableStore(std::exception_ptr error = std::make_exception_ptr(SettingsStoreError("access denied")))
+      : error_(std::move(error)) {}
+  std::optional<std::string> Read(std::string_view) const override { std::rethrow_exception(error_); }
   void Write(std::string_view, std::string_view) override {}
+
+ private:
+  std::exception_ptr error_;
 };
 
 TEST(LayeredSettingsTest, UnreadablePolicyNamesKeyAndPlace) {
@@ -86,6 +94,8 @@ TEST(LayeredSettingsTest, OwnValuesCountForTheirMeaningWhileAPolicyIsInForce) {
   EXPECT_EQ(settings.Read("View"), std::nullopt);
   EXPECT_EQ(settings.Read("home"), "1");
   EXPECT_EQ(LayeredSettings({{"machine", &machine}}, unreadable).Read("Home"), std::nullopt);
+  UnreadableStore outOfMemory(std::make_exception_ptr(std::bad_alloc()));  // a value too large to hold
+  EXPECT_EQ(LayeredSettings({{"machine", &machine}}, outOfMemory).Read("Classic"), std::nullopt);
   // An unreadable policy is in force too.
   EXPECT_EQ(LayeredSettings({{"machine", &unreadable}}, own).PolicyInForce(), true);
   MemorySettingsStore none;

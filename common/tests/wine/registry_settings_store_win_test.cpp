@@ -134,6 +134,21 @@ TEST_F(RegistryStoreTest, TextThatCannotBeStoredIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(store_.Read("Classic"), std::nullopt);
 }
 
+// No setting needs more than 16 KiB: a larger value fails naming the key and its size.
+TEST_F(RegistryStoreTest, ValueAboveTheSizeCapCannotBeRead) {
+  const std::wstring atCap(8 * 1024 - 1, L'1');  // 16 KiB with its terminator
+  SetRaw(L"Left", REG_SZ, atCap.c_str(), static_cast<DWORD>((atCap.size() + 1) * sizeof(wchar_t)));
+  EXPECT_EQ(store_.Read("Left"), std::string(atCap.size(), '1'));
+  const std::vector<BYTE> aboveCap(16 * 1024 + 2, '1');
+  SetRaw(L"Left", REG_SZ, aboveCap.data(), static_cast<DWORD>(aboveCap.size()));
+  try {
+    store_.Read("Left");
+    FAIL() << "read";
+  } catch (const SettingsStoreError& error) {
+    EXPECT_NE(std::string(error.what()).find("\"Left\" holds 16386 bytes"), std::string::npos) << error.what();
+  }
+}
+
 // Values an administrator may have set by hand, and how they read.
 struct RawCase {
   const char* name;
