@@ -139,8 +139,8 @@ TEST_F(RegistryStoreTest, ValueAboveTheSizeCapCannotBeRead) {
   const std::wstring atCap(8 * 1024 - 1, L'1');  // 16 KiB with its terminator
   SetRaw(L"Left", REG_SZ, atCap.c_str(), static_cast<DWORD>((atCap.size() + 1) * sizeof(wchar_t)));
   EXPECT_EQ(store_.Read("Left"), std::string(atCap.size(), '1'));
-  const std::vector<BYTE> aboveCap(16 * 1024 + 2, '1');
-  SetRaw(L"Left", REG_SZ, aboveCap.data(), static_cast<DWORD>(aboveCap.size()));
+  const std::wstring aboveCap(atCap.size() + 1, L'1');
+  SetRaw(L"Left", REG_SZ, aboveCap.c_str(), static_cast<DWORD>((aboveCap.size() + 1) * sizeof(wchar_t)));
   try {
     store_.Read("Left");
     FAIL() << "read";
