@@ -15,6 +15,7 @@
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
 #include "common/window_look_win.h"
+#include "common/texts/product_texts.h"
 
 namespace quillmere {
 

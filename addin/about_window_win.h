@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "common/product_texts.h"
+#include "common/texts/ui_language.h"
 
 namespace quillmere {
 

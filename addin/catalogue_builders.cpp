@@ -26,6 +26,13 @@ void AppendCustomButton(MarkupEmitters& out, const CatalogueRow& row, std::strin
   out.Append("/>");
 }
 
+// A product text in the document's language; a built-in command's English text only in the
+// English document.
+std::string_view TextOf(TextId product, std::string_view command, UiLanguage language) {
+  if (product != TextId::None) return Text(product, language);
+  return language == UiLanguage::English ? command : std::string_view{};
+}
+
 bool NamesACommand(RowKind kind) {
   return kind == RowKind::ToolButton || kind == RowKind::ComboBox || kind == RowKind::Command ||
          kind == RowKind::Gallery;
@@ -49,19 +56,14 @@ bool EntryFollows(std::span<const CatalogueRow> rows, std::size_t from, const Co
 
 void WriteRows(MarkupEmitters& out, std::span<const CatalogueRow> rows, std::string_view idPrefix,
                const CommandNames& names, UiLanguage language) {
-  const bool english = language == UiLanguage::English;
   // Per open menu level: whether an entry shows since the level began or since its last separator.
   std::array<bool, 4> entryBefore{};
   std::size_t depth = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const CatalogueRow& row = rows[i];
     std::string_view id = row.id;
-    std::string_view label = row.label;
-    std::string_view screentip = row.screentip;
-    if (!english && row.kind != RowKind::Spacer) {
-      label = Text(row.labelText, language);
-      screentip = Text(row.screentipText, language);
-    }
+    const std::string_view label = TextOf(row.labelText, row.label, language);
+    const std::string_view screentip = TextOf(row.screentipText, row.screentip, language);
     if (NamesACommand(row.kind)) {
       const auto known = names.For(row.id);
       if (!known) continue;
@@ -109,7 +111,7 @@ void BuildMenus(MarkupEmitters& out, std::int16_t pass, const CommandNames& name
   const std::string_view idPrefix = pass == 1 ? "" : "All";
   const auto menus = catalogue::MenuBar();
   for (std::size_t i = 0; i < menus.size(); ++i) {
-    out.OpenMenu(language == UiLanguage::English ? menus[i].label : Text(menus[i].labelText, language), "", "");
+    out.OpenMenu(Text(menus[i].label, language), "", "");
     WriteRows(out, menus[i].rows, idPrefix, names, language);
     const bool lastMenu = i + 1 == menus.size();
     out.CloseMenu(!lastMenu);

@@ -112,10 +112,12 @@ HRESULT Connect::AssembleInto(BSTR* ribbonXml, REFIID iid) noexcept {
     *ribbonXml = nullptr;
     std::optional<DispatchHostApplication> host;
     if (hostApplication_) host.emplace(hostApplication_.Get());
-    RegistrySettingsStore own;
+    const RegistrySettingsStore own;
     const RegistryPolicies policies;
-    const LayeredSettings settings(policies.Sources(), own);
-    *ribbonXml = ToBstr(assembler_.GetRibbonXML(host ? &*host : nullptr, settings));
+    const RibbonDocument document =
+        assembler_.GetRibbonXML(host ? &*host : nullptr, SettingsSnapshot(policies.Sources(), own));
+    *ribbonXml = ToBstr(document.markup);
+    documentLanguage_ = document.language;
     return S_OK;
   });
 }
@@ -134,14 +136,14 @@ HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
 // Both speak the language of the document whose buttons call them.
 HRESULT Connect::ShowAbout0(IDispatch*) noexcept {
   return ComBoundary(__uuidof(_Connect), [&] {
-    ShowAboutWindow(assembler_.Language());
+    ShowAboutWindow(documentLanguage_);
     return S_OK;
   });
 }
 
 HRESULT Connect::Uninstall0(IDispatch*) noexcept {
   return ComBoundary(__uuidof(_Connect), [&] {
-    ShowUninstallMessage(assembler_.Language());
+    ShowUninstallMessage(documentLanguage_);
     return S_OK;
   });
 }

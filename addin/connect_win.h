@@ -75,6 +75,7 @@ class Connect final : public ConnectDispatch,
   LONG references_ = 1;
   Microsoft::WRL::ComPtr<IDispatch> hostApplication_;  // the host's application object, once connected
   RibbonAssembler assembler_;
+  UiLanguage documentLanguage_ = UiLanguage::English;  // of the latest document, for its buttons' windows
 };
 
 // A new Connect object, handed out as `iid`.

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include "common/product_texts.h"
+#include "common/texts/ui_language.h"
 
 namespace quillmere {
 

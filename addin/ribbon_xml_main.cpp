@@ -84,13 +84,10 @@ int main(int argc, char** argv) {
   try {
     quillmere::FixedHost host(hostName, hostVersion, uiLanguage);
     quillmere::RibbonAssembler assembler;
-    std::string_view document;
-    if (useStore) {
-      auto store = quillmere::FileSettingsStore::ForCurrentUser();
-      document = assembler.GetRibbonXML(&host, store);
-    } else {
-      document = assembler.GetRibbonXML(&host, given);
-    }
+    // The user's own settings, with no policy: this machine has no Group Policy.
+    const auto store = useStore ? std::optional(quillmere::FileSettingsStore::ForCurrentUser()) : std::nullopt;
+    const quillmere::SettingsStore& source = store ? *store : static_cast<const quillmere::SettingsStore&>(given);
+    const std::string_view document = assembler.GetRibbonXML(&host, quillmere::SettingsSnapshot(source)).markup;
     // A short write (a full disk, a closed pipe) must not pass for a printed document. An empty
     // document has no data pointer, which fwrite must not be given.
     const bool written =

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/product_texts.h"
+#include "common/texts/ui_language.h"
 
 namespace quillmere {
 

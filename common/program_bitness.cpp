@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "quillmere_version.h"
+#include "common/texts/product_texts.h"
 
 namespace quillmere {
 namespace {

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "common/product_texts.h"
+#include "common/texts/ui_language.h"
 #include "common/registration_table.h"
 
 namespace quillmere {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "common/layered_settings.h"
+#include "common/settings_snapshot.h"
 #include "common/registry_settings_store_win.h"
 
 namespace quillmere {

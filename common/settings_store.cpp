@@ -3,12 +3,6 @@
 #include <algorithm>
 
 namespace quillmere {
-namespace {
-
-char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
 std::string PolicyKeyPath() {
   return "Software\\Policies\\" + std::string(kSettingsApplication) + "\\" + std::string(kSettingsSection);
 }
@@ -20,12 +14,8 @@ std::string GetSetting(const SettingsStore& store, std::string_view key, int def
 
 void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value) { store.Write(key, value); }
 
-bool KeysEqual(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-}
-
 bool KeyLess(std::string_view a, std::string_view b) {
-  return std::ranges::lexicographical_compare(a, b, [](char x, char y) { return FoldCase(x) < FoldCase(y); });
+  return std::ranges::lexicographical_compare(a, b, [](char x, char y) { return FoldKeyCase(x) < FoldKeyCase(y); });
 }
 
 }  // namespace quillmere

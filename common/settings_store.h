@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -41,8 +42,16 @@ std::string GetSetting(const SettingsStore& store, std::string_view key, int def
 
 void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value);
 
-// ASCII case-insensitive comparison, as the store compares key names.
-bool KeysEqual(std::string_view a, std::string_view b);
+// Key names compare without regard to ASCII letter case, the same for every user whatever the
+// locale (a Turkish user's "Insert" is still "INSERT").
+constexpr char FoldKeyCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr bool KeysEqual(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldKeyCase(a[i]) != FoldKeyCase(b[i])) return false;
+  }
+  return true;
+}
 bool KeyLess(std::string_view a, std::string_view b);
 
 }  // namespace quillmere

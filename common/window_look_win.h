@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/link_hover.h"
-#include "common/product_texts.h"
+#include "common/texts/ui_language.h"
 #include "common/skin.h"
 #include "common/unique_handle_win.h"
 #include "common/window_metrics.h"

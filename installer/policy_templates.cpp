@@ -4,6 +4,8 @@
 #include <set>
 #include <stdexcept>
 
+#include "common/texts/policy_texts.h"
+#include "common/texts/product_texts.h"
 #include "installer/xml_text.h"
 
 namespace quillmere {

@@ -12,6 +12,7 @@
 
 #include "common/settings_store.h"
 #include "common/settings_table.h"
+#include "common/texts/policy_texts.h"
 #include "installer/policy_templates.h"
 
 namespace {
@@ -21,10 +22,9 @@ std::vector<quillmere::PolicyText> PolicyTexts(quillmere::UiLanguage language = 
   std::vector<PolicyText> texts;
   for (const Setting& setting : kSettings) {
     // A tab setting acts only while the master switch is on.
-    const std::string_view dependsOn =
-        setting.hiddenTab.empty() ? std::string_view() : PolicyTitle(SettingOf(kHideTabsKey).box, language);
+    const std::string_view dependsOn = HidesATab(setting) ? Text(kHideTabs.policyTitle, language) : std::string_view();
     texts.push_back(
-        {setting.key, PolicyTitle(setting.box, language), PolicyExplanation(setting.box, language), dependsOn});
+        {setting.key, Text(setting.policyTitle, language), Text(setting.policyExplanation, language), dependsOn});
   }
   return texts;
 }

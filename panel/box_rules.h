@@ -9,14 +9,14 @@ namespace quillmere {
 
 // The settings window's check boxes, one per setting, by box index.
 inline constexpr int kBoxCount = kSettingCount;
-inline constexpr int kClassicBox = SettingOf(kClassicKey).box;
-inline constexpr int kLeftBox = SettingOf(kLeftKey).box;
-inline constexpr int kAllBox = SettingOf(kAllKey).box;
-inline constexpr int kHomeBox = SettingOf(kHomeKey).box;
-inline constexpr int kHideTabsBox = SettingOf(kHideTabsKey).box;
+inline constexpr int kClassicBox = kClassic.box;
+inline constexpr int kLeftBox = kLeft.box;
+inline constexpr int kAllBox = kAll.box;
+inline constexpr int kHomeBox = kHome.box;
+inline constexpr int kHideTabsBox = kHideTabs.box;
 
 // The boxes that each hide one built-in tab.
-constexpr bool IsTabBox(int index) { return !SettingOfBox(index).hiddenTab.empty(); }
+constexpr bool IsTabBox(int index) { return HidesATab(SettingOfBox(index)); }
 
 using BoxStates = std::array<bool, kBoxCount>;
 

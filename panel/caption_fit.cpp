@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <numeric>
 
-#include "common/product_info.h"
-#include "panel/control_panel.h"
+#include "common/settings_table.h"
 #include "panel/settings_layout.h"
 
 namespace quillmere::layout {
 namespace {
 
 int Right(const TwipsRect& rect) { return rect.left + rect.width; }
+
+// Where the box stands as designed.
+const TwipsRect& Designed(int box) { return SettingOfBox(box).place; }
 int Middle(const TwipsRect& rect) { return rect.top + rect.height / 2; }
 
 // Each one's middle lies within the other's height: their captions stand on one line. (Box 11
@@ -40,20 +42,20 @@ int CoveringWidth(int designedWidth, int designedContentRight, int contentRight)
 void FitBoxes(SettingsLayout& layout, const CaptionNeeds& needs, int dpi) {
   std::array<int, kBoxCount> order;
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [](int a, int b) { return kBoxes[a].rect.left < kBoxes[b].rect.left; });
+  std::stable_sort(order.begin(), order.end(), [](int a, int b) { return Designed(a).left < Designed(b).left; });
   for (auto column = order.begin(); column != order.end();) {
-    const int left = kBoxes[*column].rect.left;
-    const auto end = std::find_if(column, order.end(), [&](int box) { return kBoxes[box].rect.left != left; });
+    const int left = Designed(*column).left;
+    const auto end = std::find_if(column, order.end(), [&](int box) { return Designed(box).left != left; });
     const auto forNeighbours = [&](auto visit) {
       for (auto member = column; member != end; ++member) {
         for (auto before = order.begin(); before != column; ++before) {
-          const TwipsRect& designed = kBoxes[*before].rect;
-          if (Right(designed) <= left && SameRow(designed, kBoxes[*member].rect)) visit(*before);
+          const TwipsRect& designed = Designed(*before);
+          if (Right(designed) <= left && SameRow(designed, Designed(*member))) visit(*before);
         }
       }
     };
     int gap = left;
-    forNeighbours([&](int before) { gap = std::min(gap, left - Right(kBoxes[before].rect)); });
+    forNeighbours([&](int before) { gap = std::min(gap, left - Right(Designed(before))); });
     int shift = 0;
     forNeighbours([&](int before) { shift = std::max(shift, Right(layout.boxes[before]) + gap - left); });
     for (auto member = column; member != end; ++member) {
@@ -64,37 +66,23 @@ void FitBoxes(SettingsLayout& layout, const CaptionNeeds& needs, int dpi) {
   }
 }
 
-// "Format" stays centred below the two columns of tab boxes, never left of them.
-void CentreFormatBox(SettingsLayout& layout, int formatBox, int dpi, const CaptionNeeds& needs) {
+// "Format" stays centred below the two columns of the other tab boxes, never left of them.
+void CentreFormatBox(SettingsLayout& layout, int dpi, const CaptionNeeds& needs) {
   int designedLeft = kClientWidth, designedRight = 0, left = kClientWidth, right = 0;
-  for (int box = 0; box < kBoxCount; ++box) {
-    if (!IsTabBox(box) || box == formatBox) continue;
-    designedLeft = std::min(designedLeft, kBoxes[box].rect.left);
-    designedRight = std::max(designedRight, Right(kBoxes[box].rect));
-    left = std::min(left, layout.boxes[box].left);
-    right = std::max(right, Right(layout.boxes[box]));
+  for (const Setting* tab : kTabSettings) {
+    if (tab == &kFormat) continue;
+    designedLeft = std::min(designedLeft, tab->place.left);
+    designedRight = std::max(designedRight, Right(tab->place));
+    left = std::min(left, layout.boxes[tab->box].left);
+    right = std::max(right, Right(layout.boxes[tab->box]));
   }
-  const TwipsRect& designed = kBoxes[formatBox].rect;
-  const int offset = designed.left + designed.width / 2 - (designedLeft + designedRight) / 2;
-  TwipsRect& format = layout.boxes[formatBox];
+  const int offset = kFormat.place.left + kFormat.place.width / 2 - (designedLeft + designedRight) / 2;
+  TwipsRect& format = layout.boxes[kFormat.box];
   format.left = std::max(left, (left + right) / 2 + offset - format.width / 2);
-  Fit(format, needs.boxes[formatBox], dpi);
+  Fit(format, needs.boxes[kFormat.box], dpi);
 }
 
 }  // namespace
-
-PanelCaptions CaptionsIn(UiLanguage language) {
-  PanelCaptions captions;
-  for (int box = 0; box < kBoxCount; ++box) captions.boxes[box] = BoxCaption(box, language);
-  captions.tabs = {"PowerPoint", Text(TextId::About, language)};
-  captions.website = Text(TextId::Website, language);
-  captions.ok = Text(TextId::Ok, language);
-  captions.cancel = Text(TextId::Cancel, language);
-  captions.version = VersionLabelText(language);
-  // The address is plain ASCII.
-  for (const wchar_t* c = kVendorWebSiteText; *c != L'\0'; ++c) captions.link.push_back(static_cast<char>(*c));
-  return captions;
-}
 
 CaptionNeeds MeasureCaptions(const PanelCaptions& captions, const MeasureCaption& measure) {
   CaptionNeeds needs;
@@ -115,7 +103,7 @@ CaptionNeeds MeasureCaptions(const PanelCaptions& captions, const MeasureCaption
 SettingsLayout DesignedLayout() {
   SettingsLayout layout{kClientWidth, kClientHeight, kTabs,           kPowerPointFrame, kAboutFrame, kTabBoxOutline,
                         kTitleLabel,  kVersionLabel, kWebsiteCaption, kWebsiteLink,     kOkButton,   kCancelButton};
-  for (int box = 0; box < kBoxCount; ++box) layout.boxes[box] = kBoxes[box].rect;
+  for (const Setting& setting : kSettings) layout.boxes[setting.box] = setting.place;
   std::copy(std::begin(kSeparator), std::end(kSeparator), layout.separator.begin());
   return layout;
 }
@@ -125,14 +113,15 @@ SettingsLayout FitCaptions(const CaptionNeeds& needs, int dpi) {
 
   // The PowerPoint tab: boxes, the outline round the tab boxes and the box on its edge, the frame.
   FitBoxes(layout, needs, dpi);
-  CentreFormatBox(layout, SettingOf("Format").box, dpi, needs);
+  CentreFormatBox(layout, dpi, needs);
   int outlined = 0, designedOutlined = 0, content = 0, designedContent = 0;
-  for (int box = 0; box < kBoxCount; ++box) {
-    content = std::max(content, Right(layout.boxes[box]));
-    designedContent = std::max(designedContent, Right(kBoxes[box].rect));
-    if (!IsTabBox(box) && box != kHideTabsBox) continue;
-    outlined = std::max(outlined, Right(layout.boxes[box]));
-    if (box != kHideTabsBox) designedOutlined = std::max(designedOutlined, Right(kBoxes[box].rect));
+  for (const Setting& setting : kSettings) {
+    content = std::max(content, Right(layout.boxes[setting.box]));
+    designedContent = std::max(designedContent, Right(setting.place));
+    // The outline holds the tab boxes, with the master switch on its edge.
+    if (!HidesATab(setting) && &setting != &kHideTabs) continue;
+    outlined = std::max(outlined, Right(layout.boxes[setting.box]));
+    if (&setting != &kHideTabs) designedOutlined = std::max(designedOutlined, Right(setting.place));
   }
   layout.tabBoxOutline.width =
       CoveringWidth(kTabBoxOutline.width, designedOutlined - kTabBoxOutline.left, outlined - kTabBoxOutline.left);

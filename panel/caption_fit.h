@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "common/product_texts.h"
 #include "common/window_metrics.h"
 #include "panel/box_rules.h"
+#include "panel/panel_captions.h"
 
 namespace quillmere::layout {
 
@@ -20,16 +20,6 @@ struct PixelSize {
   int width = 0;
   int height = 0;
 };
-
-// The window's captions in one language, UTF-8.
-struct PanelCaptions {
-  std::array<std::string_view, kBoxCount> boxes{};
-  std::array<std::string_view, 2> tabs{};  // "PowerPoint", "About"
-  std::string_view website, ok, cancel;
-  std::string version, link;
-};
-
-PanelCaptions CaptionsIn(UiLanguage language);
 
 // Room each caption needs, in pixels at the window's DPI: its text's extent in the control's
 // font plus what the control draws beside the text (a check mark, a button's edges). Zero where

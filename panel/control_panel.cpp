@@ -6,9 +6,10 @@
 #include "common/program_bitness.h"
 #include "common/settings_store.h"
 #include "common/settings_table.h"
+#include "common/texts/product_texts.h"
 #include "panel/error_message.h"
+#include "panel/panel_captions.h"
 #include "panel/stored_box_state.h"
-#include "quillmere_version.h"
 
 namespace quillmere {
 namespace {
@@ -18,25 +19,26 @@ constexpr std::string_view kInitializeHandler = "Form_Initialize";
 constexpr std::string_view kLoadHandler = "Form_Load";
 constexpr std::string_view kButtonHandler = "PushButton22_Click";
 
-// The set-up step that restores a box: the "line" an error message names.
-int RestoreStep(int index) {
-  if (index == kClassicBox) return 106;
-  if (index == kLeftBox) return 108;
-  if (index == kAllBox) return 110;
+// The steps that restore and save a setting's box: the "lines" an error message names.
+int RestoreStep(const Setting& setting) {
+  if (&setting == &kClassic) return 106;
+  if (&setting == &kLeft) return 108;
+  if (&setting == &kAll) return 110;
   return 116;
+}
+
+int SaveStep(const Setting& setting) {
+  if (&setting == &kClassic) return 104;
+  if (&setting == &kLeft) return 106;
+  if (&setting == &kAll) return 108;
+  return 112;
 }
 
 }  // namespace
 
-std::string VersionLabelText(UiLanguage language) {
-  std::string text(Text(TextId::PanelVersion, language));
-  text.append(std::to_string(QUILLMERE_VERSION_MAJOR)).append(".").append(std::to_string(QUILLMERE_VERSION_MINOR));
-  return text;
-}
-
 ControlPanel::ControlPanel(SettingsStore& store, PanelWindow& window, AddInInstaller& installer,
                            std::vector<PolicySource> policies, UiLanguage language)
-    : settings_(std::move(policies), store), window_(window), installer_(installer), language_(language) {
+    : store_(store), policies_(std::move(policies)), window_(window), installer_(installer), language_(language) {
   boxes_.SetListener([this](int index, bool checked) { window_.ShowBox(index, checked); });
 }
 
@@ -64,52 +66,50 @@ void ControlPanel::Report(std::string_view handler, int step, const std::string&
 
 // A policy value that cannot be read locks its box clear: the user's own value would not apply
 // either, and the add-in reads it as unusable too. Policies are read as the add-in reads them.
-void ControlPanel::WorkOutPolicies() {
-  const PolicySource* unreadableSource = nullptr;
-  std::string firstReason;
-  int unreadableFromSource = 0;
-  for (int index = 0; index < kBoxCount; ++index) {
-    EnforcedBox& box = enforced_[static_cast<std::size_t>(index)];
+void ControlPanel::WorkOutPolicies(const SettingsSnapshot& settings) {
+  std::string commonSource;  // the policy every box's unreadable value came from, while there is one
+  int unreadable = 0;
+  for (const Setting* setting : kSettingsByBox) {
+    const AppliedValue& applied = settings.Applied(*setting);
+    if (applied.policy.empty()) continue;
+    EnforcedBox& box = enforced_[static_cast<std::size_t>(setting->box)];
     bool checked = false;
     try {
-      const LayeredValue value = settings_.PolicyValue(SettingOfBox(index).key);
-      if (value.policy == nullptr) continue;
       box.locked = true;
-      checked = BoxStateFromStored(index, *value.text, value.policy->where);
-    } catch (const PolicyReadError& error) {
-      box = {true, PolicyLock::Unreadable, error.what()};
-      if (unreadableFromSource == index && (unreadableSource == nullptr || unreadableSource == &error.Policy())) {
-        if (unreadableSource == nullptr) firstReason = error.Reason();
-        unreadableSource = &error.Policy();
-        ++unreadableFromSource;
-      }
+      checked = BoxStateFromStored(*setting, applied);
     } catch (const std::exception& error) {
       box = {true, PolicyLock::Unreadable, error.what()};
     }
-    boxes_.Lock(index, checked);
+    if (applied.value.state == StoredValue::State::Unreadable && (unreadable == 0 || commonSource == applied.policy)) {
+      commonSource = applied.policy;
+      ++unreadable;
+    }
+    boxes_.Lock(setting->box, checked);
   }
   // A policy key that cannot be opened fails every box the same way: one message says so.
-  if (unreadableSource != nullptr && unreadableFromSource == kBoxCount) {
+  if (unreadable == kBoxCount) {
     for (EnforcedBox& box : enforced_) box.failure.clear();
-    enforced_[0].failure = "the policies in " + unreadableSource->where + " cannot be read: " + firstReason;
+    enforced_[static_cast<std::size_t>(kClassic.box)].failure =
+        "the policies in " + commonSource + " cannot be read: " + settings.Applied(kClassic).value.text;
   }
-  policyHidesTabs_ = settings_.PolicyHidesAnyTab();
+  policyHidesTabs_ = settings.PolicyHidesAnyTab();
 }
 
-void ControlPanel::RestoreBox(int index) {
-  if (boxes_.IsLocked(index)) return;
-  const auto stored = GetSetting(settings_, SettingOfBox(index).key, StoredBoxDefault(index));
-  boxes_.Set(index, BoxStateFromStored(index, stored));
+void ControlPanel::RestoreBox(const SettingsSnapshot& settings, const Setting& setting) {
+  if (boxes_.IsLocked(setting.box)) return;
+  boxes_.Set(setting.box, BoxStateFromStored(setting, settings.Applied(setting)));
 }
 
-void ControlPanel::SaveBox(int index) {
-  if (boxes_.IsLocked(index)) return;
-  SaveSetting(settings_, SettingOfBox(index).key, boxes_.IsChecked(index) ? "1" : "0");
+void ControlPanel::SaveBox(const Setting& setting) {
+  if (boxes_.IsLocked(setting.box)) return;
+  SaveSetting(store_, setting.key, boxes_.IsChecked(setting.box) ? "1" : "0");
 }
 
 void ControlPanel::Initialize() {
   const auto handler = kInitializeHandler;
-  WorkOutPolicies();
+  // One reading of the settings for the whole set-up.
+  const SettingsSnapshot settings(policies_, store_);
+  WorkOutPolicies(settings);
   RunStep(handler, 100, [&] { window_.ApplySkin(); });
   RunStep(handler, 102, [&] {
     window_.SetTitle(kProductName);
@@ -120,31 +120,27 @@ void ControlPanel::Initialize() {
     window_.SetTitleLabel(kProductName);
   });
   // Boxes a policy sets were locked first, so that no rule of a box restored later changes them.
-  for (int index = 0; index < kBoxCount; ++index) {
-    EnforcedBox& box = enforced_[static_cast<std::size_t>(index)];
+  for (const Setting* setting : kSettingsByBox) {
+    EnforcedBox& box = enforced_[static_cast<std::size_t>(setting->box)];
     if (!box.locked) continue;
-    if (!box.failure.empty()) Report(handler, RestoreStep(index), std::exchange(box.failure, {}));
-    RunStep(handler, RestoreStep(index), [&] { window_.LockBox(index, box.why); });
+    if (!box.failure.empty()) Report(handler, RestoreStep(*setting), std::exchange(box.failure, {}));
+    RunStep(handler, RestoreStep(*setting), [&] { window_.LockBox(setting->box, box.why); });
   }
   // Restoring goes through the box rules, so boxes restored earlier may be changed by later ones.
-  RunStep(handler, RestoreStep(kClassicBox), [&] { RestoreBox(kClassicBox); });
-  RunStep(handler, RestoreStep(kLeftBox), [&] { RestoreBox(kLeftBox); });
-  RunStep(handler, RestoreStep(kAllBox), [&] { RestoreBox(kAllBox); });
   // "Hide built-in tabs" follows from the tab boxes, read back last.
-  for (int index = kHomeBox; index < kBoxCount; ++index) {
-    if (index == kHideTabsBox) continue;
-    RunStep(handler, RestoreStep(index), [&] { RestoreBox(index); });
+  for (const Setting* setting : kSettingsByBox) {
+    if (setting == &kHideTabs) continue;
+    RunStep(handler, RestoreStep(*setting), [&] { RestoreBox(settings, *setting); });
   }
-  RunStep(handler, RestoreStep(kHideTabsBox), [&] { RestoreHideTabsBox(); });
+  RunStep(handler, RestoreStep(kHideTabs), [&] { RestoreHideTabsBox(settings); });
 }
 
 // "Home" alone does not check the master switch, yet with it stored on the add-in hides Home: show
 // it checked, or the next OK would bring Home back. With no tab box checked a stored 1 changes
 // nothing (checking the box then would check all nine).
-void ControlPanel::RestoreHideTabsBox() {
+void ControlPanel::RestoreHideTabsBox(const SettingsSnapshot& settings) {
   if (boxes_.IsLocked(kHideTabsBox) || !boxes_.AnyTabBoxChecked() || boxes_.IsChecked(kHideTabsBox)) return;
-  if (HideTabsStoredOn(GetSetting(settings_, kHideTabsKey, SettingOf(kHideTabsKey).defaultValue)))
-    boxes_.Set(kHideTabsBox, true);
+  if (HideTabsStoredOn(settings.Applied(kHideTabs))) boxes_.Set(kHideTabsBox, true);
 }
 
 void ControlPanel::Load() {
@@ -160,12 +156,7 @@ void ControlPanel::ClickBox(int index) { boxes_.Toggle(index); }
 
 void ControlPanel::Ok() {
   const auto handler = kButtonHandler;
-  RunStep(handler, 104, [&] { SaveBox(kClassicBox); });
-  RunStep(handler, 106, [&] { SaveBox(kLeftBox); });
-  RunStep(handler, 108, [&] { SaveBox(kAllBox); });
-  for (int index = kHomeBox; index < kBoxCount; ++index) {
-    RunStep(handler, 112, [&] { SaveBox(index); });
-  }
+  for (const Setting* setting : kSettingsByBox) RunStep(handler, SaveStep(*setting), [&] { SaveBox(*setting); });
   if (boxes_.IsChecked(kClassicBox) || policyHidesTabs_) {
     InstallForPowerPoint();
   } else {

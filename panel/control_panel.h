@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/layered_settings.h"
 #include "common/registration_table.h"
-#include "common/product_texts.h"
+#include "common/settings_snapshot.h"
+#include "common/texts/ui_language.h"
 #include "panel/box_rules.h"
 
 namespace quillmere {
@@ -98,12 +98,13 @@ class ControlPanel {
   void RunStep(std::string_view handler, int step, Step&& body);
   void InstallForPowerPoint();
   void Report(std::string_view handler, int step, const std::string& description);
-  void WorkOutPolicies();
-  void RestoreBox(int index);
-  void RestoreHideTabsBox();
-  void SaveBox(int index);
+  void WorkOutPolicies(const SettingsSnapshot& settings);
+  void RestoreBox(const SettingsSnapshot& settings, const Setting& setting);
+  void RestoreHideTabsBox(const SettingsSnapshot& settings);
+  void SaveBox(const Setting& setting);
 
-  LayeredSettings settings_;
+  SettingsStore& store_;
+  std::vector<PolicySource> policies_;
   PanelWindow& window_;
   AddInInstaller& installer_;
   BoxRules boxes_;
@@ -111,8 +112,5 @@ class ControlPanel {
   bool policyHidesTabs_ = false;  // the add-in changes the ribbon even with box 0 clear
   UiLanguage language_;
 };
-
-// "Version:   7.0": the label text shows major and minor version only.
-std::string VersionLabelText(UiLanguage language = UiLanguage::English);
 
 }  // namespace quillmere

@@ -1,6 +1,7 @@
 #include "panel/error_message.h"
 
 #include "common/product_info.h"
+#include "common/texts/product_texts.h"
 
 namespace quillmere {
 

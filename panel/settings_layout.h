@@ -1,12 +1,10 @@
 #pragma once
 
 // Where the settings window's controls stand, in twips, as designed. Positions are relative to
-// the control's container: the window, the tab control, or a frame.
-
-#include <array>
+// the control's container: the window, the tab control, or a frame. The check boxes' places are
+// in the settings table, beside their settings.
 
 #include "common/window_metrics.h"
-#include "panel/box_rules.h"
 
 namespace quillmere::layout {
 
@@ -29,35 +27,6 @@ inline constexpr LineDesign kSeparator[] = {
     {0, 2160, 5715, 2160, RgbColor(128, 128, 128)},
     {0, 2160, 5670, 2160, RgbColor(192, 192, 192)},
 };
-
-struct Box {
-  TwipsRect rect;  // in the PowerPoint frame
-};
-// By box index; a box left out here has no place and fails the check below. The captions are in
-// the text table, with their translations.
-inline constexpr std::array<Box, kBoxCount> kBoxes = {{
-    {{240, 240, 5295, 375}},    // Show Classic Menu and Toolbars in MS PowerPoint 2007
-    {{600, 600, 3975, 375}},    // Show menu tabs on the left of home tab
-    {{600, 960, 3375, 375}},    // Show all items in main menu
-    {{960, 1680, 1095, 225}},   // Home
-    {{960, 2040, 1455, 225}},   // Insert
-    {{960, 2400, 1455, 225}},   // Design
-    {{960, 2760, 1455, 225}},   // Animations
-    {{2640, 2400, 975, 225}},   // View
-    {{2640, 2040, 1095, 225}},  // Review
-    {{2640, 1680, 1335, 225}},  // Slide Show
-    {{2640, 2760, 1215, 225}},  // Developer
-    {{600, 1320, 1815, 375}},   // Hide built-in tabs
-    {{1920, 3120, 1215, 225}},  // Format
-}};
-static_assert(
-    [] {
-      for (const Box& box : kBoxes) {
-        if (box.rect.width <= 0) return false;
-      }
-      return true;
-    }(),
-    "every setting's box needs a place");
 
 // Fonts as designed.
 inline constexpr FontSpec kWindowFont = {L"Arial", 9, true, false};

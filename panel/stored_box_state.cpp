@@ -3,7 +3,6 @@
 #include <string>
 
 #include "common/setting_conversion.h"
-#include "common/settings_table.h"
 #include "panel/error_message.h"
 
 namespace quillmere {
@@ -25,28 +24,31 @@ std::string Holder(std::string_view key, std::string_view policyWhere) {
 
 }  // namespace
 
-bool BoxStateFromStored(int index, std::string_view text, std::string_view policyWhere) {
-  const Setting& setting = SettingOfBox(index);
-  const std::string key = Holder(setting.key, policyWhere);
-  if (!IsNumber(text)) {
-    throw StepFailure("Type mismatch: " + key + " holds " + Quoted(text) + ", which is not a number");
+bool BoxStateFromStored(const Setting& setting, const AppliedValue& applied) {
+  const StoredValue& value = applied.value;
+  const bool policy = !applied.policy.empty();
+  const std::string key = Holder(setting.key, applied.policy);
+  switch (value.state) {
+    case StoredValue::State::Absent: return IsOn(setting, setting.defaultValue);
+    case StoredValue::State::Unreadable: throw StepFailure(policy ? key + ": " + value.text : value.text);
+    case StoredValue::State::Number:
+      if (policy || FitsBoxState(value.number)) return IsOn(setting, value.number);
+      break;
+    case StoredValue::State::NotANumber:
+      if (!IsNumber(value.text)) {
+        throw StepFailure("Type mismatch: " + key + " holds " + Quoted(value.text) + ", which is not a number");
+      }
+      break;
   }
-  // Each key is converted once, the way the add-in reads it ("1.4" is not 1 for a tab key). A
-  // policy's value is read at the add-in's width too: the box must show what PowerPoint will get.
-  const bool policy = !policyWhere.empty();
-  if (const auto value = StoredNumber(setting, text, policy ? ReaderWidth::AddIn : ReaderWidth::Panel)) {
-    return IsOn(setting, *value);
-  }
-  throw StepFailure("Overflow: " + key + " holds " + Quoted(text) + ", beyond the range of " +
+  throw StepFailure("Overflow: " + key + " holds " + Quoted(value.text) + ", beyond the range of " +
                     (policy ? "a number the add-in reads" : "a box state"));
 }
 
-bool HideTabsStoredOn(std::string_view text) {
-  const Setting& hideTabs = SettingOf(kHideTabsKey);
-  const auto value = StoredNumber(hideTabs, text, ReaderWidth::AddIn);
-  return value && IsOn(hideTabs, *value);
+bool HideTabsStoredOn(const AppliedValue& applied) {
+  const StoredValue& value = applied.value;
+  if (value.state == StoredValue::State::Unreadable) throw StepFailure(value.text);
+  if (value.state == StoredValue::State::Number) return IsOn(kHideTabs, value.number);
+  return value.state == StoredValue::State::Absent && IsOn(kHideTabs, kHideTabs.defaultValue);
 }
-
-int StoredBoxDefault(int index) { return SettingOfBox(index).defaultValue; }
 
 }  // namespace quillmere

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "common/product_texts.h"
+#include "common/texts/text_ids.h"
 
 namespace quillmere::catalogue {
 
@@ -27,11 +27,12 @@ enum class RowKind : std::uint8_t {
 
 struct CatalogueRow {
   RowKind kind;
-  // The product's own texts of a submenu or custom button, for a translated document; label and
-  // screentip below are their English.
+  // The product's own texts of a submenu or custom button, in every language.
   TextId labelText = TextId::None;
   TextId screentipText = TextId::None;
   std::string_view id = {};  // idMso of a built-in control, or the id of a row box or custom button
+  // A built-in command's English label and tip, written in the English document only: in any
+  // other language the host names its commands itself. A spacer's label is its blanks.
   std::string_view label = {};
   std::string_view imageMso = {};
   std::string_view screentip = {};
@@ -40,14 +41,11 @@ struct CatalogueRow {
 
 // A top-level menu of the classic menu bar.
 struct ClassicMenu {
-  std::string_view label;  // English
+  TextId label;
   std::span<const CatalogueRow> rows;
-  TextId labelText;
 };
 
-constexpr ClassicMenu Menu(TextId label, std::span<const CatalogueRow> rows) {
-  return {ConstantText(label, UiLanguage::English), rows, label};
-}
+constexpr ClassicMenu Menu(TextId label, std::span<const CatalogueRow> rows) { return {label, rows}; }
 
 // Row constructors, so that the tables read like the menus they describe.
 constexpr CatalogueRow OpenRow(std::string_view boxId) { return {.kind = RowKind::OpenRow, .id = boxId}; }
@@ -61,12 +59,7 @@ constexpr CatalogueRow ToolButton(std::string_view idMso, std::string_view scree
 constexpr CatalogueRow ComboBox(std::string_view idMso) { return {.kind = RowKind::ComboBox, .id = idMso}; }
 constexpr CatalogueRow Spacer(std::string_view blanks) { return {.kind = RowKind::Spacer, .label = blanks}; }
 constexpr CatalogueRow OpenMenu(TextId label, std::string_view imageMso = {}, TextId screentip = TextId::None) {
-  return {.kind = RowKind::OpenMenu,
-          .labelText = label,
-          .screentipText = screentip,
-          .label = ConstantText(label, UiLanguage::English),
-          .imageMso = imageMso,
-          .screentip = ConstantText(screentip, UiLanguage::English)};
+  return {.kind = RowKind::OpenMenu, .labelText = label, .screentipText = screentip, .imageMso = imageMso};
 }
 constexpr CatalogueRow CloseMenu() { return {.kind = RowKind::CloseMenu}; }
 constexpr CatalogueRow Command(std::string_view idMso, std::string_view label = {}) {
@@ -77,13 +70,8 @@ constexpr CatalogueRow Gallery(std::string_view idMso, std::string_view label) {
 }
 constexpr CatalogueRow Separator() { return {.kind = RowKind::Separator}; }
 constexpr CatalogueRow CustomButton(std::string_view id, TextId label, TextId screentip, std::string_view onAction) {
-  return {.kind = RowKind::CustomButton,
-          .labelText = label,
-          .screentipText = screentip,
-          .id = id,
-          .label = ConstantText(label, UiLanguage::English),
-          .screentip = ConstantText(screentip, UiLanguage::English),
-          .onAction = onAction};
+  return {
+      .kind = RowKind::CustomButton, .labelText = label, .screentipText = screentip, .id = id, .onAction = onAction};
 }
 
 // The nine menus of the classic menu bar, in bar order.

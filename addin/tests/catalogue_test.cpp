@@ -19,22 +19,19 @@ void ExpectMenuStructure(const ClassicMenu& menu) {
       case RowKind::Gallery:
       case RowKind::CustomButton:
       case RowKind::Separator: break;
-      case RowKind::OpenMenu: EXPECT_EQ(depth++, 0) << "submenus are one level deep, in " << menu.label; break;
-      case RowKind::CloseMenu: EXPECT_EQ(--depth, 0) << menu.label; break;
-      default: ADD_FAILURE() << "a toolbar row kind in the menu " << menu.label;
+      case RowKind::OpenMenu: EXPECT_EQ(depth++, 0) << "submenus are one level deep"; break;
+      case RowKind::CloseMenu: EXPECT_EQ(--depth, 0); break;
+      default: ADD_FAILURE() << "a toolbar row kind in a menu";
     }
   }
-  EXPECT_EQ(depth, 0) << menu.label;
+  EXPECT_EQ(depth, 0);
 }
 
-TEST(CatalogueTest, MenuBarHoldsTheClassicMenusInOrder) {
-  std::vector<std::string> labels;
+TEST(CatalogueTest, MenusHoldOnlyMenuRowsAndClosedOneLevelSubmenus) {
   for (const ClassicMenu& menu : MenuBar()) {
-    labels.emplace_back(menu.label);
+    SCOPED_TRACE(static_cast<int>(menu.label));
     ExpectMenuStructure(menu);
   }
-  EXPECT_EQ(labels, (std::vector<std::string>{"File", "Edit", " View", "Insert", "Format", "Tools", "Slide Show",
-                                              "Windows", "Help"}));
 }
 
 std::vector<const CatalogueRow*> RowsOfKind(RowKind kind) {
@@ -49,8 +46,8 @@ std::vector<const CatalogueRow*> RowsOfKind(RowKind kind) {
 
 TEST(CatalogueTest, OnlyTheCommentsSubmenuHasAnImageAndNoMenuRowHasATipOrAction) {
   for (const CatalogueRow* row : RowsOfKind(RowKind::OpenMenu)) {
-    EXPECT_EQ(row->imageMso, row->label == "Comments" ? "ReviewNewComment" : "") << row->label;
-    EXPECT_EQ(row->screentip, "") << row->label;
+    EXPECT_EQ(row->imageMso, row->labelText == TextId::SubmenuComments ? "ReviewNewComment" : "");
+    EXPECT_EQ(row->screentipText, TextId::None);
   }
   for (RowKind kind : {RowKind::Command, RowKind::Gallery}) {
     for (const CatalogueRow* row : RowsOfKind(kind)) {

@@ -16,6 +16,7 @@
 #include "addin/ribbon_assembler.h"
 #include "addin/tests/parsed_ribbon.h"
 #include "common/memory_settings_store.h"
+#include "common/settings_snapshot.h"
 
 namespace quillmere {
 namespace {
@@ -28,7 +29,7 @@ std::string Assemble(std::optional<std::string> version, const Settings& setting
   MemorySettingsStore store;
   for (const auto& [key, value] : settings) store.Write(key, value);
   RibbonAssembler assembler;
-  return std::string(assembler.GetRibbonXML(&host, store));
+  return std::string(assembler.GetRibbonXML(&host, SettingsSnapshot(store)).markup);
 }
 
 // The first column of a published list.

@@ -9,8 +9,10 @@
 
 #include "addin/ribbon_assembler.h"
 #include "addin/tests/parsed_ribbon.h"
+#include "common/tests/language_cases.h"
 #include "common/memory_settings_store.h"
-#include "common/product_texts.h"
+#include "common/settings_snapshot.h"
+#include "common/texts/product_texts.h"
 
 namespace quillmere {
 namespace {
@@ -21,15 +23,10 @@ std::string Assemble(std::optional<std::uint32_t> uiLanguage, std::optional<std:
   FixedHost host("Microsoft Office PowerPoint", std::move(version), uiLanguage);
   MemorySettingsStore store;
   RibbonAssembler assembler;
-  return std::string(assembler.GetRibbonXML(&host, store));
+  return std::string(assembler.GetRibbonXML(&host, SettingsSnapshot(store)).markup);
 }
 
-struct LanguageCase {
-  const char* name;
-  std::uint32_t lcid;
-  UiLanguage language;
-  friend void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.name; }
-};
+using testing_support::LanguageCase;
 
 class TranslatedRibbonTest : public testing::TestWithParam<LanguageCase> {};
 
@@ -63,7 +60,7 @@ TEST_P(TranslatedRibbonTest, KeepsTheEnglishStructureAndNamesOnlyTheProductsOwnE
     EXPECT_EQ(translated.Select("//r:button[not(@enabled='false')]/@screentip").size(),
               original.Select("//r:button[not(@enabled='false')]/@screentip").size());
     std::set<std::string> column;
-    for (const ProductText& row : kProductTexts) column.emplace(Text(row.id, GetParam().language));
+    for (std::size_t id = 0; id < kTextCount; ++id) column.emplace(Text(static_cast<TextId>(id), GetParam().language));
     for (const std::string& label : labels) {
       EXPECT_FALSE(label.empty());
       EXPECT_TRUE(column.contains(label)) << "\"" << label << "\" is not a text of this language";
@@ -71,26 +68,22 @@ TEST_P(TranslatedRibbonTest, KeepsTheEnglishStructureAndNamesOnlyTheProductsOwnE
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedRibbonTest,
-                         testing::Values(LanguageCase{"German", 0x0407, UiLanguage::German},
-                                         LanguageCase{"French", 0x040C, UiLanguage::French},
-                                         LanguageCase{"Spanish", 0x0C0A, UiLanguage::Spanish},
-                                         LanguageCase{"Italian", 0x0410, UiLanguage::Italian},
-                                         LanguageCase{"PortugueseBrazil", 0x0416, UiLanguage::PortugueseBrazil},
-                                         LanguageCase{"PortuguesePortugal", 0x0816, UiLanguage::PortuguesePortugal},
-                                         LanguageCase{"Dutch", 0x0413, UiLanguage::Dutch},
-                                         LanguageCase{"Japanese", 0x0411, UiLanguage::Japanese},
-                                         LanguageCase{"ChineseSimplified", 0x0804, UiLanguage::ChineseSimplified},
-                                         LanguageCase{"ChineseTraditional", 0x0404, UiLanguage::ChineseTraditional},
-                                         LanguageCase{"Korean", 0x0412, UiLanguage::Korean},
-                                         LanguageCase{"Russian", 0x0419, UiLanguage::Russian},
-                                         LanguageCase{"Polish", 0x0415, UiLanguage::Polish}),
+// Every id that gets a translation.
+std::vector<LanguageCase> TranslatedCases() {
+  std::vector<LanguageCase> cases;
+  for (const LanguageCase& c : testing_support::kLanguageCases) {
+    if (c.language != UiLanguage::English) cases.push_back(c);
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedRibbonTest, testing::ValuesIn(TranslatedCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TranslatedRibbonTest, EnglishAndLanguagesWithoutTranslationGiveTheEnglishDocument) {
   const std::string english = Assemble(std::nullopt);
-  for (std::uint32_t lcid : {0x0409u, 0x0809u, 0x041Fu, 0x0000u}) {
-    EXPECT_EQ(Assemble(lcid), english) << std::hex << lcid;
+  for (const LanguageCase& c : testing_support::kLanguageCases) {
+    if (c.language == UiLanguage::English) EXPECT_EQ(Assemble(c.lcid), english) << c.name;
   }
   EXPECT_NE(Assemble(0x0407), english);
 }

@@ -1,49 +1,28 @@
-#include "common/product_texts.h"
+#include "common/texts/product_texts.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <ostream>
+#include <string>
+
+#include "common/tests/language_cases.h"
 
 namespace quillmere {
 namespace {
 
-struct LcidCase {
-  const char* name;
-  std::uint32_t lcid;
-  UiLanguage language;
-  friend void PrintTo(const LcidCase& c, std::ostream* os) { *os << c.name; }
-};
+using testing_support::LanguageCase;
 
-class LanguageOfLcidTest : public testing::TestWithParam<LcidCase> {};
+class LanguageOfLcidTest : public testing::TestWithParam<LanguageCase> {};
 
 TEST_P(LanguageOfLcidTest, MatchesThePrimaryLanguageAndTheRegionWhereItDecidesTheScript) {
   EXPECT_EQ(LanguageOfLcid(GetParam().lcid), GetParam().language);
 }
 
-INSTANTIATE_TEST_SUITE_P(Regions, LanguageOfLcidTest,
-                         testing::Values(LcidCase{"GermanSwitzerland", 0x0807, UiLanguage::German},
-                                         LcidCase{"FrenchCanada", 0x0C0C, UiLanguage::French},
-                                         LcidCase{"SpanishMexico", 0x080A, UiLanguage::Spanish},
-                                         LcidCase{"ChinesePrc", 0x0804, UiLanguage::ChineseSimplified},
-                                         LcidCase{"ChineseSingapore", 0x1004, UiLanguage::ChineseSimplified},
-                                         LcidCase{"ChineseHans", 0x0004, UiLanguage::ChineseSimplified},
-                                         LcidCase{"ChinesePrcStrokeSort", 0x00020804, UiLanguage::ChineseSimplified},
-                                         LcidCase{"ChineseTaiwan", 0x0404, UiLanguage::ChineseTraditional},
-                                         LcidCase{"ChineseHongKong", 0x0C04, UiLanguage::ChineseTraditional},
-                                         LcidCase{"ChineseMacao", 0x1404, UiLanguage::ChineseTraditional},
-                                         LcidCase{"ChineseHant", 0x7C04, UiLanguage::ChineseTraditional},
-                                         LcidCase{"PortugueseBrazil", 0x0416, UiLanguage::PortugueseBrazil},
-                                         LcidCase{"PortuguesePortugal", 0x0816, UiLanguage::PortuguesePortugal},
-                                         LcidCase{"EnglishUk", 0x0809, UiLanguage::English},
-                                         LcidCase{"Turkish", 0x041F, UiLanguage::English},
-                                         LcidCase{"Nothing", 0, UiLanguage::English}),
+INSTANTIATE_TEST_SUITE_P(Ids, LanguageOfLcidTest, testing::ValuesIn(testing_support::kLanguageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProductTextsTest, OutOfRangeAsksGiveEmptyText) {
   EXPECT_EQ(Text(TextId::None, UiLanguage::German), "");
-  EXPECT_EQ(BoxCaption(-1, UiLanguage::German), "");
-  EXPECT_EQ(BoxCaption(kBoxCaptionCount, UiLanguage::German), "");
+  EXPECT_EQ(Text(TextId::MenuFile, static_cast<UiLanguage>(kUiLanguageCount)), "");
   EXPECT_EQ(CultureName(static_cast<UiLanguage>(kUiLanguageCount)), "");
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include "common/settings_table.h"
 #include "panel/settings_layout.h"
 
 namespace quillmere::layout {
@@ -39,7 +40,7 @@ class CaptionFitAtDpiTest : public testing::TestWithParam<int> {};
 TEST_P(CaptionFitAtDpiTest, CaptionsThatJustFitLeaveTheDesign) {
   const int dpi = GetParam();
   CaptionNeeds needs;
-  for (int box = 0; box < kBoxCount; ++box) needs.boxes[box] = SizeOf(kBoxes[box].rect, dpi);
+  for (const Setting& setting : kSettings) needs.boxes[setting.box] = SizeOf(setting.place, dpi);
   needs.websiteCaption = SizeOf(kWebsiteCaption, dpi);
   needs.websiteLink = SizeOf(kWebsiteLink, dpi);
   needs.versionLabel = SizeOf(kVersionLabel, dpi);
@@ -87,7 +88,7 @@ TEST_P(CaptionFitTest, EveryCaptionFitsAndEveryControlStaysInItsContainer) {
       EXPECT_LT(Right(px(layout.boxes[a])), Right(px(layout.tabBoxOutline))) << a;
     }
     for (int b = 0; b < kBoxCount; ++b) {
-      const TwipsRect &designedA = kBoxes[a].rect, &designedB = kBoxes[b].rect;
+      const TwipsRect &designedA = SettingOfBox(a).place, &designedB = SettingOfBox(b).place;
       if (designedA.left == designedB.left) {
         EXPECT_EQ(layout.boxes[a].left, layout.boxes[b].left) << a << " " << b;
       }

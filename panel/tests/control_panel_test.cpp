@@ -181,13 +181,12 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"TabNearOneIsOffAsForTheAddIn", NothingOnAnd("View", "1.4"), {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ControlPanelTest, InitializeRunsItsStepsAndReadsKeysInBoxOrder) {
+TEST_F(ControlPanelTest, InitializeRunsItsStepsAndWritesNothing) {
   panel.Initialize();
   EXPECT_EQ(window.log, (std::vector<std::string>{"skin", "title Quillmere", "icon", "lblVersion Version:   7.0",
                                                   "lblTitle Quillmere"}));
-  EXPECT_EQ(store.log, (std::vector<std::string>{"read Classic", "read Left", "read All", "read Home", "read Insert",
-                                                 "read Design", "read Animations", "read View", "read Review",
-                                                 "read Slide Show", "read Developer", "read Format"}));
+  EXPECT_TRUE(std::none_of(store.log.begin(), store.log.end(),
+                           [](const std::string& entry) { return entry.starts_with("write"); }));
 }
 
 struct BadValueCase {
@@ -542,7 +541,7 @@ TEST_F(LockedBoxesTest, TabsThePolicyHidesKeepTheAddInInstalledWithClassicClear)
 std::string Document(const SettingsStore& store) {
   FixedHost host;
   RibbonAssembler assembler;
-  return std::string(assembler.GetRibbonXML(&host, store));
+  return std::string(assembler.GetRibbonXML(&host, SettingsSnapshot(store)).markup);
 }
 
 // Every box state that clicks can reach from an empty store, each with the clicks that reach it.

@@ -11,7 +11,7 @@
 
 #include "addin/about_window_design.h"
 #include "addin/about_window_win.h"
-#include "common/product_texts.h"
+#include "common/texts/product_texts.h"
 #include "common/program_files.h"
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"

@@ -16,7 +16,7 @@
 
 #include "common/memory_settings_store.h"
 #include "common/product_info.h"
-#include "common/product_texts.h"
+#include "common/texts/product_texts.h"
 #include "common/utf16_text.h"
 #include "panel/control_ids.h"
 #include "panel/tests/wine/find_control_win.h"

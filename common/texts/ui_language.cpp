@@ -1,6 +1,6 @@
-#include "common/product_texts.h"
+#include "common/texts/ui_language.h"
 
-#include "common/packed_texts.h"
+#include <iterator>
 
 namespace quillmere {
 namespace {
@@ -31,15 +31,6 @@ constexpr std::string_view kCultureNames[] = {
 static_assert(std::size(kCultureNames) == kUiLanguageCount, "every language needs its culture name");
 
 }  // namespace
-
-namespace {
-
-constexpr auto kPacked = Pack<CharactersOf(kProductTexts)>(kProductTexts);
-static_assert(kPacked.At(static_cast<std::size_t>(TextId::MenuView) * kUiLanguageCount) == " View");
-
-}  // namespace
-
-std::string_view Text(TextId id, UiLanguage language) { return PackedText(kPacked, id, language); }
 
 UiLanguage LanguageOfLcid(std::uint32_t lcid) {
   const std::uint32_t primary = lcid & 0x3FF;
