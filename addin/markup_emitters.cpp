@@ -1,10 +1,10 @@
 #include "markup_emitters.h"
 
 #include <algorithm>
-#include <cassert>
 #include <charconv>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 #include "assembly_error.h"
 
@@ -14,7 +14,8 @@ namespace {
 // The longest decimal text of a 32-bit counter.
 constexpr std::size_t kNumberLength = 11;
 // Room for everything of an element but its variable texts: element and attribute names,
-// quotes, brackets and up to two numbers. The longest such frame is under 100 characters.
+// quotes, brackets and up to two numbers. The longest such frame is under 100 characters; every
+// write checks that it stays inside, so a longer one fails the document instead of the buffer.
 constexpr std::size_t kFrameRoom = 128;
 
 // Counts the next id; the counter is left as it was when it would overflow.
@@ -57,16 +58,19 @@ class MarkupEmitters::Element {
   // Literals copy with a size known when compiling, which the compiler turns into plain moves.
   template <std::size_t N>
   Element& Put(const char (&literal)[N]) {
+    Need(N - 1);
     std::memcpy(cursor_, literal, N - 1);
     cursor_ += N - 1;
     return *this;
   }
   Element& Put(std::string_view text) {
+    Need(text.size());
     CopyText(cursor_, text.data(), text.size());
     cursor_ += text.size();
     return *this;
   }
   Element& Number(std::int32_t value) {
+    Need(kNumberLength);
     cursor_ = std::to_chars(cursor_, cursor_ + kNumberLength, value).ptr;
     return *this;
   }
@@ -77,15 +81,18 @@ class MarkupEmitters::Element {
     if (!value.empty()) Put(nameAndQuote).Put(value).Put("\"");
     return *this;
   }
-  void Finish() {
-    assert(cursor_ <= end_);
-    out_.size_ = static_cast<std::size_t>(cursor_ - out_.buffer_.get());
-  }
+  void Finish() { out_.size_ = static_cast<std::size_t>(cursor_ - out_.buffer_.get()); }
 
  private:
+  void Need(std::size_t length) const {
+    if (static_cast<std::size_t>(end_ - cursor_) < length) {
+      throw std::length_error("a ribbon element needs more room than was reserved for it");
+    }
+  }
+
   MarkupEmitters& out_;
   char* cursor_;
-  [[maybe_unused]] char* end_;
+  char* end_;
 };
 
 void MarkupEmitters::Grow(std::size_t length) {
