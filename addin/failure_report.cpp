@@ -16,6 +16,4 @@ std::int32_t StatusFor(const AssemblyError& error) noexcept {
   return status::kFail;
 }
 
-FailureReport ReportFor(const AssemblyError& error) { return {StatusFor(error), error.what()}; }
-
 }  // namespace quillmere

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "addin/assembly_error.h"
 
@@ -18,16 +17,8 @@ inline constexpr std::int32_t kCannotRead =
     static_cast<std::int32_t>(0x800703F4);  // HRESULT_FROM_WIN32(ERROR_CANTREAD)
 }  // namespace status
 
-// What the host is told when the document cannot be assembled: the failed status of the call
-// and, in its error information, a description naming the setting and its stored text.
-struct FailureReport {
-  std::int32_t status;
-  std::string description;
-};
-
-// The status alone, for callers that must not allocate.
+// The failed status the host is told when the document cannot be assembled; the error's
+// description, naming the setting and its stored text, goes into the call's error information.
 std::int32_t StatusFor(const AssemblyError& error) noexcept;
-
-FailureReport ReportFor(const AssemblyError& error);
 
 }  // namespace quillmere

@@ -13,7 +13,6 @@ struct IdCounters {
   std::int32_t buttons = 0;     // "sep00N" spacers and custom buttons, one shared sequence
   std::int32_t separators = 0;  // "msep00Nd" menu separators
   std::int32_t menus = 0;       // "BR3234N" menus, written as id and as tag
-  friend bool operator==(const IdCounters&, const IdCounters&) = default;
 };
 
 // Appends RibbonX elements to one markup buffer, one element (or tag) per call, in document
@@ -29,9 +28,7 @@ class MarkupEmitters {
 
   // The markup written so far; valid until the next emitter call or ClearBuffer.
   std::string_view MarkupBuffer() const { return {buffer_.get(), size_}; }
-  const IdCounters& Counters() const { return counters_; }
-  void SetCounters(const IdCounters& counters) { counters_ = counters; }
-  std::int32_t MenuPass() const { return menuPass_; }
+  // Pass 1 writes the menu bar, with a spacer after each menu that asks for one.
   void SetMenuPass(std::int32_t pass) { menuPass_ = pass; }
 
   // A built-in control (or, with an empty idMso, a custom button) in a menu.

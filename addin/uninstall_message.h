@@ -11,7 +11,4 @@ namespace quillmere {
 // product's folder and shortcut keep the names the installer gives them, in every language.
 std::string UninstallMessageText(UiLanguage language);
 
-// The English message, as Windows shows it.
-std::wstring UninstallMessage();
-
 }  // namespace quillmere

@@ -7,9 +7,6 @@ MemorySettingsStore::MemorySettingsStore(std::initializer_list<std::pair<const s
 }
 
 std::optional<std::string> MemorySettingsStore::Read(std::string_view key) const {
-  auto counted = reads_.find(key);
-  if (counted == reads_.end()) counted = reads_.emplace(std::string(key), 0).first;
-  ++counted->second;
   auto found = values_.find(key);
   if (found == values_.end()) return std::nullopt;
   return found->second;
@@ -22,11 +19,6 @@ void MemorySettingsStore::Write(std::string_view key, std::string_view value) {
   } else {
     found->second.assign(value);
   }
-}
-
-int MemorySettingsStore::ReadCount(std::string_view key) const {
-  auto found = reads_.find(key);
-  return found == reads_.end() ? 0 : found->second;
 }
 
 }  // namespace quillmere

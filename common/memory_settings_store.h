@@ -15,16 +15,12 @@ class MemorySettingsStore final : public SettingsStore {
   std::optional<std::string> Read(std::string_view key) const override;
   void Write(std::string_view key, std::string_view value) override;
 
-  // How many reads were made, so tests can see which keys an operation looks at.
-  int ReadCount(std::string_view key) const;
-
  private:
   struct CaseInsensitiveLess {
     using is_transparent = void;
     bool operator()(std::string_view a, std::string_view b) const { return KeyLess(a, b); }
   };
   std::map<std::string, std::string, CaseInsensitiveLess> values_;
-  mutable std::map<std::string, int, CaseInsensitiveLess> reads_;
 };
 
 }  // namespace quillmere
