@@ -118,7 +118,7 @@ void AboutWindow::CreateControls() {
     ThrowLastError();
   }
   ::SetWindowTextW(Control(kWebsiteLabelId), Utf8ToWide(Text(TextId::Website, language_)).c_str());
-  ::SetWindowTextW(Control(kLinkId), kVendorWebSiteText);
+  ::SetWindowTextW(Control(kLinkId), kVendorWebSiteTextWide.c_str());
   button_ = ::CreateWindowExW(0, L"Button", Utf8ToWide(Text(TextId::Ok, language_)).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, window_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), CodeModule(), nullptr);
@@ -153,7 +153,7 @@ void AboutWindow::Load() {
     FitToText(Control(kVersionId), versionText, TwipsToPixels(about::kClientWidth, dpi_));
   }
 
-  if (!::SetWindowTextW(Control(kTitleId), kProductName)) ThrowLastError();
+  if (!::SetWindowTextW(Control(kTitleId), kProductNameWide.c_str())) ThrowLastError();
 
   if (!look_.SetProductIcons(window_, CodeModule())) ThrowLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
 }
@@ -267,7 +267,7 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         Close();
       } else if (LOWORD(wParam) == kLinkId && HIWORD(wParam) == STN_CLICKED) {
-        ShellOpen(window_, kVendorWebAddress);
+        ShellOpen(window_, std::wstring(kVendorWebAddressWide));
       }
       return 0;
     case WM_CLOSE: Close(); return 0;

@@ -7,14 +7,13 @@
 #include <vector>
 
 #include "addin/module_win.h"
+#include "common/program_bitness.h"
 #include "common/registration_table.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 
 namespace quillmere {
 namespace {
-
-constexpr ModuleBitness kThisBuild = sizeof(void*) == 8 ? ModuleBitness::Bits64 : ModuleBitness::Bits32;
 
 void Check(LSTATUS status) {
   if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category());

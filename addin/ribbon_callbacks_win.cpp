@@ -13,7 +13,7 @@ namespace quillmere {
 void ShowUninstallMessage(UiLanguage language) {
   // Owned by the host's active window, so the box is modal to it as well as to the caller.
   const std::wstring message = Utf8ToWide(UninstallMessageText(language));
-  if (::MessageBoxW(::GetActiveWindow(), message.c_str(), kProductName, MB_OK) == 0) ThrowLastError();
+  if (::MessageBoxW(::GetActiveWindow(), message.c_str(), kProductNameWide.c_str(), MB_OK) == 0) ThrowLastError();
 }
 
 void FlipDocumentMap(IDispatch* application) {

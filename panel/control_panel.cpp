@@ -3,6 +3,7 @@
 #include <exception>
 #include <utility>
 
+#include "common/product_info.h"
 #include "common/program_bitness.h"
 #include "common/settings_store.h"
 #include "common/settings_table.h"
@@ -14,7 +15,6 @@
 namespace quillmere {
 namespace {
 
-constexpr std::string_view kProductName = "Quillmere";
 constexpr std::string_view kInitializeHandler = "Form_Initialize";
 constexpr std::string_view kLoadHandler = "Form_Load";
 constexpr std::string_view kButtonHandler = "PushButton22_Click";

@@ -11,11 +11,11 @@ std::string ErrorMessageText(std::string_view description, std::string_view hand
   const std::string request = "\r\r" + std::string(Text(TextId::ErrorRequest, language));
   const std::string number = std::to_string(step);
   std::string text;
+  const std::string_view address = kSupportEmail;
   text.reserve(description.size() + kLocation.size() + handler.size() + line.size() + number.size() + request.size() +
-               32);
+               address.size());
   text.append(description).append(kLocation).append(handler).append(line).append(number).append(request);
-  // The address is plain ASCII.
-  for (const wchar_t* c = kSupportEmail; *c != L'\0'; ++c) text.push_back(static_cast<char>(*c));
+  text.append(address);
   return text;
 }
 

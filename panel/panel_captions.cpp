@@ -24,8 +24,7 @@ PanelCaptions CaptionsIn(UiLanguage language) {
   captions.ok = Text(TextId::Ok, language);
   captions.cancel = Text(TextId::Cancel, language);
   captions.version = VersionLabelText(language);
-  // The address is plain ASCII.
-  for (const wchar_t* c = kVendorWebSiteText; *c != L'\0'; ++c) captions.link.push_back(static_cast<char>(*c));
+  captions.link = kVendorWebSiteText;
   return captions;
 }
 

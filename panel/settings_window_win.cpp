@@ -8,9 +8,10 @@
 #include <utility>
 
 #include "common/product_info.h"
-#include "common/utf16_text.h"
 #include "common/program_files.h"
 #include "common/settings_table.h"
+#include "common/texts/product_texts.h"
+#include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
 #include "panel/control_ids.h"
 #include "panel/error_message.h"
@@ -91,9 +92,9 @@ bool SettingsWindow::Create() {
   }
   RECT frame = {0, 0, Pixels(layout_.clientWidth), Pixels(layout_.clientHeight)};
   ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  window_ =
-      ::CreateWindowExW(exStyle, control_id::kSettingsWindowClass, kProductName, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_, this);
+  window_ = ::CreateWindowExW(exStyle, control_id::kSettingsWindowClass, kProductNameWide.c_str(), style, CW_USEDEFAULT,
+                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                              instance_, this);
   if (!window_) return false;
   CreateControls();
   return true;
@@ -192,8 +193,8 @@ void SettingsWindow::CreateControls() {
                              versionFont_.get());
   AddControl(aboutFrame_, L"Static", Utf8ToWide(captions_.website).c_str(), SS_LEFT, layout_.websiteCaption,
              control_id::kWebsiteCaption, versionFont_.get());
-  linkLabel_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteText, SS_LEFT | SS_NOTIFY, layout_.websiteLink,
-                          control_id::kWebsiteLink, look_.Link().Font());
+  linkLabel_ = AddControl(aboutFrame_, L"Static", kVendorWebSiteTextWide.c_str(), SS_LEFT | SS_NOTIFY,
+                          layout_.websiteLink, control_id::kWebsiteLink, look_.Link().Font());
 
   AddControl(window_, L"Button", Utf8ToWide(captions_.ok).c_str(), BS_DEFPUSHBUTTON | WS_TABSTOP, layout_.okButton,
              control_id::kOkButton, windowFont_.get());
@@ -273,7 +274,7 @@ void SettingsWindow::ShowError(std::string_view title, std::string_view message)
 }
 
 void SettingsWindow::ShowNotice(std::string_view message) {
-  ::MessageBoxW(window_, Utf8ToWide(message).c_str(), kProductName, MB_OK | MB_ICONWARNING);
+  ::MessageBoxW(window_, Utf8ToWide(message).c_str(), kProductNameWide.c_str(), MB_OK | MB_ICONWARNING);
 }
 
 // The program whose header the bitness check read, by its full path: given a bare name the shell
@@ -369,7 +370,7 @@ void SettingsWindow::OnCommand(int id, int code) {
   } else if (id >= control_id::kFirstBox && id < control_id::kFirstBox + kBoxCount && code == BN_CLICKED) {
     panel_.ClickBox(id - control_id::kFirstBox);
   } else if (id == control_id::kWebsiteLink && code == STN_CLICKED) {
-    ShellOpen(window_, kVendorWebAddress);
+    ShellOpen(window_, std::wstring(kVendorWebAddressWide));
   }
 }
 

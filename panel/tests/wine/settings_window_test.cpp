@@ -16,7 +16,9 @@
 
 #include "common/memory_settings_store.h"
 #include "common/product_info.h"
+#include "common/settings_table.h"
 #include "common/texts/product_texts.h"
+#include "panel/panel_captions.h"
 #include "common/utf16_text.h"
 #include "panel/control_ids.h"
 #include "panel/tests/wine/find_control_win.h"
@@ -168,14 +170,15 @@ TEST(SettingsWindowTest, CaptionsSpeakTheUsersLanguageAndFitTheirControls) {
       int besideText;  // what the control draws beside its caption
     };
     const std::string version = VersionLabelText(language);
-    const std::string link = WideToUtf8(kVendorWebSiteText);
+    const std::string link(kVendorWebSiteText);
     std::vector<Caption> captions = {{control_id::kVersionLabel, version, 0},
                                      {control_id::kWebsiteCaption, Text(TextId::Website, language), 0},
                                      {control_id::kWebsiteLink, link, 0},
                                      {control_id::kOkButton, Text(TextId::Ok, language), 0},
                                      {control_id::kCancelButton, Text(TextId::Cancel, language), 0}};
-    for (int box = 0; box < kBoxCount; ++box) {
-      captions.push_back({control_id::kFirstBox + box, BoxCaption(box, language), ::GetSystemMetrics(SM_CXMENUCHECK)});
+    for (const Setting& setting : kSettings) {
+      captions.push_back(
+          {control_id::kFirstBox + setting.box, Text(setting.caption, language), ::GetSystemMetrics(SM_CXMENUCHECK)});
     }
     for (const Caption& caption : captions) {
       HWND control = FindControl(window, caption.id);
