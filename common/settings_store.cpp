@@ -3,13 +3,9 @@
 #include <algorithm>
 
 namespace quillmere {
+
 std::string PolicyKeyPath() {
   return "Software\\Policies\\" + std::string(kSettingsApplication) + "\\" + std::string(kSettingsSection);
-}
-
-std::string GetSetting(const SettingsStore& store, std::string_view key, int defaultValue) {
-  if (auto stored = store.Read(key)) return std::move(*stored);
-  return std::to_string(defaultValue);
 }
 
 void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value) { store.Write(key, value); }

@@ -37,9 +37,6 @@ class SettingsStore {
   virtual void Write(std::string_view key, std::string_view value) = 0;
 };
 
-// The stored text of the key, or the default's decimal text when the key is absent.
-std::string GetSetting(const SettingsStore& store, std::string_view key, int defaultValue);
-
 void SaveSetting(SettingsStore& store, std::string_view key, std::string_view value);
 
 // Key names compare without regard to ASCII letter case, the same for every user whatever the

@@ -24,6 +24,7 @@
 #include "addin/ribbon_assembler.h"
 #include "common/memory_settings_store.h"
 #include "common/setting_conversion.h"
+#include "common/settings_snapshot.h"
 #include "common/settings_table.h"
 
 namespace quillmere {
@@ -181,7 +182,7 @@ void Walk(xmlNode* node, DocumentFacts& facts, std::string_view document) {
 // What the checks read of a setting; an unreadable key is no number.
 std::optional<std::string> StoredText(const FuzzStore& store, std::string_view key, int defaultValue) {
   try {
-    return GetSetting(store, key, defaultValue);
+    return store.Read(key).value_or(std::to_string(defaultValue));
   } catch (const SettingsStoreError&) {
     return std::nullopt;
   }
@@ -272,7 +273,8 @@ struct Outcome {
 Outcome Assemble(RibbonAssembler& assembler, const Scenario& scenario) {
   FixedHost host(scenario.hostName, std::nullopt, scenario.uiLanguage);
   try {
-    return {std::string(assembler.GetRibbonXML(scenario.hasHost ? &host : nullptr, scenario.store)), {}, {}};
+    const SettingsSnapshot settings(scenario.store);
+    return {std::string(assembler.GetRibbonXML(scenario.hasHost ? &host : nullptr, settings).markup), {}, {}};
   } catch (const AssemblyError& error) {
     CheckFailure(error, scenario);
     return {{}, error.GetReason(), error.Key()};

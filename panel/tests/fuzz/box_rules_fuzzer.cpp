@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/memory_settings_store.h"
+#include "common/settings_snapshot.h"
 #include "panel/box_rules.h"
 #include "panel/control_panel.h"
 #include "panel/error_message.h"
@@ -173,16 +174,17 @@ bool AnyTabBox(const BoxStates& boxes) {
 // Restores as the window does at start: every box by index but the master switch, which comes
 // last and is only checked when a tab box is.
 void Restore(ReferenceBoxes& reference, const SettingsStore& store) {
+  const SettingsSnapshot settings(store);
   for (int index = 0; index < kBoxCount; ++index) {
     if (index == kHideTabsBox) continue;
-    const std::string text = GetSetting(store, SettingOfBox(index).key, StoredBoxDefault(index));
+    const Setting& setting = SettingOfBox(index);
     try {
-      reference.Set(index, BoxStateFromStored(index, text));
+      reference.Set(index, BoxStateFromStored(setting, settings.Applied(setting)));
     } catch (const StepFailure&) {
       // The box keeps its state; the window reports the step.
     }
   }
-  if (AnyTabBox(reference.States()) && HideTabsStoredOn(GetSetting(store, kHideTabsKey, 0))) {
+  if (AnyTabBox(reference.States()) && HideTabsStoredOn(settings.Applied(kHideTabs))) {
     reference.Set(kHideTabsBox, true);
   }
 }
