@@ -6,11 +6,15 @@
 namespace quillmere {
 namespace {
 
-// Not only the store's own errors: a value too large to hold runs out of memory too.
-StoredValue Read(const SettingsStore& store, const Setting& setting) {
+// A read the store could not carry out is kept as unreadable. Any other failure (no memory)
+// fails the snapshot, unless `anyFailure`: then it is kept as unreadable too.
+StoredValue Read(const SettingsStore& store, const Setting& setting, bool anyFailure) {
   try {
     return ValueOf(setting, store.Read(setting.key));
+  } catch (const SettingsStoreError& error) {
+    return StoredValue::Unreadable(error.what());
   } catch (const std::exception& error) {
+    if (!anyFailure) throw;
     return StoredValue::Unreadable(error.what());
   }
 }
@@ -24,22 +28,20 @@ StoredValue MeaningOf(const Setting& setting, const StoredValue& own) {
 }  // namespace
 
 SettingsSnapshot::SettingsSnapshot(std::span<const PolicySource> policies, const SettingsStore& own) {
-  std::array<StoredValue, kSettings.size()> ownValues;
   for (const Setting& setting : kSettings) {
     AppliedValue& applied = applied_[IndexOf(setting)];
     for (const PolicySource& policy : policies) {
-      StoredValue value = Read(*policy.values, setting);
+      StoredValue value = Read(*policy.values, setting, false);
       if (value.state == StoredValue::State::Absent || !applied.policy.empty()) continue;
       applied = {std::move(value), policy.where};
       policyInForce_ = true;
     }
-    ownValues[IndexOf(setting)] = Read(own, setting);
   }
   for (const Setting& setting : kSettings) {
     AppliedValue& applied = applied_[IndexOf(setting)];
     if (!applied.policy.empty()) continue;
-    StoredValue& value = ownValues[IndexOf(setting)];
-    applied.value = policyInForce_ ? MeaningOf(setting, value) : std::move(value);
+    // Under a policy an own value that fails in any way, too large to hold included, is no value.
+    applied.value = policyInForce_ ? MeaningOf(setting, Read(own, setting, true)) : Read(own, setting, false);
   }
 }
 

@@ -32,8 +32,9 @@ struct AppliedValue {
 class SettingsSnapshot {
  public:
   // Reads each setting from every policy source, in precedence order (the machine's first), and
-  // from the user's own store. A read that fails in any way (an odd registry type, a value too
-  // large, no memory for it) is kept as unreadable, to be reported by whoever needs that value.
+  // from the user's own store where no policy holds it. A read the store could not carry out (an
+  // odd registry type, a value too large) is kept as unreadable, to be reported by whoever needs
+  // that value; running out of memory fails the snapshot, except for own values under a policy.
   SettingsSnapshot(std::span<const PolicySource> policies, const SettingsStore& own);
   // The user's own settings alone, with no policy: for tools and tests.
   explicit SettingsSnapshot(const SettingsStore& own) : SettingsSnapshot({}, own) {}
