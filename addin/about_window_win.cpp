@@ -4,10 +4,8 @@
 #include <new>
 #include <span>
 #include <string>
-#include <system_error>
 
 #include "addin/about_window_design.h"
-#include "addin/com_boundary_win.h"
 #include "common/version_resource.h"
 #include "common/product_info.h"
 #include "common/program_files.h"
@@ -15,6 +13,7 @@
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
 #include "common/window_look_win.h"
+#include "common/windows_error_win.h"
 #include "common/texts/product_texts.h"
 
 namespace quillmere {
@@ -84,7 +83,9 @@ HWND AboutWindow::Open(UiLanguage language) {
   windowClass.hInstance = module;
   windowClass.hCursor = nullptr;  // WM_SETCURSOR decides
   windowClass.lpszClassName = kWindowClass;
-  if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) ThrowLastError();
+  if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    ThrowLastError("registering the About window's class");
+  }
 
   // Hidden until it is loaded; no owner, so PowerPoint stays usable and the window has its own
   // taskbar button.
@@ -92,9 +93,12 @@ HWND AboutWindow::Open(UiLanguage language) {
                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr, nullptr,
                                   module, &language);
   if (!window) {
-    const DWORD error = ::GetLastError();
-    ::UnregisterClassW(kWindowClass, module);
-    throw std::system_error(static_cast<int>(error ? error : ERROR_GEN_FAILURE), std::system_category());
+    try {
+      ThrowLastError("creating the About window");
+    } catch (...) {
+      ::UnregisterClassW(kWindowClass, module);  // after the error is read
+      throw;
+    }
   }
   auto* about = reinterpret_cast<AboutWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   try {
@@ -115,14 +119,14 @@ void AboutWindow::CreateControls() {
   };
   if (!label(kTitleId, SS_LEFT) || !label(kVersionId, SS_LEFTNOWORDWRAP) ||
       !label(kWebsiteLabelId, SS_LEFTNOWORDWRAP) || !label(kLinkId, SS_LEFTNOWORDWRAP)) {
-    ThrowLastError();
+    ThrowLastError("creating the About window's labels");
   }
   ::SetWindowTextW(Control(kWebsiteLabelId), Utf8ToWide(Text(TextId::Website, language_)).c_str());
   ::SetWindowTextW(Control(kLinkId), kVendorWebSiteTextWide.c_str());
   button_ = ::CreateWindowExW(0, L"Button", Utf8ToWide(Text(TextId::Ok, language_)).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, window_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), CodeModule(), nullptr);
-  if (!button_) ThrowLastError();
+  CheckLastError(button_ != nullptr, "creating the About window's button");
 }
 
 // The designed load steps, in their order.
@@ -133,18 +137,18 @@ void AboutWindow::Load() {
   const std::wstring cursorPath = HandCursorPath(ProgramFolder());
   if (FileExists(cursorPath)) {
     UniqueCursor hand = LoadCursorFile(cursorPath);
-    if (!hand) ThrowLastError(ERROR_INVALID_DATA);
+    CheckLastError(static_cast<bool>(hand), "loading the hand cursor", ERROR_INVALID_DATA);
     look_.Link().SetHandCursor(std::move(hand));
   }
 
-  if (!::SetWindowTextW(window_, Utf8ToWide(Text(TextId::About, language_)).c_str())) ThrowLastError();
+  CheckLastError(::SetWindowTextW(window_, Utf8ToWide(Text(TextId::About, language_)).c_str()), "setting the title");
 
   look_.ApplySkin(window_);
 
   const std::optional<FileVersion> version = OwnFileVersion();
-  if (!version) throw std::system_error(ERROR_RESOURCE_TYPE_NOT_FOUND, std::system_category());
+  if (!version) ThrowWin32("reading the version resource", ERROR_RESOURCE_TYPE_NOT_FOUND);
   const std::wstring versionText = Utf8ToWide(Text(TextId::AboutVersion, language_)) + VersionNumber(*version);
-  if (!::SetWindowTextW(Control(kVersionId), versionText.c_str())) ThrowLastError();
+  CheckLastError(::SetWindowTextW(Control(kVersionId), versionText.c_str()), "setting the version");
   if (language_ != UiLanguage::English) {
     // Translations run longer: the website caption may take the room up to the link, the
     // version the room up to the window's edge.
@@ -153,9 +157,10 @@ void AboutWindow::Load() {
     FitToText(Control(kVersionId), versionText, TwipsToPixels(about::kClientWidth, dpi_));
   }
 
-  if (!::SetWindowTextW(Control(kTitleId), kProductNameWide.c_str())) ThrowLastError();
+  CheckLastError(::SetWindowTextW(Control(kTitleId), kProductNameWide.c_str()), "setting the product name");
 
-  if (!look_.SetProductIcons(window_, CodeModule())) ThrowLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+  CheckLastError(look_.SetProductIcons(window_, CodeModule()), "loading the product icon",
+                 ERROR_RESOURCE_NAME_NOT_FOUND);
 }
 
 void AboutWindow::LayOut() {
@@ -163,7 +168,8 @@ void AboutWindow::LayOut() {
   titleFont_ = CreateDesignedFont(about::kTitle.font, dpi_);
   boldFont_ = CreateDesignedFont(about::kVersion.font, dpi_, language_);
   buttonFont_ = CreateDesignedFont(about::kOkButton.font, dpi_, language_);
-  if (!titleFont_ || !boldFont_ || !look_.Link().CreateFonts(about::kLink.font, dpi_) || !buttonFont_) ThrowLastError();
+  CheckLastError(titleFont_ && boldFont_ && look_.Link().CreateFonts(about::kLink.font, dpi_) && buttonFont_,
+                 "creating the fonts");
 
   const auto place = [&](HWND control, const TwipsRect& bounds, HFONT font) {
     const PixelRect pixels = TwipsToPixels(bounds, dpi_);

@@ -10,7 +10,7 @@ namespace quillmere {
 
 // Shows the About window in that language, loading it first when it is not open; a window
 // already open is brought to the front and keeps its state (and language). Throws
-// std::system_error when loading fails, and then leaves no window behind.
+// WindowsError when loading fails, and then leaves no window behind.
 void ShowAboutWindow(UiLanguage language = UiLanguage::English);
 
 // The open About window, or null. The library must stay loaded while there is one.

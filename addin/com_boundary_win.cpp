@@ -2,7 +2,6 @@
 
 #include <new>
 #include <string>
-#include <system_error>
 
 #include <wrl/client.h>
 
@@ -13,6 +12,7 @@
 #include "common/settings_store.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
+#include "common/windows_error_win.h"
 
 namespace quillmere {
 namespace {
@@ -25,12 +25,6 @@ struct Failure {
   const char* description;  // UTF-8, owned by the exception; null when there is nothing to say
 };
 
-HRESULT FromErrorCode(const std::error_code& code) noexcept {
-  if (code.category() != std::system_category() || code.value() == 0) return E_FAIL;
-  if (code.value() < 0) return static_cast<HRESULT>(code.value());
-  return HRESULT_FROM_WIN32(static_cast<DWORD>(code.value()));
-}
-
 // Reads the exception being handled without copying anything out of it.
 Failure CurrentFailure() noexcept {
   try {
@@ -41,8 +35,9 @@ Failure CurrentFailure() noexcept {
     return {static_cast<HRESULT>(status::kCannotRead), error.what()};
   } catch (const HostError& error) {
     return {error.Status() < 0 ? static_cast<HRESULT>(error.Status()) : E_FAIL, error.what()};
-  } catch (const std::system_error& error) {
-    return {FromErrorCode(error.code()), error.what()};
+  } catch (const WindowsError& error) {
+    // Described by the system's text for the code, as such failures always were.
+    return {FAILED(error.Status()) ? error.Status() : E_FAIL, error.SystemText()};
   } catch (const std::bad_alloc&) {
     return {E_OUTOFMEMORY, nullptr};
   } catch (const std::exception& error) {
@@ -82,11 +77,6 @@ HRESULT CurrentExceptionToHResult(REFIID iid) noexcept {
   const Failure failure = CurrentFailure();
   Describe(failure.status, failure.description, iid);
   return failure.status;
-}
-
-void ThrowLastError(DWORD fallback) {
-  const DWORD error = ::GetLastError();
-  throw std::system_error(static_cast<int>(error != 0 ? error : fallback), std::system_category());
 }
 
 }  // namespace quillmere

@@ -17,9 +17,9 @@ namespace quillmere {
 HRESULT SetErrorInfoFor(HRESULT status, std::wstring_view description, REFIID iid) noexcept;
 
 // The HRESULT for the exception being handled, with error information describing it; call only
-// inside a catch block. Knows every exception the add-in throws (std::system_error carries an
-// HRESULT as a negative value and a Win32 error as a positive one). Allocates nothing that can
-// throw: describing a failure may itself run out of memory, and then only the status remains.
+// inside a catch block. Knows every exception the add-in throws (a WindowsError gives its HRESULT).
+// Allocates nothing that can throw: describing a failure may itself run out of memory, and then
+// only the status remains.
 HRESULT CurrentExceptionToHResult(REFIID iid) noexcept;
 
 template <typename Body>
@@ -32,9 +32,5 @@ HRESULT ComBoundary(REFIID iid, Body&& body) noexcept {
     return CurrentExceptionToHResult(iid);
   }
 }
-
-// Throws the thread's last Win32 error as std::system_error; a call that failed without
-// setting one still fails, with `fallback`.
-[[noreturn]] void ThrowLastError(DWORD fallback = ERROR_GEN_FAILURE);
 
 }  // namespace quillmere

@@ -12,6 +12,7 @@
 #include "common/registry_policies_win.h"
 #include "common/registry_settings_store_win.h"
 #include "common/utf16_text.h"
+#include "common/windows_error_win.h"
 
 namespace quillmere {
 namespace {
@@ -63,10 +64,8 @@ void ConnectDispatch::LoadTypeInfo() {
   // From this library's own resources: works before registration and never picks up another
   // version's type library.
   Microsoft::WRL::ComPtr<ITypeLib> library;
-  HRESULT result = ::LoadTypeLibEx(ThisModulePath().c_str(), REGKIND_NONE, &library);
-  if (FAILED(result)) ThrowHResult(result);
-  result = library->GetTypeInfoOfGuid(__uuidof(_Connect), &typeInfo_);
-  if (FAILED(result)) ThrowHResult(result);
+  CheckHResult(::LoadTypeLibEx(ThisModulePath().c_str(), REGKIND_NONE, &library), "loading the type library");
+  CheckHResult(library->GetTypeInfoOfGuid(__uuidof(_Connect), &typeInfo_), "reading the type information");
 }
 
 HRESULT ConnectDispatch::GetTypeInfoCount(UINT* count) noexcept {

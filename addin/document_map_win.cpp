@@ -1,6 +1,7 @@
 #include "addin/document_map_win.h"
 
 #include "addin/late_binding_win.h"
+#include "common/windows_error_win.h"
 
 namespace quillmere {
 
@@ -10,8 +11,7 @@ void ToggleDocumentMap(IDispatch* application) {
   // A truth value, whatever type the host answers with: negating an integer bit by bit would
   // turn 1 into -2, which is still true.
   UniqueVariant truth;
-  const HRESULT converted = ::VariantChangeType(truth.get(), current.get(), 0, VT_BOOL);
-  if (FAILED(converted)) ThrowHResult(converted);
+  CheckHResult(::VariantChangeType(truth.get(), current.get(), 0, VT_BOOL), "reading DocumentMap as a truth value");
 
   VARIANT flipped;
   ::VariantInit(&flipped);

@@ -1,8 +1,15 @@
 #include "addin/late_binding_win.h"
 
+#include <string>
+
+#include "common/utf16_text.h"
+#include "common/windows_error_win.h"
+
 namespace quillmere {
 
 namespace {
+
+std::string Member(std::string_view what, const wchar_t* name) { return std::string(what) + " " + WideToUtf8(name); }
 
 // Frees what Invoke may hand back in an EXCEPINFO.
 struct ExceptionInfo : EXCEPINFO {
@@ -37,8 +44,6 @@ HRESULT InvokeMember(IDispatch* object, DISPID id, WORD flags, DISPPARAMS* argum
 
 }  // namespace
 
-void ThrowHResult(HRESULT result) { throw std::system_error(static_cast<int>(result), std::system_category()); }
-
 HRESULT TryGetProperty(IDispatch* object, const wchar_t* name, UniqueVariant& value) noexcept {
   DISPID id = DISPID_UNKNOWN;
   const HRESULT result = MemberId(object, name, id);
@@ -59,26 +64,26 @@ HRESULT TryGetIndexedProperty(IDispatch* object, const wchar_t* name, VARIANT ar
 UniqueVariant GetProperty(IDispatch* object, const wchar_t* name) {
   UniqueVariant value;
   const HRESULT result = TryGetProperty(object, name, value);
-  if (FAILED(result)) ThrowHResult(result);
+  if (FAILED(result)) ThrowHResult(Member("reading the property", name), result);
   return value;
 }
 
 IDispatch* GetObjectProperty(IDispatch* object, const wchar_t* name, UniqueVariant& holder) {
   UniqueVariant value = GetProperty(object, name);
   const HRESULT result = ::VariantChangeType(holder.get(), value.get(), 0, VT_DISPATCH);
-  if (FAILED(result)) ThrowHResult(result);
-  if (!(*holder).pdispVal) ThrowHResult(E_POINTER);
+  if (FAILED(result)) ThrowHResult(Member("reading an object from the property", name), result);
+  if (!(*holder).pdispVal) ThrowHResult(Member("reading an object from the property", name), E_POINTER);
   return (*holder).pdispVal;
 }
 
 void PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {
   DISPID id = DISPID_UNKNOWN;
   HRESULT result = MemberId(object, name, id);
-  if (FAILED(result)) ThrowHResult(result);
+  if (FAILED(result)) ThrowHResult(Member("finding the property", name), result);
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS arguments{&value, &named, 1, 1};
   result = InvokeMember(object, id, DISPATCH_PROPERTYPUT, &arguments, nullptr);
-  if (FAILED(result)) ThrowHResult(result);
+  if (FAILED(result)) ThrowHResult(Member("setting the property", name), result);
 }
 
 }  // namespace quillmere

@@ -5,14 +5,9 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include <system_error>
-
 #include "common/unique_handle_win.h"
 
 namespace quillmere {
-
-// A failed COM call: the HRESULT travels as the (negative) error value.
-[[noreturn]] void ThrowHResult(HRESULT result);
 
 // Reads the property into `value`; the object's HRESULT when it has none or the call fails.
 HRESULT TryGetProperty(IDispatch* object, const wchar_t* name, UniqueVariant& value) noexcept;
@@ -20,7 +15,8 @@ HRESULT TryGetProperty(IDispatch* object, const wchar_t* name, UniqueVariant& va
 // Reads a property that takes one argument (an indexed property, or a method used as one).
 HRESULT TryGetIndexedProperty(IDispatch* object, const wchar_t* name, VARIANT argument, UniqueVariant& value) noexcept;
 
-// Reads the property; throws when the object has none or the call fails.
+// Reads the property; throws WindowsError with the object's HRESULT when it has none or the call
+// fails.
 UniqueVariant GetProperty(IDispatch* object, const wchar_t* name);
 
 // Reads a property that holds an object; throws when it is missing or holds nothing.

@@ -3,13 +3,13 @@
 #include "addin/module_win.h"
 
 #include <new>
-#include <system_error>
 
 #include "addin/com_boundary_win.h"
 #include "addin/connect_win.h"
 #include "addin/registration_win.h"
 #include "addin/ribbon_callbacks_win.h"
 #include "common/window_helpers_win.h"
+#include "common/windows_error_win.h"
 
 namespace quillmere {
 namespace {
@@ -76,7 +76,8 @@ HRESULT CanUnloadNow() noexcept {
 
 std::wstring ThisModulePath() {
   std::wstring path = ModuleFilePath(module);
-  if (path.empty()) throw std::system_error(static_cast<int>(::GetLastError()), std::system_category());
+  // Without a last error the failure stays E_FAIL, as it always was.
+  if (path.empty()) ThrowLastError("reading this library's path", kNoFallback);
   return path;
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <set>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "addin/module_win.h"
@@ -11,13 +10,12 @@
 #include "common/registration_table.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
+#include "common/windows_error_win.h"
 
 namespace quillmere {
 namespace {
 
-void Check(LSTATUS status) {
-  if (status != ERROR_SUCCESS) throw std::system_error(static_cast<int>(status), std::system_category());
-}
+void Check(LSTATUS status) { CheckWin32(status, "registering the add-in"); }
 
 void WriteText(HKEY key, const std::wstring& name, const std::wstring& text) {
   Check(::RegSetValueExW(key, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,

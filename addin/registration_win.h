@@ -6,7 +6,7 @@ namespace quillmere {
 
 // DllRegisterServer: writes every entry of the registration table (common/registration_table.h)
 // below HKEY_CURRENT_USER, for this module's path. Writing again is harmless.
-// Both throw std::system_error on a failure.
+// Both throw WindowsError on a failure.
 void RegisterAddin();
 
 // DllUnregisterServer: removes exactly the values the table names, then each key on their way

@@ -6,6 +6,7 @@
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
+#include "common/windows_error_win.h"
 #include "panel/error_message.h"
 #include "panel/powerpoint_win.h"
 
@@ -33,8 +34,8 @@ void WindowsAddInInstaller::RunRegistration(Registration action) const {
   // The program is named by its full path, so no other folder is searched for it.
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, systemFolder.c_str(),
                         &startup, &process)) {
-    const DWORD error = ::GetLastError();
-    throw StepFailure(failed + WideToUtf8(program) + " not started, error " + std::to_string(error) + ")");
+    const WindowsError error = LastError("starting " + WideToUtf8(program), kNoFallback);
+    throw StepFailure(failed + WideToUtf8(program) + " not started, error " + std::to_string(error.Win32Code()) + ")");
   }
   UniqueKernelHandle processHandle(process.hProcess);
   UniqueKernelHandle threadHandle(process.hThread);

@@ -13,6 +13,7 @@
 #include "common/texts/product_texts.h"
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
+#include "common/windows_error_win.h"
 #include "panel/control_ids.h"
 #include "panel/error_message.h"
 #include "panel/powerpoint_win.h"
@@ -31,11 +32,6 @@ bool HighContrastOn() {
   contrast.cbSize = sizeof contrast;
   return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
-// Turns a failed platform call into the failure a set-up step reports.
-void Require(bool succeeded, const char* what) {
-  if (!succeeded) throw StepFailure(std::string(what) + " failed (error " + std::to_string(::GetLastError()) + ")");
 }
 
 }  // namespace
@@ -209,19 +205,19 @@ void SettingsWindow::ApplySkin() {
 }
 
 void SettingsWindow::SetTitle(std::string_view title) {
-  Require(::SetWindowTextW(window_, Utf8ToWide(title).c_str()), "Setting the title");
+  CheckLastError(::SetWindowTextW(window_, Utf8ToWide(title).c_str()), "Setting the title", kNoFallback);
 }
 
 void SettingsWindow::SetProductIcon() {
-  Require(look_.SetProductIcons(window_, instance_), "Loading the product icon");
+  CheckLastError(look_.SetProductIcons(window_, instance_), "Loading the product icon", kNoFallback);
 }
 
 void SettingsWindow::SetTitleLabel(std::string_view text) {
-  Require(::SetWindowTextW(titleLabel_, Utf8ToWide(text).c_str()), "Setting the title label");
+  CheckLastError(::SetWindowTextW(titleLabel_, Utf8ToWide(text).c_str()), "Setting the title label", kNoFallback);
 }
 
 void SettingsWindow::SetVersionLabel(std::string_view text) {
-  Require(::SetWindowTextW(versionLabel_, Utf8ToWide(text).c_str()), "Setting the version label");
+  CheckLastError(::SetWindowTextW(versionLabel_, Utf8ToWide(text).c_str()), "Setting the version label", kNoFallback);
 }
 
 void SettingsWindow::CenterOnScreen() { ::quillmere::CenterOnScreen(window_); }
@@ -257,8 +253,8 @@ void SettingsWindow::LockBox(int index, PolicyLock why) {
   ::GetWindowRect(box, &tool.rect);
   ::MapWindowPoints(nullptr, powerPointFrame_, reinterpret_cast<POINT*>(&tool.rect), 2);
   tool.lpszText = const_cast<wchar_t*>(lockedText.c_str());
-  Require(tooltip_ && ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)),
-          "Adding the box's tip");
+  CheckLastError(tooltip_ && ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)),
+                 "Adding the box's tip", kNoFallback);
 
   // Screen readers read the same reason as the box's description.
   Microsoft::WRL::ComPtr<IAccPropServices> annotations;
