@@ -3,6 +3,7 @@
 #include <span>
 
 #include "addin/com_boundary_win.h"
+#include "common/file_name_text_win.h"
 #include "common/unique_handle_win.h"
 
 namespace quillmere {
@@ -34,13 +35,14 @@ HRESULT NoTypeInfo(ITypeInfo** info) noexcept {
   return DISP_E_BADINDEX;
 }
 
-// Names after the first are parameter names, which these interfaces do not resolve.
+// Names after the first are parameter names, which these interfaces do not resolve. Member names
+// ignore letter case, the same way for every user's language.
 HRESULT IdsOfNames(std::span<const Member> members, REFIID iid, LPOLESTR* names, UINT count, DISPID* ids) noexcept {
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
   for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
   for (const Member& member : members) {
-    if (names[0] != nullptr && ::lstrcmpiW(names[0], member.name) == 0) {
+    if (names[0] != nullptr && SameFileNameText(std::wstring_view(names[0]), member.name)) {
       ids[0] = member.id;
       return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
     }

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <new>
 
+#include "common/file_name_text_win.h"
 #include "common/product_info.h"
 #include "common/window_helpers_win.h"
 
@@ -146,7 +147,8 @@ void LinkLook::PointerOver(HoverArea area, HWND link) noexcept {
 }
 
 ControlKind ClassifyControl(const std::wstring& className, LONG_PTR style) noexcept {
-  const auto is = [&](const wchar_t* name) { return ::lstrcmpiW(className.c_str(), name) == 0; };
+  // Class names compare as the system compares them, whatever the user's language.
+  const auto is = [&](const wchar_t* name) { return SameFileNameText(std::wstring_view(className), name); };
   if (is(L"Button")) {
     switch (style & BS_TYPEMASK) {
       case BS_CHECKBOX:

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <span>
 
 #include "common/program_bitness.h"
@@ -88,20 +87,6 @@ constexpr DWORD kLargestItemBytes = 1u << 20;
 // A value name never exceeds 16,383 characters.
 constexpr std::size_t kLongestValueName = 16384;
 
-const wchar_t* Wide(std::u16string_view text) { return reinterpret_cast<const wchar_t*>(text.data()); }
-
-// The text upper-cased by the system's table for file names (LCMapStringW's default casing,
-// in the invariant locale); none when the system fails.
-std::optional<std::wstring> UpperCased(std::u16string_view text) {
-  if (text.empty()) return std::wstring();
-  if (text.size() > INT_MAX) return std::nullopt;
-  const int length = static_cast<int>(text.size());
-  std::wstring upper(text.size(), L'\0');
-  if (::LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, Wide(text), length, upper.data(), length) != length)
-    return std::nullopt;
-  return upper;
-}
-
 // Names of the values that disable one of the libraries; a read failure is noted. Each value is
 // read with room for the size the registry reports for it.
 std::vector<std::wstring> ItemsToRemove(HKEY items, const std::vector<std::u16string>& libraries,
@@ -136,22 +121,6 @@ std::vector<std::wstring> ItemsToRemove(HKEY items, const std::vector<std::u16st
 }
 
 }  // namespace
-
-bool SameFileNameText(std::u16string_view a, std::u16string_view b) {
-  // Windows Vista and later.
-  const auto compare =
-      SystemFunction<decltype(&::CompareStringOrdinal)>(::GetModuleHandleW(L"kernel32.dll"), "CompareStringOrdinal");
-  if (compare == nullptr) return SameFileNameTextByUpperCase(a, b);
-  if (a.size() > INT_MAX || b.size() > INT_MAX) return false;
-  return compare(Wide(a), static_cast<int>(a.size()), Wide(b), static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
-
-bool SameFileNameTextByUpperCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  const auto upperA = UpperCased(a);
-  const auto upperB = UpperCased(b);
-  return upperA && upperB && *upperA == *upperB;
-}
 
 REGSAM RegistryView(ModuleBitness bitness) {
   return bitness == ModuleBitness::Bits64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_name_text_win.h"  // the comparison the disabled items are matched by
 #include "common/registration_table.h"
 
 namespace quillmere {
@@ -30,14 +31,6 @@ REGSAM RegistryView(ModuleBitness bitness);
 // The libraries the add-in's class is registered with in that view, the user's before the
 // machine's: the first is the one COM loads.
 std::vector<std::wstring> RegisteredLibraries(REGSAM view);
-
-// Whether two texts are the same apart from letter case as Windows compares file names: unit for
-// unit after the system's own upper-case mapping, whatever the user's language.
-bool SameFileNameText(std::u16string_view a, std::u16string_view b);
-
-// The same through LCMapStringW, the way taken on Windows XP, which lacks CompareStringOrdinal;
-// on its own so that tests on later Windows reach it.
-bool SameFileNameTextByUpperCase(std::u16string_view a, std::u16string_view b);
 
 // Deletes from every PowerPoint version's disabled items the values that name one of the
 // libraries; every other value stays as it is, and one too large to be an item is passed over.

@@ -434,6 +434,26 @@ INSTANTIATE_TEST_SUITE_P(
                                   {L"Document0", 5}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Scripts may spell a member in any letter case.
+TEST_F(ConnectTest, OfficeMemberNamesIgnoreLetterCase) {
+  struct Spelling {
+    IID iid;
+    const wchar_t* name;
+    DISPID id;
+  };
+  ComPtr<IUnknown> object = NewConnect<IUnknown>();
+  for (const Spelling& spelling : {Spelling{__uuidof(IRibbonExtensibility), L"getcustomui", 1},
+                                   Spelling{__uuidof(IDTExtensibility2), L"ONSTARTUPCOMPLETE", 4},
+                                   Spelling{__uuidof(IDTExtensibility2), L"onDisconnection", 2}}) {
+    ComPtr<IDispatch> dispatch;
+    ASSERT_EQ(object->QueryInterface(spelling.iid, reinterpret_cast<void**>(dispatch.GetAddressOf())), S_OK);
+    LPOLESTR names[] = {const_cast<LPOLESTR>(spelling.name)};
+    DISPID id = DISPID_UNKNOWN;
+    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK) << spelling.name;
+    EXPECT_EQ(id, spelling.id) << spelling.name;
+  }
+}
+
 // A script connects and asks for the document by DISPID alone, through the Office interfaces.
 TEST_F(ConnectTest, OfficeInterfacesWorkByDispid) {
   HostApplicationObject application(L"Microsoft Office PowerPoint", nullptr);

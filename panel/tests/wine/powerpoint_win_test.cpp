@@ -110,7 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
                     // Another folder: an accent is no letter case.
                     CaseCase{"AccentDiffers", L"\u0386\u039D\u039D\u0391", L"\u03B1\u03BD\u03BD\u03B1", false},
                     // The Kelvin sign's lower case is "k", but Windows upper-cases "k" to "K": two folders.
-                    CaseCase{"KelvinSign", L"\u212A", L"k", false}),
+                    CaseCase{"KelvinSign", L"\u212A", L"k", false},
+                    // Longer than the piece Windows XP's way upper-cases at a time.
+                    CaseCase{"LongName", std::wstring(300, L'\u0386'), std::wstring(300, L'\u03AC'), true},
+                    CaseCase{"LongNameDiffersAtTheEnd", std::wstring(299, L'A') + L'B', std::wstring(300, L'a'),
+                             false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
