@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/program_files.h"
+#include "common/registry_win.h"
 #include "common/window_metrics.h"
 
 namespace quillmere {
@@ -183,13 +184,11 @@ bool FileExists(const std::wstring& path) noexcept {
 }
 
 UniqueHKey CreateRegistryKey(const std::wstring& subKey, HKEY root) noexcept {
-  UniqueHKey key;
-  DWORD disposition = 0;
-  if (::RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key.put(),
-                        &disposition) != ERROR_SUCCESS) {
-    key.release();  // the slot may hold garbage after a failure; it is not ours to close
+  try {
+    return RegistryKey::Create(root, subKey, KEY_ALL_ACCESS).Release();
+  } catch (...) {
+    return {};
   }
-  return key;
 }
 
 }  // namespace quillmere

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/registration_table.h"
+#include "common/registry_win.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
@@ -93,8 +94,12 @@ void WindowsAddInInstaller::RemoveUnloadableEntry(ModuleBitness powerPoint) {
 }
 
 void WindowsAddInInstaller::RemoveAddInEntry() noexcept {
-  const UniqueHKey list = CreateRegistryKey(Widened(kPowerPointAddInList).c_str(), HKEY_CURRENT_USER);
-  if (list) ::RegDeleteKeyW(list.get(), Widened(kConnectProgId).c_str());
+  try {
+    RegistryKey::Create(HKEY_CURRENT_USER, Widened(kPowerPointAddInList).c_str(), KEY_ALL_ACCESS)
+        .DeleteSubkey(Widened(kConnectProgId).c_str());
+  } catch (...) {
+    // Nothing to report: PowerPoint would only fail to load the add-in.
+  }
 }
 
 }  // namespace quillmere

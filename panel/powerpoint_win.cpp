@@ -1,13 +1,14 @@
 #include "panel/powerpoint_win.h"
 
-#include <algorithm>
 #include <array>
 #include <span>
 
 #include "common/program_bitness.h"
+#include "common/registry_win.h"
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
+#include "common/windows_error_win.h"
 #include "panel/disabled_items.h"
 #include "panel/error_message.h"
 #include "panel/powerpoint_search.h"
@@ -22,35 +23,31 @@ constexpr std::array<const wchar_t*, 2> kPowerPointNames = {L"POWERPNT.EXE", L"P
 
 std::wstring AsciiWide(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
+// More than any path Windows allows (32,767 units) takes.
+constexpr DWORD kLargestPathBytes = 65536;
+
 // A text value with environment variables expanded and surrounding quotes removed; empty when
-// it is missing or not text.
+// it is missing, not text or cannot be read.
 std::wstring ReadPath(HKEY root, const std::wstring& subKey, REGSAM view) {
-  UniqueHKey key;
-  if (::RegOpenKeyExW(root, subKey.c_str(), 0, KEY_QUERY_VALUE | view, key.put()) != ERROR_SUCCESS) {
-    key.release();  // the slot may hold garbage after a failure
+  std::optional<RegistryValue> value;
+  try {
+    const auto key = RegistryKey::Open(root, subKey, KEY_QUERY_VALUE | view);
+    if (key) value = key->Read(L"", kLargestPathBytes);
+  } catch (const WindowsError&) {
     return {};
   }
-  DWORD type = 0, size = 0;
-  if (::RegQueryValueExW(key.get(), nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ) || size > 65536) {
-    return {};
-  }
-  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-  if (::RegQueryValueExW(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) !=
-      ERROR_SUCCESS) {
-    return {};
-  }
-  text.resize(size / sizeof(wchar_t));
-  text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
-  if (type == REG_EXPAND_SZ) {
+  if (!value || value->oversized) return {};
+  std::optional<std::wstring> text = RegistryText(*value);
+  if (!text) return {};
+  if (value->type == REG_EXPAND_SZ) {
     std::wstring expanded(32768, L'\0');
-    const DWORD length = ::ExpandEnvironmentStringsW(text.c_str(), expanded.data(), 32768);
+    const DWORD length = ::ExpandEnvironmentStringsW(text->c_str(), expanded.data(), 32768);
     if (length == 0 || length > 32768) return {};
     expanded.resize(length - 1);
     text = expanded;
   }
-  if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') text = text.substr(1, text.size() - 2);
-  return text;
+  if (text->size() >= 2 && text->front() == L'"' && text->back() == L'"') return text->substr(1, text->size() - 2);
+  return *text;
 }
 
 // The machine's Windows folder, never a user's own copy of it (as terminal servers give some
@@ -76,46 +73,27 @@ REGSAM OtherView() {
 
 std::string Narrowed(const std::wstring& text) { return WideToUtf8(text); }
 
-void NoteFailure(std::string& failure, const std::string& what, LONG error) {
-  if (failure.empty()) failure = what + " failed (error " + std::to_string(error) + ")";
-}
-
 // More than any item of ours can take: a path as long as Windows allows (32,767 units), our
 // friendly name and the header.
 constexpr DWORD kLargestItemBytes = 1u << 20;
 
-// A value name never exceeds 16,383 characters.
-constexpr std::size_t kLongestValueName = 16384;
+// The first failure of a scan, in the words the user is told; the scan goes on after it.
+void Note(std::optional<WindowsError>& first, const std::string& what, const WindowsError& error) {
+  if (!first) first.emplace(what, error.Status());
+}
 
-// Names of the values that disable one of the libraries; a read failure is noted. Each value is
-// read with room for the size the registry reports for it.
-std::vector<std::wstring> ItemsToRemove(HKEY items, const std::vector<std::u16string>& libraries,
-                                        const std::string& where, std::string& failure) {
+// Names of the values that disable one of the libraries; a read failure is noted and ends the
+// walk, and the values found before it still count.
+std::vector<std::wstring> ItemsToRemove(const RegistryKey& items, const std::vector<std::u16string>& libraries,
+                                        const std::string& where, std::optional<WindowsError>& failure) {
   std::vector<std::wstring> found;
-  std::wstring name(kLongestValueName, L'\0');
-  std::vector<BYTE> data(1024);
-  for (DWORD index = 0;;) {
-    DWORD nameLength = static_cast<DWORD>(name.size());
-    DWORD size = static_cast<DWORD>(data.size());
-    DWORD type = 0;
-    const LONG read = ::RegEnumValueW(items, index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
-    if (read == ERROR_NO_MORE_ITEMS) break;
-    if (read == ERROR_MORE_DATA && size > kLargestItemBytes) {
-      ++index;  // not one of ours
-      continue;
-    }
-    if (read == ERROR_MORE_DATA && size > data.size()) {
-      data.resize(size);  // and read this value again
-      continue;
-    }
-    if (read != ERROR_SUCCESS) {
-      NoteFailure(failure, "Reading PowerPoint's disabled items in " + where, read);
-      break;
-    }
-    const auto bytes = std::as_bytes(std::span(data.data(), std::min<std::size_t>(size, data.size())));
-    if (type == REG_BINARY && DisablesOneOf(bytes, libraries, SameFileNameText))
-      found.emplace_back(name.data(), std::min<std::size_t>(nameLength, name.size()));
-    ++index;
+  try {
+    items.ForEachValue(kLargestItemBytes, [&](std::wstring_view name, DWORD type, std::span<const BYTE> data) {
+      if (type == REG_BINARY && DisablesOneOf(std::as_bytes(data), libraries, SameFileNameText))
+        found.emplace_back(name);
+    });
+  } catch (const WindowsError& error) {
+    Note(failure, "Reading PowerPoint's disabled items in " + where, error);
   }
   return found;
 }
@@ -166,24 +144,25 @@ std::vector<std::wstring> RegisteredLibraries(REGSAM view) {
 void RemoveDisabledLibraries(const std::vector<std::wstring>& libraries) {
   std::vector<std::u16string> paths;
   for (const auto& library : libraries) paths.emplace_back(library.begin(), library.end());
-  std::string failure;
+  std::optional<WindowsError> failure;
   for (const std::string_view keyName : kDisabledItemsKeys) {
     const std::string where = "HKEY_CURRENT_USER\\" + std::string(keyName);
-    UniqueHKey items;
-    const LONG opened =
-        ::RegOpenKeyExW(HKEY_CURRENT_USER, AsciiWide(keyName).c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, items.put());
-    if (opened != ERROR_SUCCESS) {
-      items.release();
-      if (opened != ERROR_FILE_NOT_FOUND) NoteFailure(failure, "Opening " + where, opened);
-      continue;
+    std::optional<RegistryKey> items;
+    try {
+      items = RegistryKey::Open(HKEY_CURRENT_USER, AsciiWide(keyName), KEY_QUERY_VALUE | KEY_SET_VALUE);
+    } catch (const WindowsError& error) {
+      Note(failure, "Opening " + where, error);
     }
-    for (const auto& name : ItemsToRemove(items.get(), paths, where, failure)) {
-      const LONG removed = ::RegDeleteValueW(items.get(), name.c_str());
-      if (removed != ERROR_SUCCESS && removed != ERROR_FILE_NOT_FOUND)
-        NoteFailure(failure, "Removing the disabled item \"" + Narrowed(name) + "\" from " + where, removed);
+    if (!items) continue;
+    for (const auto& name : ItemsToRemove(*items, paths, where, failure)) {
+      try {
+        items->DeleteValue(name);
+      } catch (const WindowsError& error) {
+        Note(failure, "Removing the disabled item \"" + Narrowed(name) + "\" from " + where, error);
+      }
     }
   }
-  if (!failure.empty()) throw StepFailure(failure);
+  if (failure) throw StepFailure(failure->what());
 }
 
 }  // namespace quillmere
