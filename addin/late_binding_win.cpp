@@ -1,15 +1,10 @@
 #include "addin/late_binding_win.h"
 
-#include <string>
-
-#include "common/utf16_text.h"
 #include "common/windows_error_win.h"
 
 namespace quillmere {
 
 namespace {
-
-std::string Member(std::string_view what, const wchar_t* name) { return std::string(what) + " " + WideToUtf8(name); }
 
 // Frees what Invoke may hand back in an EXCEPINFO.
 struct ExceptionInfo : EXCEPINFO {
@@ -64,26 +59,26 @@ HRESULT TryGetIndexedProperty(IDispatch* object, const wchar_t* name, VARIANT ar
 UniqueVariant GetProperty(IDispatch* object, const wchar_t* name) {
   UniqueVariant value;
   const HRESULT result = TryGetProperty(object, name, value);
-  if (FAILED(result)) ThrowHResult(Member("reading the property", name), result);
+  if (FAILED(result)) ThrowHResult("reading a property", result);
   return value;
 }
 
 IDispatch* GetObjectProperty(IDispatch* object, const wchar_t* name, UniqueVariant& holder) {
   UniqueVariant value = GetProperty(object, name);
   const HRESULT result = ::VariantChangeType(holder.get(), value.get(), 0, VT_DISPATCH);
-  if (FAILED(result)) ThrowHResult(Member("reading an object from the property", name), result);
-  if (!(*holder).pdispVal) ThrowHResult(Member("reading an object from the property", name), E_POINTER);
+  if (FAILED(result)) ThrowHResult("reading an object from a property", result);
+  if (!(*holder).pdispVal) ThrowHResult("reading an object from a property", E_POINTER);
   return (*holder).pdispVal;
 }
 
 void PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {
   DISPID id = DISPID_UNKNOWN;
   HRESULT result = MemberId(object, name, id);
-  if (FAILED(result)) ThrowHResult(Member("finding the property", name), result);
+  if (FAILED(result)) ThrowHResult("finding a property", result);
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS arguments{&value, &named, 1, 1};
   result = InvokeMember(object, id, DISPATCH_PROPERTYPUT, &arguments, nullptr);
-  if (FAILED(result)) ThrowHResult(Member("setting the property", name), result);
+  if (FAILED(result)) ThrowHResult("setting a property", result);
 }
 
 }  // namespace quillmere

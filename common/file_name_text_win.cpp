@@ -13,10 +13,6 @@ namespace {
 
 const wchar_t* Wide(std::u16string_view text) noexcept { return reinterpret_cast<const wchar_t*>(text.data()); }
 
-std::u16string_view Units(std::wstring_view text) noexcept {
-  return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
-}
-
 bool IsHighSurrogate(char16_t unit) noexcept { return unit >= 0xD800 && unit <= 0xDBFF; }
 
 }  // namespace
@@ -28,10 +24,6 @@ bool SameFileNameText(std::u16string_view a, std::u16string_view b) noexcept {
   if (compare == nullptr) return SameFileNameTextByUpperCase(a, b);
   if (a.size() > INT_MAX || b.size() > INT_MAX) return false;
   return compare(Wide(a), static_cast<int>(a.size()), Wide(b), static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
-
-bool SameFileNameText(std::wstring_view a, std::wstring_view b) noexcept {
-  return SameFileNameText(Units(a), Units(b));
 }
 
 // Upper-cased a piece at a time, in room of its own, so that no text is too long to compare and

@@ -10,7 +10,10 @@
 namespace quillmere {
 
 bool SameFileNameText(std::u16string_view a, std::u16string_view b) noexcept;
-bool SameFileNameText(std::wstring_view a, std::wstring_view b) noexcept;
+inline bool SameFileNameText(std::wstring_view a, std::wstring_view b) noexcept {
+  return SameFileNameText(std::u16string_view(reinterpret_cast<const char16_t*>(a.data()), a.size()),
+                          std::u16string_view(reinterpret_cast<const char16_t*>(b.data()), b.size()));
+}
 
 // The same through LCMapStringW, the way taken on Windows XP, which lacks CompareStringOrdinal;
 // on its own so that tests on later Windows reach it.

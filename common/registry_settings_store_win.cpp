@@ -23,13 +23,17 @@ std::wstring ToWide(std::string_view text, std::string_view what) {
 }
 
 // The store's own failure for a registry call that failed, in the words its messages have.
+[[noreturn]] void ThrowStoreFailure(std::string_view action, std::string_view key, const WindowsError& error) {
+  throw SettingsStoreError(std::string(action) + " setting \"" + std::string(key) + "\" failed (Windows error " +
+                           std::to_string(error.Win32Code()) + ")");
+}
+
 template <typename Call>
 auto AsStoreFailure(std::string_view action, std::string_view key, Call&& call) {
   try {
     return call();
   } catch (const WindowsError& error) {
-    throw SettingsStoreError(std::string(action) + " setting \"" + std::string(key) + "\" failed (Windows error " +
-                             std::to_string(error.Win32Code()) + ")");
+    ThrowStoreFailure(action, key, error);
   }
 }
 

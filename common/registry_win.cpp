@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/utf16_text.h"
 #include "common/windows_error_win.h"
 
 namespace quillmere {
@@ -15,10 +14,6 @@ constexpr DWORD kFirstReadBytes = 64;
 constexpr DWORD kLongestValueName = 16384;
 
 const wchar_t* ValueName(const std::wstring& name) { return name.empty() ? nullptr : name.c_str(); }
-
-std::string Quoted(std::string_view what, const std::wstring& name) {
-  return std::string(what) + " \"" + WideToUtf8(name) + "\"";
-}
 
 }  // namespace
 
@@ -34,7 +29,7 @@ std::optional<RegistryKey> RegistryKey::Open(HKEY parent, const std::wstring& pa
   HKEY key = nullptr;
   const LSTATUS status = ::RegOpenKeyExW(parent, path.c_str(), 0, access, &key);
   if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-  if (status != ERROR_SUCCESS) ThrowWin32(Quoted("opening registry key", path), static_cast<DWORD>(status));
+  if (status != ERROR_SUCCESS) ThrowWin32("opening registry key", static_cast<DWORD>(status));
   return RegistryKey(key);
 }
 
@@ -42,7 +37,7 @@ RegistryKey RegistryKey::Create(HKEY parent, const std::wstring& path, REGSAM ac
   HKEY key = nullptr;
   const LSTATUS status =
       ::RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
-  if (status != ERROR_SUCCESS) ThrowWin32(Quoted("creating registry key", path), static_cast<DWORD>(status));
+  if (status != ERROR_SUCCESS) ThrowWin32("creating registry key", static_cast<DWORD>(status));
   return RegistryKey(key);
 }
 
@@ -55,7 +50,7 @@ std::optional<RegistryValue> RegistryKey::Read(const std::wstring& name, DWORD m
     const LSTATUS status = ::RegQueryValueExW(get(), ValueName(name), nullptr, &value.type, data.data(), &size);
     if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
     if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) {
-      ThrowWin32(Quoted("reading registry value", name), static_cast<DWORD>(status));
+      ThrowWin32("reading registry value", static_cast<DWORD>(status));
     }
     value.size = size;
     if (size > maxBytes) {
@@ -71,27 +66,28 @@ std::optional<RegistryValue> RegistryKey::Read(const std::wstring& name, DWORD m
   }
 }
 
-void RegistryKey::ForEachValue(DWORD maxBytes, const ValueVisitor& visit) const {
-  std::wstring name(kLongestValueName, L'\0');
-  std::vector<BYTE> data(1024);
-  for (DWORD index = 0;;) {
-    auto nameLength = static_cast<DWORD>(name.size());
-    auto size = static_cast<DWORD>(data.size());
-    DWORD type = 0;
-    const LSTATUS status = ::RegEnumValueW(get(), index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
-    if (status == ERROR_NO_MORE_ITEMS) return;
+bool RegistryKey::NextValue(DWORD maxBytes, ValueCursor& cursor) const {
+  if (cursor.name.empty()) cursor.name.resize(kLongestValueName);
+  if (cursor.data.empty()) cursor.data.resize(1024);
+  for (;;) {
+    auto nameLength = static_cast<DWORD>(cursor.name.size());
+    auto size = static_cast<DWORD>(cursor.data.size());
+    const LSTATUS status = ::RegEnumValueW(get(), cursor.index, cursor.name.data(), &nameLength, nullptr, &cursor.type,
+                                           cursor.data.data(), &size);
+    if (status == ERROR_NO_MORE_ITEMS) return false;
     if ((status == ERROR_SUCCESS || status == ERROR_MORE_DATA) && size > maxBytes) {
-      ++index;
+      ++cursor.index;
       continue;
     }
-    if (status == ERROR_MORE_DATA && size > data.size()) {
-      data.resize(size);  // and read this value again
+    if (status == ERROR_MORE_DATA && size > cursor.data.size()) {
+      cursor.data.resize(size);  // and read this value again
       continue;
     }
     if (status != ERROR_SUCCESS) ThrowWin32("listing registry values", static_cast<DWORD>(status));
-    visit(std::wstring_view(name.data(), std::min<std::size_t>(nameLength, name.size())), type,
-          std::span<const BYTE>(data.data(), std::min<std::size_t>(size, data.size())));
-    ++index;
+    ++cursor.index;
+    cursor.nameLength = std::min<DWORD>(nameLength, static_cast<DWORD>(cursor.name.size()));
+    cursor.size = std::min<DWORD>(size, static_cast<DWORD>(cursor.data.size()));
+    return true;
   }
 }
 
@@ -99,19 +95,19 @@ void RegistryKey::WriteText(const std::wstring& name, const std::wstring& text) 
   const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
   const LSTATUS status =
       ::RegSetValueExW(get(), ValueName(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
-  if (status != ERROR_SUCCESS) ThrowWin32(Quoted("writing registry value", name), static_cast<DWORD>(status));
+  if (status != ERROR_SUCCESS) ThrowWin32("writing registry value", static_cast<DWORD>(status));
 }
 
 void RegistryKey::WriteNumber(const std::wstring& name, DWORD number) const {
   const LSTATUS status =
       ::RegSetValueExW(get(), ValueName(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-  if (status != ERROR_SUCCESS) ThrowWin32(Quoted("writing registry value", name), static_cast<DWORD>(status));
+  if (status != ERROR_SUCCESS) ThrowWin32("writing registry value", static_cast<DWORD>(status));
 }
 
 void RegistryKey::DeleteValue(const std::wstring& name) const {
   const LSTATUS status = ::RegDeleteValueW(get(), ValueName(name));
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-    ThrowWin32(Quoted("deleting registry value", name), static_cast<DWORD>(status));
+    ThrowWin32("deleting registry value", static_cast<DWORD>(status));
   }
 }
 
@@ -129,7 +125,7 @@ bool RegistryKey::IsEmpty() const {
 void DeleteRegistryKey(HKEY parent, const std::wstring& path) {
   const LSTATUS status = ::RegDeleteKeyW(parent, path.c_str());
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-    ThrowWin32(Quoted("deleting registry key", path), static_cast<DWORD>(status));
+    ThrowWin32("deleting registry key", static_cast<DWORD>(status));
   }
 }
 

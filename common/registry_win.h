@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -48,11 +47,17 @@ class RegistryKey {
   // room is made for it (oversized).
   std::optional<RegistryValue> Read(const std::wstring& name, DWORD maxBytes) const;
 
-  // Calls visit for each value in turn, each read at the size the registry reports for it. A value
-  // of more than maxBytes is passed over unread. A failure to read one ends the walk, by exception,
-  // after the values visited so far.
-  using ValueVisitor = std::function<void(std::wstring_view name, DWORD type, std::span<const BYTE> data)>;
-  void ForEachValue(DWORD maxBytes, const ValueVisitor& visit) const;
+  // Calls visit(name, type, data) for each value in turn, each read at the size the registry
+  // reports for it (data: a std::span<const BYTE>). A value of more than maxBytes is passed over
+  // unread. A failure to read one ends the walk, by exception, after the values visited so far.
+  template <typename Visit>
+  void ForEachValue(DWORD maxBytes, Visit&& visit) const {
+    ValueCursor cursor;
+    while (NextValue(maxBytes, cursor)) {
+      visit(std::wstring_view(cursor.name.data(), cursor.nameLength), cursor.type,
+            std::span<const BYTE>(cursor.data.data(), cursor.size));
+    }
+  }
 
   // REG_SZ, stored with its terminator.
   void WriteText(const std::wstring& name, const std::wstring& text) const;
@@ -64,7 +69,19 @@ class RegistryKey {
   bool IsEmpty() const;
 
  private:
+  // The value last read, in buffers kept from one value to the next.
+  struct ValueCursor {
+    DWORD index = 0;  // of the next value
+    std::wstring name;
+    DWORD nameLength = 0;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+    DWORD size = 0;
+  };
   explicit RegistryKey(HKEY key) noexcept : key_(key) {}
+  // Reads the next value at most maxBytes large into the cursor; false after the last one.
+  bool NextValue(DWORD maxBytes, ValueCursor& cursor) const;
+
   UniqueHKey key_;
 };
 

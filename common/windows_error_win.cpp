@@ -5,8 +5,6 @@
 namespace quillmere {
 namespace {
 
-bool CarriesWin32Error(HRESULT status) noexcept { return HRESULT_FACILITY(status) == FACILITY_WIN32 || status == S_OK; }
-
 class HResultErrorCategory final : public std::error_category {
  public:
   const char* name() const noexcept override { return "HRESULT"; }
@@ -14,17 +12,21 @@ class HResultErrorCategory final : public std::error_category {
   // the text the same on systems that do not.
   std::string message(int value) const override {
     const auto status = static_cast<HRESULT>(value);
-    return std::system_category().message(CarriesWin32Error(status) ? HRESULT_CODE(status) : value);
+    return std::system_category().message(WindowsError::CarriesWin32Error(status) ? HRESULT_CODE(status) : value);
   }
 };
 
 std::string Message(std::string_view action, HRESULT status, DWORD win32) {
-  std::string number = std::to_string(win32);
-  if (!CarriesWin32Error(status)) {
-    number = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4) number += "0123456789ABCDEF"[(win32 >> shift) & 0xF];
+  std::string message(action);
+  message += " failed (error ";
+  if (WindowsError::CarriesWin32Error(status)) {
+    message += std::to_string(win32);
+  } else {
+    message += "0x";
+    for (int shift = 28; shift >= 0; shift -= 4) message += "0123456789ABCDEF"[(win32 >> shift) & 0xF];
   }
-  return std::string(action) + " failed (error " + number + ")";
+  message += ')';
+  return message;
 }
 
 }  // namespace
@@ -35,26 +37,14 @@ const std::error_category& HResultCategory() noexcept {
 }
 
 WindowsError::WindowsError(std::string_view action, HRESULT status)
-    : std::system_error(static_cast<int>(status), HResultCategory()),
-      texts_(std::make_shared<const Texts>(Texts{std::string(action), Message(action, status, Win32Code())})) {}
+    : std::system_error(static_cast<int>(status), HResultCategory()), message_(Message(action, status, Win32Code())) {}
 
-DWORD WindowsError::Win32Code() const noexcept {
-  const HRESULT status = Status();
-  return CarriesWin32Error(status) ? static_cast<DWORD>(HRESULT_CODE(status)) : static_cast<DWORD>(status);
-}
+void ThrowWin32(std::string_view action, DWORD error) { throw WindowsError(action, HRESULT_FROM_WIN32(error)); }
 
-WindowsError Win32Error(std::string_view action, DWORD error) {
-  return WindowsError(action, HRESULT_FROM_WIN32(error));
-}
-
-WindowsError LastError(std::string_view action, DWORD fallback) {
+void ThrowLastError(std::string_view action, DWORD fallback) {
   const DWORD error = ::GetLastError();
-  return Win32Error(action, error != ERROR_SUCCESS ? error : fallback);
+  ThrowWin32(action, error != ERROR_SUCCESS ? error : fallback);
 }
-
-void ThrowWin32(std::string_view action, DWORD error) { throw Win32Error(action, error); }
-
-void ThrowLastError(std::string_view action, DWORD fallback) { throw LastError(action, fallback); }
 
 void ThrowHResult(std::string_view action, HRESULT status) { throw WindowsError(action, status); }
 

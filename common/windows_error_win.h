@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -27,32 +27,30 @@ class WindowsError : public std::system_error {
   WindowsError(std::string_view action, HRESULT status);
 
   HRESULT Status() const noexcept { return static_cast<HRESULT>(code().value()); }
-  const std::string& Action() const noexcept { return texts_->action; }
   // The Win32 error the status was made from; for any other status, its bits.
-  DWORD Win32Code() const noexcept;
+  DWORD Win32Code() const noexcept {
+    const HRESULT status = Status();
+    return CarriesWin32Error(status) ? static_cast<DWORD>(HRESULT_CODE(status)) : static_cast<DWORD>(status);
+  }
   // The system's text for the status ("Access is denied."), without the action.
   const char* SystemText() const noexcept { return std::system_error::what(); }
-  const char* what() const noexcept override { return texts_->message.c_str(); }
+  const char* what() const noexcept override { return message_.what(); }
+
+  // True for a status made from a Win32 error (0 included).
+  static bool CarriesWin32Error(HRESULT status) noexcept {
+    return HRESULT_FACILITY(status) == FACILITY_WIN32 || status == S_OK;
+  }
 
  private:
-  struct Texts {
-    std::string action;
-    std::string message;
-  };
-  // Shared, so that copying the exception cannot throw.
-  std::shared_ptr<const Texts> texts_;
+  std::runtime_error message_;  // copies without allocating, as an exception must
 };
 
-// The failure a Win32 error code (an LSTATUS, say) stands for.
-WindowsError Win32Error(std::string_view action, DWORD error);
-
-// The failure of a call that reports it through the thread's last error. A call that failed
-// without setting one still failed: it reports `fallback`, or 0 where a message has always shown
-// it so (kNoFallback).
-inline constexpr DWORD kNoFallback = ERROR_SUCCESS;
-WindowsError LastError(std::string_view action, DWORD fallback = ERROR_GEN_FAILURE);
-
+// For a Win32 error code (an LSTATUS, say).
 [[noreturn]] void ThrowWin32(std::string_view action, DWORD error);
+// For a call that reports its failure through the thread's last error. A call that failed without
+// setting one still failed: it reports `fallback`, or 0 where a message has always shown it so
+// (kNoFallback).
+inline constexpr DWORD kNoFallback = ERROR_SUCCESS;
 [[noreturn]] void ThrowLastError(std::string_view action, DWORD fallback = ERROR_GEN_FAILURE);
 [[noreturn]] void ThrowHResult(std::string_view action, HRESULT status);
 

@@ -7,7 +7,6 @@
 #include "common/unique_handle_win.h"
 #include "common/utf16_text.h"
 #include "common/window_helpers_win.h"
-#include "common/windows_error_win.h"
 #include "panel/error_message.h"
 #include "panel/powerpoint_win.h"
 
@@ -35,8 +34,8 @@ void WindowsAddInInstaller::RunRegistration(Registration action) const {
   // The program is named by its full path, so no other folder is searched for it.
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, systemFolder.c_str(),
                         &startup, &process)) {
-    const WindowsError error = LastError("starting " + WideToUtf8(program), kNoFallback);
-    throw StepFailure(failed + WideToUtf8(program) + " not started, error " + std::to_string(error.Win32Code()) + ")");
+    const DWORD error = ::GetLastError();
+    throw StepFailure(failed + WideToUtf8(program) + " not started, error " + std::to_string(error) + ")");
   }
   UniqueKernelHandle processHandle(process.hProcess);
   UniqueKernelHandle threadHandle(process.hThread);
@@ -94,9 +93,10 @@ void WindowsAddInInstaller::RemoveUnloadableEntry(ModuleBitness powerPoint) {
 }
 
 void WindowsAddInInstaller::RemoveAddInEntry() noexcept {
+  const UniqueHKey list = CreateRegistryKey(Widened(kPowerPointAddInList).c_str(), HKEY_CURRENT_USER);
+  if (!list) return;
   try {
-    RegistryKey::Create(HKEY_CURRENT_USER, Widened(kPowerPointAddInList).c_str(), KEY_ALL_ACCESS)
-        .DeleteSubkey(Widened(kConnectProgId).c_str());
+    DeleteRegistryKey(list.get(), Widened(kConnectProgId).c_str());
   } catch (...) {
     // Nothing to report: PowerPoint would only fail to load the add-in.
   }
