@@ -17,14 +17,16 @@ namespace quillmere::texts {
 // One text in every language, each under its language's tag (.de = "Datei"), in the order of
 // UiLanguage. A language left out stays empty, and the table's check refuses it.
 struct Translations {
-  std::string_view en, de, fr, es, it, pt_br, pt_pt, nl, ja, zh_cn, zh_tw, ko, ru, pl;
+  std::string_view en, de, fr, es, it, pt_br, pt_pt, nl, ja, zh_cn, zh_tw, ko, ru, pl, sv, da, nb, fi, cs, hu, tr, el;
 };
 
 // Each language's member, by UiLanguage.
 inline constexpr std::string_view Translations::*kColumns[] = {
     &Translations::en,    &Translations::de,    &Translations::fr, &Translations::es, &Translations::it,
     &Translations::pt_br, &Translations::pt_pt, &Translations::nl, &Translations::ja, &Translations::zh_cn,
-    &Translations::zh_tw, &Translations::ko,    &Translations::ru, &Translations::pl,
+    &Translations::zh_tw, &Translations::ko,    &Translations::ru, &Translations::pl, &Translations::sv,
+    &Translations::da,    &Translations::nb,    &Translations::fi, &Translations::cs, &Translations::hu,
+    &Translations::tr,    &Translations::el,
 };
 static_assert(std::size(kColumns) == kUiLanguageCount, "every language needs its column");
 static_assert(sizeof(Translations) == kUiLanguageCount * sizeof(std::string_view), "every column needs its language");

@@ -19,14 +19,29 @@ struct PrimaryLanguage {
   UiLanguage language;
 };
 constexpr PrimaryLanguage kByPrimary[] = {
-    {0x07, UiLanguage::German},  {0x0C, UiLanguage::French},  {0x0A, UiLanguage::Spanish},
-    {0x10, UiLanguage::Italian}, {0x13, UiLanguage::Dutch},   {0x11, UiLanguage::Japanese},
-    {0x12, UiLanguage::Korean},  {0x19, UiLanguage::Russian}, {0x15, UiLanguage::Polish},
+    {0x07, UiLanguage::German},
+    {0x0C, UiLanguage::French},
+    {0x0A, UiLanguage::Spanish},
+    {0x10, UiLanguage::Italian},
+    {0x13, UiLanguage::Dutch},
+    {0x11, UiLanguage::Japanese},
+    {0x12, UiLanguage::Korean},
+    {0x19, UiLanguage::Russian},
+    {0x15, UiLanguage::Polish},
+    {0x1D, UiLanguage::Swedish},
+    {0x06, UiLanguage::Danish},
+    {0x0B, UiLanguage::Finnish},
+    {0x05, UiLanguage::Czech},
+    {0x0E, UiLanguage::Hungarian},
+    {0x1F, UiLanguage::Turkish},
+    {0x08, UiLanguage::Greek},
+    // Bokmål (0x0414) and Nynorsk (0x0814) share the primary id.
+    {0x14, UiLanguage::NorwegianBokmal},
 };
 
 constexpr std::string_view kCultureNames[] = {
-    "en-US", "de-DE", "fr-FR", "es-ES", "it-IT", "pt-BR", "pt-PT",
-    "nl-NL", "ja-JP", "zh-CN", "zh-TW", "ko-KR", "ru-RU", "pl-PL",
+    "en-US", "de-DE", "fr-FR", "es-ES", "it-IT", "pt-BR", "pt-PT", "nl-NL", "ja-JP", "zh-CN", "zh-TW",
+    "ko-KR", "ru-RU", "pl-PL", "sv-SE", "da-DK", "nb-NO", "fi-FI", "cs-CZ", "hu-HU", "tr-TR", "el-GR",
 };
 static_assert(std::size(kCultureNames) == kUiLanguageCount, "every language needs its culture name");
 

@@ -25,14 +25,22 @@ enum class UiLanguage : std::uint8_t {
   Korean,
   Russian,
   Polish,
+  Swedish,
+  Danish,
+  NorwegianBokmal,
+  Finnish,
+  Czech,
+  Hungarian,
+  Turkish,
+  Greek,
 };
-inline constexpr std::size_t kUiLanguageCount = 14;
+inline constexpr std::size_t kUiLanguageCount = 22;
 
 // The language for a Windows language id (a LANGID, or an LCID: sort bits are ignored). Matched
 // on the primary language, except that the region decides the written form of Chinese (PRC,
 // Singapore and the neutral Simplified id: Simplified; Taiwan, Hong Kong, Macao and the neutral
 // Traditional id: Traditional) and of Portuguese (Brazil; every other region: Portugal's).
-// Anything else, 0 included, is English.
+// Norwegian is Bokmål for Nynorsk users too. Anything else, 0 included, is English.
 UiLanguage LanguageOfLcid(std::uint32_t lcid);
 
 // The language's culture name, as Windows names its resource folders ("de-DE", "zh-CN"); empty

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
+
+#include "common/texts/policy_texts.h"
+#include "common/texts/product_texts.h"
 
 namespace quillmere {
 namespace {
@@ -39,18 +44,25 @@ TEST(PolicyTemplates, ASettingThatDependsOnAnotherSaysSo) {
   EXPECT_EQ(adml.find("\"Allow it\" is on"), adml.find("\"Allow it\" is on", tab)) << adml;
 }
 
+// Each "{}" of a shared sentence filled in.
+std::string Filled(std::string_view text, std::string_view value) {
+  std::string filled(text);
+  for (auto slot = filled.find("{}"); slot != std::string::npos; slot = filled.find("{}", slot + value.size()))
+    filled.replace(slot, 2, value);
+  return filled;
+}
+
 TEST(PolicyTemplates, ALanguageFileSaysEverySharedSentenceInItsLanguage) {
   const std::vector<PolicyText> settings{{"Master", "Erlauben", "Erlaubt.", ""},
                                          {"Tab", "Ausblenden", "Blendet aus.", "Erlauben"}};
   const std::string adml = AdmlTemplate(settings, UiLanguage::German);
-  EXPECT_NE(adml.find("<string id=\"Tab_Explain\">Blendet aus.\n\nDiese Einstellung wirkt nur, solange „Erlauben“ "
-                      "eingeschaltet ist. Um sie unabhängig von der Wahl des Benutzers zu erzwingen, aktivieren Sie "
-                      "hier auch „Erlauben“:"),
-            std::string::npos)
-      << adml;
-  // The box's note in the control panel, quoted as the panel shows it in that language.
-  EXPECT_NE(adml.find("„Von Ihrem Administrator festgelegt“"), std::string::npos) << adml;
-  EXPECT_EQ(adml.find("Set by your administrator"), std::string::npos) << adml;
+  const std::string dependsOn = Filled(Text(PolicyTextId::DependsOn, UiLanguage::German), "Erlauben");
+  EXPECT_NE(adml.find("<string id=\"Tab_Explain\">Blendet aus.\n\n" + dependsOn + "\n\n"), std::string::npos) << adml;
+  // The box's note in the control panel, as the panel shows it in that language.
+  const std::string common =
+      Filled(Text(PolicyTextId::CommonExplanation, UiLanguage::German), Text(TextId::PanelLocked, UiLanguage::German));
+  EXPECT_NE(adml.find(common + "</string>"), std::string::npos) << adml;
+  EXPECT_EQ(adml.find(Text(TextId::PanelLocked, UiLanguage::English)), std::string::npos) << adml;
 }
 
 }  // namespace
