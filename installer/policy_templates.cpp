@@ -1,6 +1,5 @@
 #include "installer/policy_templates.h"
 
-#include <cctype>
 #include <set>
 #include <stdexcept>
 
@@ -37,12 +36,13 @@ std::string PolicyName(std::string_view key) {
   std::string name;
   bool wordStart = true;
   for (char c : key) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (std::isalnum(byte) == 0 || byte > 0x7f) {
+    // ASCII by hand: the C library's classes follow the user's locale ("i" has no "I" in Turkish).
+    const bool lower = c >= 'a' && c <= 'z';
+    if (!lower && !(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9')) {
       wordStart = true;
       continue;
     }
-    name += wordStart ? static_cast<char>(std::toupper(byte)) : c;
+    name += wordStart && lower ? static_cast<char>(c - 'a' + 'A') : c;
     wordStart = false;
   }
   return name;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <locale>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/file_settings_store.h"
@@ -67,6 +70,24 @@ TEST_P(SettingsStoreTest, WritingOneKeyLeavesTheOthers) {
   for (const Setting& setting : kSettings) {
     EXPECT_EQ(store_->Read(setting.key), setting.key == "Format" ? "1" : "0") << setting.key;
   }
+}
+
+// A Turkish user's locale lower-cases "I" to a dotless "ı", and the C library's narrow tolower()
+// leaves it "I": keys must be found all the same.
+TEST_P(SettingsStoreTest, FindsKeysWhateverTheUsersLocale) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "tr_TR.UTF-8"), nullptr) << "no Turkish locale here: run scripts/setup.sh native";
+  const std::locale previousGlobal = std::locale::global(std::locale("tr_TR.UTF-8"));
+  SaveSetting(*store_, "CLASSIC", "0");
+  SaveSetting(*store_, "INSERT", "1");
+  SaveSetting(*store_, "hide built-in tabs", "1");
+  const std::optional<std::string> classic = store_->Read("Classic"), insert = store_->Read("Insert"),
+                                   hiding = store_->Read("HIDE BUILT-IN TABS");
+  std::locale::global(previousGlobal);
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_EQ(classic, "0");
+  EXPECT_EQ(insert, "1");
+  EXPECT_EQ(hiding, "1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, SettingsStoreTest, testing::Values("memory", "file"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,10 +14,16 @@
 namespace quillmere {
 namespace {
 
+// The same ids under a Turkish locale, where the C library upper-cases no "i".
 TEST(PolicyTemplates, IdsKeepTheKeysWordsWithoutBlanksOrPunctuation) {
-  EXPECT_EQ(PolicyName("Hide built-in Tabs"), "HideBuiltInTabs");
-  EXPECT_EQ(PolicyName("Slide Show"), "SlideShow");
-  EXPECT_EQ(PolicyName("Classic"), "Classic");
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  for (const char* locale : {"C", "tr_TR.UTF-8"}) {
+    ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale << ": run scripts/setup.sh native";
+    EXPECT_EQ(PolicyName("Hide built-in Tabs"), "HideBuiltInTabs") << locale;
+    EXPECT_EQ(PolicyName("Slide Show"), "SlideShow") << locale;
+    EXPECT_EQ(PolicyName("Classic"), "Classic") << locale;
+  }
+  std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(PolicyTemplates, KeysWithoutAnIdOfTheirOwnAreRefused) {
