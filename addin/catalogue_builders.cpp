@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/texts/product_texts.h"
+
 namespace quillmere {
 
 using catalogue::CatalogueRow;

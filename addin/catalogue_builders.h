@@ -7,7 +7,7 @@
 #include "addin/catalogue/catalogue_row.h"
 #include "addin/command_names.h"
 #include "addin/markup_emitters.h"
-#include "common/texts/product_texts.h"
+#include "common/texts/ui_language.h"
 
 namespace quillmere {
 

@@ -110,13 +110,13 @@ done
 
 # PowerPoint's user-interface language: the translated document where the product has the
 # language, English where it has not, and English when LanguageSettings is missing or fails.
-for lcid in 0x0407 0x0411 0x0C04; do
+for lcid in 0x0407 0x0411 0x041F 0x0C04; do
   compare "Left=0" "--ui-language $lcid" "--ui-language $lcid"
   grep -q 'label="Classic"' "$work/doc.xml" && fail "[$lcid] the document is not translated"
   [[ $(report language_settings_references) == 0 ]] || fail "[$lcid] the add-in kept LanguageSettings"
 done
 grep -q '<tab id="Menus" label="經典">' "$work/doc.xml" || fail "Hong Kong did not get Traditional Chinese"
-for host_args in "--ui-language 0x041F" "--ui-language 0x0407 --language-fails" "--language-fails"; do
+for host_args in "--ui-language 0x0401" "--ui-language 0x0407 --language-fails" "--language-fails"; do
   compare "" "$host_args" ""
 done
 
