@@ -32,6 +32,20 @@ MemorySettingsStore StoreOf(const Settings& settings) {
   return store;
 }
 
+// A store that holds nothing and cannot read one key.
+class FailingStore final : public SettingsStore {
+ public:
+  explicit FailingStore(std::string failing) : failing_(std::move(failing)) {}
+  std::optional<std::string> Read(std::string_view key) const override {
+    if (key == failing_) throw SettingsStoreError("access denied");
+    return std::nullopt;
+  }
+  void Write(std::string_view, std::string_view) override {}
+
+ private:
+  std::string failing_;
+};
+
 std::string Assemble(RibbonAssembler& assembler, const HostApplication& host, const SettingsStore& store) {
   return std::string(assembler.GetRibbonXML(&host, SettingsSnapshot(store)).markup);
 }
@@ -145,15 +159,7 @@ TEST(RibbonDocumentTest, ValuesTheDocumentDoesNotUseCannotFailIt) {
   RibbonAssembler assembler;
   EXPECT_EQ(Assemble(assembler, host, StoreOf({{"Classic", "0"}, {"Left", "junk"}, {"Hide built-in Tabs", "x"}})), "");
   EXPECT_EQ(Assemble(assembler, host, StoreOf({{"Home", "junk"}, {"Format", "junk"}})), Assemble({}));
-  class FailsForHome final : public SettingsStore {
-   public:
-    std::optional<std::string> Read(std::string_view key) const override {
-      if (key == "Home") throw SettingsStoreError("access denied");
-      return std::nullopt;
-    }
-    void Write(std::string_view, std::string_view) override {}
-  };
-  EXPECT_EQ(Assemble(assembler, host, FailsForHome()), Assemble({}));
+  EXPECT_EQ(Assemble(assembler, host, FailingStore("Home")), Assemble({}));
 }
 
 struct TabsCase {
@@ -406,20 +412,11 @@ TEST(RibbonDocumentTest, MissingOrFailingHostFailsCleanly) {
   }
 }
 
-class FailingStore final : public SettingsStore {
- public:
-  std::optional<std::string> Read(std::string_view key) const override {
-    if (key == "Left") throw SettingsStoreError("access denied");
-    return std::nullopt;
-  }
-  void Write(std::string_view, std::string_view) override {}
-};
-
 TEST(RibbonDocumentTest, UnreadableStoreFailsNamingTheKey) {
   FixedHost host;
   RibbonAssembler assembler;
   try {
-    Assemble(assembler, host, FailingStore());
+    Assemble(assembler, host, FailingStore("Left"));
     FAIL();
   } catch (const AssemblyError& error) {
     EXPECT_EQ(error.GetReason(), AssemblyError::Reason::StoreFailed);

@@ -538,10 +538,8 @@ constexpr TextRow<PolicyTextId> kPolicyTexts[] = {
       .el = "Αυτή η ρύθμιση αποκρύπτει την καρτέλα «Υπόδειγμα διαφανειών» του PowerPoint."}},
 };
 // clang-format on
-static_assert(texts::FirstIncompleteRow(kPolicyTexts) == kPolicyTextCount,
-              "a text is missing, out of order, or lacks a translation");
 
-constexpr auto kPacked = texts::Pack<texts::CharactersOf(kPolicyTexts)>(kPolicyTexts);
+constexpr auto kPacked = texts::Pack<texts::CharactersOf(kPolicyTexts), kPolicyTextCount>(kPolicyTexts);
 
 }  // namespace
 

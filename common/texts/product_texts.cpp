@@ -440,10 +440,8 @@ constexpr TextRow<TextId> kProductTexts[] = {
       .el = "Υπόδειγμα διαφανειών"}},
 };
 // clang-format on
-static_assert(texts::FirstIncompleteRow(kProductTexts) == kTextCount,
-              "a text is missing, out of order, or lacks a translation");
 
-constexpr auto kPacked = texts::Pack<texts::CharactersOf(kProductTexts)>(kProductTexts);
+constexpr auto kPacked = texts::Pack<texts::CharactersOf(kProductTexts), kTextCount>(kProductTexts);
 
 }  // namespace
 

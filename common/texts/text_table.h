@@ -38,7 +38,7 @@ struct TextRow {
 };
 
 // The index of the first row that stands out of id order or lacks a translation; the number of
-// rows when there is none. Text() indexes the packed table by id, so both must hold.
+// rows when there is none.
 template <typename Id, std::size_t Rows>
 constexpr std::size_t FirstIncompleteRow(const TextRow<Id> (&table)[Rows]) {
   for (std::size_t row = 0; row < Rows; ++row) {
@@ -72,9 +72,13 @@ constexpr std::size_t CharactersOf(const TextRow<Id> (&table)[Rows]) {
   return characters;
 }
 
-// Row by row, each row's languages in UiLanguage order.
-template <std::size_t Characters, typename Id, std::size_t Rows>
+// The table packed row by row, each row's languages in UiLanguage order. Every id needs its row,
+// in id order, with every language filled in: Text() indexes the packed table by id. Anything
+// else does not compile.
+template <std::size_t Characters, std::size_t Ids, typename Id, std::size_t Rows>
 constexpr PackedTexts<Characters, Rows * kUiLanguageCount> Pack(const TextRow<Id> (&table)[Rows]) {
+  static_assert(Rows == Ids, "every text id needs its row");
+  if (FirstIncompleteRow(table) != Rows) throw "a text is out of id order, or lacks a translation";
   using Packed = PackedTexts<Characters, Rows * kUiLanguageCount>;
   Packed packed;
   std::size_t at = 0;
