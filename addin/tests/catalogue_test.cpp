@@ -59,33 +59,6 @@ TEST(CatalogueTest, OnlyTheCommentsSubmenuHasAnImageAndNoMenuRowHasATipOrAction)
   }
 }
 
-TEST(CatalogueTest, GalleriesAreTheThreeGalleryCommandsAndOnlyHelpCallsTheAddIn) {
-  std::vector<std::string> galleries;
-  for (const CatalogueRow* row : RowsOfKind(RowKind::Gallery)) galleries.emplace_back(row->id);
-  EXPECT_EQ(galleries, (std::vector<std::string>{"AnimationGallery", "SlideShowResolutionGallery",
-                                                 "SlideShowShowPresentationOnGallery"}));
-  std::vector<std::string> actions;
-  for (const CatalogueRow* row : RowsOfKind(RowKind::CustomButton)) actions.emplace_back(row->onAction);
-  EXPECT_EQ(actions, (std::vector<std::string>{"Uninstall0", "ShowAbout0"}));
-}
-
-TEST(CatalogueTest, LabelsKeepTheirOddCharacters) {
-  auto labelOf = [](std::string_view idMso) {
-    std::vector<std::string> labels;
-    for (const CatalogueRow* row : RowsOfKind(RowKind::Command)) {
-      if (row->id == idMso) labels.emplace_back(row->label);
-    }
-    return labels;
-  };
-  EXPECT_EQ(labelOf("FileAddDigitalSignature"), std::vector<std::string>{"Add a Digital Sinature"});
-  EXPECT_EQ(labelOf("ShowClipboard"), (std::vector<std::string>{"Office Clipboard \u2026", "Office Clipboard \u2026"}));
-  EXPECT_EQ(labelOf("FileSaveAsPowerPoint97_2003"),
-            std::vector<std::string>{"Save As \u2026 PowerPoint 97 - 2003 Presentation"});
-  EXPECT_EQ(labelOf("FileProperties"), (std::vector<std::string>{"View Document Properties\u2026", "Properties"}));
-  EXPECT_EQ(labelOf("SmartArtInsert"), (std::vector<std::string>{"Smart Art", "Diagram"}));
-  EXPECT_EQ(labelOf("Undo"), std::vector<std::string>{""});
-}
-
 // A toolbar row is one box: groups and icon menus inside it never nest and always close.
 void ExpectBalancedBox(std::span<const CatalogueRow> rows) {
   ASSERT_FALSE(rows.empty());

@@ -307,6 +307,12 @@ TEST(RibbonDocumentTest, EachPassWritesEveryMenuOfTheCatalogue) {
       const std::string label(Text(menus[i].label, UiLanguage::English));
       EXPECT_EQ(ribbon.Select(menu + "/@label"), std::vector<std::string>{label});
       EXPECT_EQ(CountsIn(ribbon, menu), CountsIn(menus[i])) << label;
+      // Command labels are written exactly as the catalogue holds them, odd characters and all.
+      std::vector<std::string> commandLabels;
+      for (const catalogue::CatalogueRow& row : menus[i].rows) {
+        if (!row.id.empty() && !row.label.empty()) commandLabels.emplace_back(row.label);
+      }
+      EXPECT_EQ(ribbon.Select(menu + "//*[@idMso]/@label"), commandLabels) << label;
     }
   }
   // The copy's own buttons carry the "All" prefix, so no id is written twice.
