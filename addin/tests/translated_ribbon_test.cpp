@@ -83,7 +83,9 @@ INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedRibbonTest, testing::ValuesIn(
 TEST(TranslatedRibbonTest, EnglishAndLanguagesWithoutTranslationGiveTheEnglishDocument) {
   const std::string english = Assemble(std::nullopt);
   for (const LanguageCase& c : testing_support::kLanguageCases) {
-    if (c.language == UiLanguage::English) EXPECT_EQ(Assemble(c.lcid), english) << c.name;
+    if (c.language == UiLanguage::English) {
+      EXPECT_EQ(Assemble(c.lcid), english) << c.name;
+    }
   }
   EXPECT_NE(Assemble(0x0407), english);
 }

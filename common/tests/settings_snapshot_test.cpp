@@ -29,7 +29,8 @@ class SettingsSnapshotTest : public testing::TestWithParam<LayerCase> {};
 TEST_P(SettingsSnapshotTest, FirstLayerHoldingTheKeyAnswers) {
   const LayerCase& c = GetParam();
   const PolicySource policies[] = {{"machine", &c.machine}, {"user", &c.userPolicy}};
-  const AppliedValue& applied = SettingsSnapshot(policies, c.own).Applied(kHome);
+  const SettingsSnapshot settings(policies, c.own);
+  const AppliedValue& applied = settings.Applied(kHome);
   EXPECT_EQ(applied.value.state, c.state);
   EXPECT_EQ(applied.value.text, c.text);
   EXPECT_EQ(applied.policy, c.policy);
