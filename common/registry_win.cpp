@@ -35,9 +35,9 @@ std::optional<RegistryKey> RegistryKey::Open(HKEY parent, const std::wstring& pa
 
 RegistryKey RegistryKey::Create(HKEY parent, const std::wstring& path, REGSAM access) {
   HKEY key = nullptr;
-  const LSTATUS status =
-      ::RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
-  if (status != ERROR_SUCCESS) ThrowWin32("creating registry key", static_cast<DWORD>(status));
+  CheckWin32(
+      ::RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr),
+      "creating registry key");
   return RegistryKey(key);
 }
 
@@ -93,15 +93,14 @@ bool RegistryKey::NextValue(DWORD maxBytes, ValueCursor& cursor) const {
 
 void RegistryKey::WriteText(const std::wstring& name, const std::wstring& text) const {
   const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-  const LSTATUS status =
-      ::RegSetValueExW(get(), ValueName(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
-  if (status != ERROR_SUCCESS) ThrowWin32("writing registry value", static_cast<DWORD>(status));
+  CheckWin32(::RegSetValueExW(get(), ValueName(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes),
+             "writing registry value");
 }
 
 void RegistryKey::WriteNumber(const std::wstring& name, DWORD number) const {
-  const LSTATUS status =
-      ::RegSetValueExW(get(), ValueName(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-  if (status != ERROR_SUCCESS) ThrowWin32("writing registry value", static_cast<DWORD>(status));
+  CheckWin32(
+      ::RegSetValueExW(get(), ValueName(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number),
+      "writing registry value");
 }
 
 void RegistryKey::DeleteValue(const std::wstring& name) const {
