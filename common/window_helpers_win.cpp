@@ -36,12 +36,20 @@ std::wstring ModuleFilePath(HMODULE module) {
 
 std::wstring ProgramFolder() { return ParentFolder(ModuleFilePath(CodeModule())); }
 
-std::wstring SystemFolder() {
+namespace {
+
+std::wstring FolderFrom(UINT(WINAPI* folderOf)(LPWSTR, UINT)) {
   wchar_t folder[MAX_PATH] = {};
-  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  const UINT length = folderOf(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
   return std::wstring(folder, length);
 }
+
+}  // namespace
+
+std::wstring SystemFolder() { return FolderFrom(&::GetSystemDirectoryW); }
+
+std::wstring WindowsFolder() { return FolderFrom(&::GetSystemWindowsDirectoryW); }
 
 namespace {
 

@@ -24,6 +24,9 @@ std::wstring ProgramFolder();
 
 // The Windows system folder, without a trailing separator; empty when it cannot be read.
 std::wstring SystemFolder();
+// The machine's Windows folder, never a user's own copy of it (as terminal servers give some
+// programs); empty when it cannot be read.
+std::wstring WindowsFolder();
 
 // Starts the default action for a web address, document or program name, with the program
 // folder as working directory. Whether anything started is not reported.

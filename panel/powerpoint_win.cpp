@@ -50,15 +50,6 @@ std::wstring ReadPath(HKEY root, const std::wstring& subKey, REGSAM view) {
   return *text;
 }
 
-// The machine's Windows folder, never a user's own copy of it (as terminal servers give some
-// programs).
-std::wstring WindowsFolder() {
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = ::GetSystemWindowsDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  return std::wstring(folder, length);
-}
-
 std::wstring EnvironmentPath() {
   std::wstring text(32767, L'\0');
   const DWORD length = ::GetEnvironmentVariableW(L"PATH", text.data(), static_cast<DWORD>(text.size()));
