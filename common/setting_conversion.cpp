@@ -109,8 +109,6 @@ bool IsNumber(std::string_view text) { return Scan(text).has_value(); }
 
 std::optional<std::int32_t> ToInt32(std::string_view text) { return ToWhole<std::int32_t>(text); }
 
-std::optional<std::int16_t> ToInt16(std::string_view text) { return ToWhole<std::int16_t>(text); }
-
 std::optional<double> ToDouble(std::string_view text) {
   auto number = Scan(text);
   if (!number) return std::nullopt;

@@ -17,7 +17,6 @@ bool IsNumber(std::string_view text);
 // A whole number; a fraction is rounded to the nearest whole number, a tie to the even one.
 // Nothing when the text is not a number or the rounded value lies outside the type's range.
 std::optional<std::int32_t> ToInt32(std::string_view text);
-std::optional<std::int16_t> ToInt16(std::string_view text);
 
 // A double; nothing when the text is not a number or its magnitude is beyond a double.
 std::optional<double> ToDouble(std::string_view text);

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "common/setting_value.h"
+
 namespace quillmere {
 namespace {
 
@@ -45,12 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
         WholeCase{"nan", std::nullopt}, WholeCase{"1,0", std::nullopt}, WholeCase{"\n1", std::nullopt},
         WholeCase{std::string("1\0", 2), std::nullopt}));
 
-TEST(ToInt16Test, HasItsOwnRange) {
-  EXPECT_EQ(ToInt16("32767"), std::optional<std::int16_t>(32767));
-  EXPECT_EQ(ToInt16("-32768"), std::optional<std::int16_t>(-32768));
-  EXPECT_EQ(ToInt16("32768"), std::nullopt);
-  EXPECT_EQ(ToInt16("32767.5"), std::nullopt);
-  EXPECT_EQ(ToInt16(" 1.5 "), std::optional<std::int16_t>(2));
+// The control panel's box state is a 16-bit whole number, rounded as the stored whole numbers are.
+TEST(BoxStateRangeTest, HasItsOwnRange) {
+  EXPECT_TRUE(FitsBoxState(32767));
+  EXPECT_TRUE(FitsBoxState(-32768));
+  EXPECT_FALSE(FitsBoxState(32768));
+  EXPECT_FALSE(FitsBoxState(32767.5));
+  EXPECT_TRUE(FitsBoxState(1.5));
 }
 
 struct DoubleCase {
